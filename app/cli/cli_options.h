@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <expected>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace verbalo::cli {
+
+struct CliOptions {
+    std::int16_t caseStyle = 1;
+    std::optional<char> separator;  // none: the user's locale decides
+    std::vector<std::string> amounts;
+    bool showHelp = false;
+    bool showVersion = false;
+};
+
+// Parses the arguments after the program name. Options may stand anywhere; an argument that
+// starts with "-" followed by a digit or a separator is a (negative) amount, and "--" ends the
+// options. The error text is an Italian usage message.
+std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::string_view> args);
+
+}  // namespace verbalo::cli

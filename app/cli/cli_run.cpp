@@ -1,0 +1,107 @@
+#include "app/cli/cli_run.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "wording/compose_wording.h"
+#include "wording/letter_case.h"
+#include "wording/word_tables.h"
+
+namespace verbalo::cli {
+namespace {
+
+constexpr std::string_view kProgram = "verbalo-cli";
+
+class AmountWorder {
+  public:
+    AmountWorder(const CliOptions& options, char systemSeparator, std::ostream& out,
+                 std::ostream& err)
+        : caseStyle_(options.caseStyle),
+          separator_(options.separator.value_or(systemSeparator)),
+          out_(out),
+          err_(err) {}
+
+    void Word(std::string_view amountText) {
+        const auto composed = ComposeWording(StandardWordTables(), amountText, separator_);
+        if (!composed) {
+            err_ << kProgram << ": \"" << amountText << "\": " << ErrorMessage(composed.error())
+                 << '\n';
+            anyFailed_ = true;
+            return;
+        }
+        out_ << ApplyCaseStyle(composed->wording, caseStyle_).value_or(composed->wording) << '\n';
+    }
+
+    int ExitCode() const { return anyFailed_ ? kExitBadAmount : kExitOk; }
+
+  private:
+    std::int16_t caseStyle_;
+    char separator_;
+    std::ostream& out_;
+    std::ostream& err_;
+    bool anyFailed_ = false;
+};
+
+}  // namespace
+
+std::string_view HelpText() {
+    return "Uso: verbalo-cli [opzioni] [IMPORTO...]\n"
+           "Scrive in lettere, come su un assegno, ogni IMPORTO; senza importi legge\n"
+           "un importo per riga dallo standard input.\n"
+           "\n"
+           "Opzioni:\n"
+           "  --case STILE       maiuscolo, minuscolo (predefinito) o iniziali; oppure 0, 1, 2\n"
+           "  --separator S      separatore decimale: , oppure . (predefinito: quello del "
+           "sistema)\n"
+           "  --help             mostra questo aiuto\n"
+           "  --version          mostra la versione\n"
+           "\n"
+           "Esempio: verbalo-cli --separator , 1234,5\n"
+           "         Milleduecentotrentaquattro / 50\n"
+           "\n"
+           "Stato di uscita: 0 tutto scritto, 1 almeno un importo non valido, 2 errore d'uso.\n";
+}
+
+std::string_view VersionText() {
+    return "verbalo-cli 18.3.0.12\n";
+}
+
+int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& in,
+                std::ostream& out, std::ostream& err) {
+    AmountWorder worder(options, systemSeparator, out, err);
+    if (!options.amounts.empty()) {
+        for (const std::string& amount : options.amounts) {
+            worder.Word(amount);
+        }
+        return worder.ExitCode();
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        worder.Word(line);
+    }
+    return worder.ExitCode();
+}
+
+int RunCli(std::span<const std::string_view> args, char systemSeparator, std::istream& in,
+           std::ostream& out, std::ostream& err) {
+    const auto options = ParseCommandLine(args);
+    if (!options) {
+        err << kProgram << ": " << options.error() << "\nProvare: verbalo-cli --help\n";
+        return kExitUsage;
+    }
+    if (options->showHelp) {
+        out << HelpText();
+        return kExitOk;
+    }
+    if (options->showVersion) {
+        out << VersionText();
+        return kExitOk;
+    }
+    return WordAmounts(*options, systemSeparator, in, out, err);
+}
+
+}  // namespace verbalo::cli

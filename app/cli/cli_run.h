@@ -1,0 +1,26 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "app/cli/cli_options.h"
+
+namespace verbalo::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitBadAmount = 1;
+inline constexpr int kExitUsage = 2;
+
+std::string_view HelpText();
+std::string_view VersionText();
+
+// Words each amount of the options, or, when there are none, each line of `in` as it arrives.
+// Wordings go to `out`, one a line; a bad amount is reported on `err` and the rest still run.
+// Returns kExitOk, or kExitBadAmount when any amount could not be worded.
+int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& in,
+                std::ostream& out, std::ostream& err);
+
+// The whole program: parses the arguments, then helps, tells the version or words the amounts.
+int RunCli(std::span<const std::string_view> args, char systemSeparator, std::istream& in,
+           std::ostream& out, std::ostream& err);
+
+}  // namespace verbalo::cli

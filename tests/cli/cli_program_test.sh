@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Runs the command-line program as a user would and checks its output and exit codes.
+# Usage: cli_program_test.sh [runner...] path/to/verbalo-cli
+set -u
+cli=("$@")
+failures=0
+passes=0
+
+check() {  # name expected actual
+    if [[ "$2" == "$3" ]]; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    fi
+}
+
+out=$("${cli[@]}" 1234,5 --separator ,)
+check "argument" "Milleduecentotrentaquattro / 50" "$out"
+
+# Every worked example, in the default style.
+while IFS='|' read -r typed shown; do
+    out=$("${cli[@]}" --separator , "$typed")
+    check "example $typed" "$shown" "$out"
+done <<'TABLE'
+0| / 00
+0,5| / 50
+1|Uno / 00
+12,30|Dodici / 30
+16|Sedici / 00
+21|Ventuno / 00
+28|Ventotto / 00
+100|Cento / 00
+101|Centouno / 00
+118|Centodiciotto / 00
+200|Duecento / 00
+999|Novecentonovantanove / 00
+1000|Mille / 00
+1001|Milleuno / 00
+1234,50|Milleduecentotrentaquattro / 50
+2000|Duemila / 00
+21000|Ventunomila / 00
+1000000|Unmilione / 00
+1001000|Unmilioneunomila / 00
+2000000|Duemilioni / 00
+1000000000|Unmiliardo / 00
+1001000000|Unmiliardounomilioni / 00
+123456789012|Centoventitremiliardiquattrocentocinquantaseimilionisettecentoottantanovemiladodici / 00
+TABLE
+
+err_file=$(mktemp)
+out=$(printf '0,995\n-5,25\nabc\n' | "${cli[@]}" --separator , 2>"$err_file")
+status=$?
+check "stdin output" $'Uno / 00\nMenocinque / 25' "$out"
+check "stdin exit status" 1 "$status"
+check "stdin error" 'verbalo-cli: "abc": Importo non valido' "$(cat "$err_file")"
+
+"${cli[@]}" --case grassetto 1 >/dev/null 2>"$err_file"
+check "usage exit status" 2 "$?"
+
+out=$("${cli[@]}" --case maiuscolo --separator . 21000.5)
+check "case and point separator" "VENTUNOMILA / 50" "$out"
+
+out=$("${cli[@]}" --version)
+check "version" "verbalo-cli 18.3.0.12" "$out"
+
+# Streaming: a large input is worded line by line.
+out=$(yes 21 | head -n 20000 | "${cli[@]}" | sort | uniq -c | awk '{print $1, $2, $3, $4}')
+check "stream" "20000 Ventuno / 00" "$out"
+
+rm -f "$err_file"
+echo "$passes passed, $failures failed"
+[[ $failures -eq 0 ]]

@@ -1,0 +1,95 @@
+#include "wording/word_tables.h"
+
+#include <string>
+
+#include "wording/word_group.h"
+
+namespace verbalo {
+
+std::optional<std::string_view> WordTables::Unit(std::size_t index) const {
+    if (index >= unitWords.size()) {
+        return std::nullopt;
+    }
+    return unitWords[index];
+}
+
+std::optional<std::string_view> WordTables::Tens(std::size_t index) const {
+    if (index >= tensWords.size()) {
+        return std::nullopt;
+    }
+    return tensWords[index];
+}
+
+namespace {
+
+struct ScaleWords {
+    std::string_view single;  // the whole piece for a leading group of exactly one
+    std::string_view plural;  // follows the group's words otherwise
+};
+
+constexpr std::array<ScaleWords, kScaleCount> kScaleWords = {{
+    {"Unmiliardo", "Miliardi"},
+    {"Unmilione", "Milioni"},
+    {"Mille", "Mila"},
+    {"", ""},
+}};
+
+}  // namespace
+
+std::string_view WordTables::GroupPiece(Scale scale, std::uint32_t value, bool leadingGroup) const {
+    const auto scaleIndex = static_cast<std::size_t>(scale);
+    if (scaleIndex >= kScaleCount || value >= kGroupCount) {
+        return {};
+    }
+    if (value == 1 && leadingGroup && !kScaleWords[scaleIndex].single.empty()) {
+        return kScaleWords[scaleIndex].single;
+    }
+    const std::size_t piece = scaleIndex * kGroupCount + value;
+    return std::string_view(piecesText_)
+        .substr(pieceStart_[piece], pieceStart_[piece + 1] - pieceStart_[piece]);
+}
+
+void WordTables::IndexGroupPieces() {
+    piecesText_.clear();
+    for (std::size_t piece = 0; piece < kPieceCount; ++piece) {
+        pieceStart_[piece] = static_cast<std::uint32_t>(piecesText_.size());
+        const std::string words =
+            WordGroup(*this, std::to_string(piece % kGroupCount)).value_or("");
+        if (!words.empty()) {
+            piecesText_ += words;
+            piecesText_ += kScaleWords[piece / kGroupCount].plural;
+        }
+    }
+    pieceStart_[kPieceCount] = static_cast<std::uint32_t>(piecesText_.size());
+}
+
+void FillWordTables(WordTables& tables) {
+    static constexpr std::array<std::string_view, 20> kUnits = {
+        "",         "Uno",    "Due",         "Tre",      "Quattro",
+        "Cinque",   "Sei",    "Sette",       "Otto",     "Nove",
+        "Dieci",    "Undici", "Dodici",      "Tredici",  "Quattordici",
+        "Quindici", "Sedici", "Diciassette", "Diciotto", "Diciannove"};
+    static constexpr std::array<std::string_view, 11> kTens = {
+        "",         "",         "Venti",   "Trenta",  "Quaranta", "Cinquanta",
+        "Sessanta", "Settanta", "Ottanta", "Novanta", "Cento"};
+
+    for (std::size_t i = 0; i < kUnits.size(); ++i) {
+        tables.unitWords[i] = kUnits[i];
+    }
+    tables.unitWords[20].clear();
+    for (std::size_t i = 0; i < kTens.size(); ++i) {
+        tables.tensWords[i] = kTens[i];
+    }
+    tables.IndexGroupPieces();
+}
+
+const WordTables& StandardWordTables() {
+    static const WordTables tables = [] {
+        WordTables filled;
+        FillWordTables(filled);
+        return filled;
+    }();
+    return tables;
+}
+
+}  // namespace verbalo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace verbalo {
+
+// Why an amount or a digit group could not be worded.
+enum class WordingError {
+    InvalidAmount,   // the text is not a number
+    AmountTooLarge,  // the integer part exceeds 999.999.999.999
+    InvalidGroup,    // a digit group that is not zero to three decimal digits
+};
+
+// The Italian text shown to the user for an error; the only place these texts live.
+std::string_view ErrorMessage(WordingError error);
+
+}  // namespace verbalo
