@@ -1,6 +1,8 @@
 #include "app/cli/cli_options.h"
 
 #include <array>
+#include <charconv>
+#include <string>
 #include <utility>
 
 namespace verbalo::cli {
@@ -35,6 +37,42 @@ std::optional<std::string_view> OptionValue(std::span<const std::string_view> ar
     return std::nullopt;
 }
 
+// A year as digits with an optional sign and an optional fraction after "," or "."; no exponent,
+// no blanks, no "nan" or "inf".
+std::optional<double> ParseYear(std::string_view text) {
+    std::string plain(text);
+    std::size_t position = plain.starts_with('-') || plain.starts_with('+') ? 1 : 0;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const std::size_t integerStart = position;
+    while (position < plain.size() && isDigit(plain[position])) {
+        ++position;
+    }
+    if (position == integerStart) {
+        return std::nullopt;
+    }
+    if (position < plain.size() && (plain[position] == ',' || plain[position] == '.')) {
+        plain[position] = '.';
+        const std::size_t fractionStart = ++position;
+        while (position < plain.size() && isDigit(plain[position])) {
+            ++position;
+        }
+        if (position == fractionStart) {
+            return std::nullopt;
+        }
+    }
+    if (position != plain.size()) {
+        return std::nullopt;
+    }
+    const std::size_t numberStart = plain.starts_with('+') ? 1 : 0;
+    double year = 0.0;
+    const auto [end, error] =
+        std::from_chars(plain.data() + numberStart, plain.data() + plain.size(), year);
+    if (error != std::errc{} || end != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    return year;
+}
+
 }  // namespace
 
 std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::string_view> args) {
@@ -64,9 +102,19 @@ std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::str
                 return std::unexpected("--separator vuole , oppure .");
             }
             options.separator = value->front();
+        } else if (arg.starts_with("--pasqua")) {
+            const auto value = OptionValue(args, i, "--pasqua");
+            const auto year = value ? ParseYear(*value) : std::nullopt;
+            if (!year) {
+                return std::unexpected("--pasqua vuole un anno, per esempio 2024");
+            }
+            options.easterYear = *year;
         } else {
             return std::unexpected("opzione sconosciuta: " + std::string(arg));
         }
+    }
+    if (options.easterYear && !options.amounts.empty()) {
+        return std::unexpected("--pasqua non si usa insieme a importi da scrivere");
     }
     return options;
 }

@@ -14,13 +14,15 @@ struct CliOptions {
     std::int16_t caseStyle = 1;
     std::optional<char> separator;  // none: the user's locale decides
     std::vector<std::string> amounts;
+    std::optional<double> easterYear;  // --pasqua: tell the date of Easter instead of wording
     bool showHelp = false;
     bool showVersion = false;
 };
 
 // Parses the arguments after the program name. Options may stand anywhere; an argument that
 // starts with "-" followed by a digit or a separator is a (negative) amount, and "--" ends the
-// options. The error text is an Italian usage message.
+// options. "--pasqua ANNO" takes a year in decimal notation (a fraction after "," or "." is
+// allowed) and excludes amounts. The error text is an Italian usage message.
 std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::string_view> args);
 
 }  // namespace verbalo::cli

@@ -1,9 +1,13 @@
 #include "app/cli/cli_run.h"
 
+#include <chrono>
+#include <iomanip>
 #include <istream>
 #include <ostream>
 #include <string>
 
+#include "mainwindow/easter_date.h"
+#include "platform/dialogs.h"
 #include "wording/compose_wording.h"
 #include "wording/letter_case.h"
 #include "wording/word_tables.h"
@@ -43,6 +47,19 @@ class AmountWorder {
     bool anyFailed_ = false;
 };
 
+// The program's message boxes, as lines on the error stream.
+class ConsoleDialogs : public platform::Dialogs {
+  public:
+    explicit ConsoleDialogs(std::ostream& err) : err_(err) {}
+
+    void ShowMessage(std::string_view text, Icon /*icon*/) override {
+        err_ << kProgram << ": " << text << '\n';
+    }
+
+  private:
+    std::ostream& err_;
+};
+
 }  // namespace
 
 std::string_view HelpText() {
@@ -54,13 +71,16 @@ std::string_view HelpText() {
            "  --case STILE       maiuscolo, minuscolo (predefinito) o iniziali; oppure 0, 1, 2\n"
            "  --separator S      separatore decimale: , oppure . (predefinito: quello del "
            "sistema)\n"
+           "  --pasqua ANNO      scrive la data della Pasqua dell'ANNO (dal 1900 al 9999) come\n"
+           "                     gg/mm/aaaa, invece di scrivere importi\n"
            "  --help             mostra questo aiuto\n"
            "  --version          mostra la versione\n"
            "\n"
            "Esempio: verbalo-cli --separator , 1234,5\n"
            "         Milleduecentotrentaquattro / 50\n"
            "\n"
-           "Stato di uscita: 0 tutto scritto, 1 almeno un importo non valido, 2 errore d'uso.\n";
+           "Stato di uscita: 0 tutto scritto, 1 almeno un importo non valido o nessuna data\n"
+           "di Pasqua per l'anno, 2 errore d'uso.\n";
 }
 
 std::string_view VersionText() {
@@ -86,6 +106,23 @@ int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& i
     return worder.ExitCode();
 }
 
+int TellEaster(double year, std::ostream& out, std::ostream& err) {
+    ConsoleDialogs dialogs(err);
+    const auto easter = PasquaGregoriana(year, dialogs);
+    if (!easter) {
+        err << kProgram << ": " << ErrorMessage(easter.error()) << '\n';
+        return kExitNoEasterDate;
+    }
+    if (easter->IsZero()) {  // the dialog has told why
+        return kExitNoEasterDate;
+    }
+    const std::chrono::year_month_day date = easter->YearMonthDay();
+    out << std::setfill('0') << std::setw(2) << static_cast<unsigned>(date.day()) << '/'
+        << std::setw(2) << static_cast<unsigned>(date.month()) << '/' << std::setw(4)
+        << static_cast<int>(date.year()) << std::setfill(' ') << '\n';
+    return kExitOk;
+}
+
 int RunCli(std::span<const std::string_view> args, char systemSeparator, std::istream& in,
            std::ostream& out, std::ostream& err) {
     const auto options = ParseCommandLine(args);
@@ -100,6 +137,9 @@ int RunCli(std::span<const std::string_view> args, char systemSeparator, std::is
     if (options->showVersion) {
         out << VersionText();
         return kExitOk;
+    }
+    if (options->easterYear) {
+        return TellEaster(*options->easterYear, out, err);
     }
     return WordAmounts(*options, systemSeparator, in, out, err);
 }

@@ -8,6 +8,7 @@ namespace verbalo::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadAmount = 1;
+inline constexpr int kExitNoEasterDate = 1;
 inline constexpr int kExitUsage = 2;
 
 std::string_view HelpText();
@@ -19,7 +20,12 @@ std::string_view VersionText();
 int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& in,
                 std::ostream& out, std::ostream& err);
 
-// The whole program: parses the arguments, then helps, tells the version or words the amounts.
+// Writes Easter Sunday of `year` to `out` as dd/mm/yyyy ("31/03/2024"). A year before 1900 or
+// after 9999 gives no date: its message goes to `err`. Returns kExitOk or kExitNoEasterDate.
+int TellEaster(double year, std::ostream& out, std::ostream& err);
+
+// The whole program: parses the arguments, then helps, tells the version, tells the date of
+// Easter or words the amounts.
 int RunCli(std::span<const std::string_view> args, char systemSeparator, std::istream& in,
            std::ostream& out, std::ostream& err);
 

@@ -64,6 +64,21 @@ check "case and point separator" "VENTUNOMILA / 50" "$out"
 out=$("${cli[@]}" --version)
 check "version" "verbalo-cli 18.3.0.12" "$out"
 
+# The date of Easter.
+out=$("${cli[@]}" --pasqua 2024)
+check "easter exit status" "0" "$?"
+check "easter" "31/03/2024" "$out"
+out=$("${cli[@]}" --pasqua 2025,5)
+check "easter half year" "05/04/2026" "$out"
+out=$("${cli[@]}" --pasqua 1899 2>"$err_file")
+check "easter before 1900 exit status" 1 "$?"
+check "easter before 1900 output" "" "$out"
+check "easter before 1900 message" \
+    'verbalo-cli: Impossibile determinare il corretto giorno di Pasqua per anni precedenti al 1900.' \
+    "$(cat "$err_file")"
+"${cli[@]}" --pasqua duemila >/dev/null 2>"$err_file"
+check "easter usage exit status" 2 "$?"
+
 # Streaming: a large input is worded line by line.
 out=$(yes 21 | head -n 20000 | "${cli[@]}" | sort | uniq -c | awk '{print $1, $2, $3, $4}')
 check "stream" "20000 Ventuno / 00" "$out"

@@ -88,5 +88,64 @@ TEST(Cli, TooLargeAmountIsReportedWithItsReason) {
               "999.999.999.999,99\n");
 }
 
+struct EasterRun {
+    std::vector<std::string_view> args;
+    int exitCode;
+    std::string_view out;
+    std::string_view err;
+};
+
+void PrintTo(const EasterRun& run, std::ostream* os) {
+    for (const auto arg : run.args) {
+        *os << arg << ' ';
+    }
+}
+
+class EasterOption : public testing::TestWithParam<EasterRun> {};
+
+TEST_P(EasterOption, TellsTheDateOrWhyNot) {
+    const EasterRun& expected = GetParam();
+    const auto result = RunProgram(expected.args);
+    EXPECT_EQ(result.exitCode, expected.exitCode);
+    EXPECT_EQ(result.out, expected.out);
+    EXPECT_EQ(result.err, expected.err);
+}
+
+constexpr std::string_view kBefore1900 =
+    "verbalo-cli: Impossibile determinare il corretto giorno di Pasqua per anni precedenti al "
+    "1900.\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Years, EasterOption,
+    testing::Values(EasterRun{{"--pasqua", "2024"}, kExitOk, "31/03/2024\n", ""},
+                    EasterRun{{"--pasqua=1900"}, kExitOk, "15/04/1900\n", ""},
+                    EasterRun{{"--pasqua", "2025,5"}, kExitOk, "05/04/2026\n", ""},
+                    EasterRun{{"--pasqua", "2024.5"}, kExitOk, "31/03/2024\n", ""},
+                    EasterRun{{"--pasqua", "+9999"}, kExitOk, "28/03/9999\n", ""},
+                    EasterRun{{"--pasqua", "1899.9"}, kExitNoEasterDate, "", kBefore1900},
+                    EasterRun{{"--pasqua", "-5"}, kExitNoEasterDate, "", kBefore1900},
+                    EasterRun{{"--pasqua", "10000"},
+                              kExitNoEasterDate,
+                              "",
+                              "verbalo-cli: Anno oltre il 9999: la data non è rappresentabile\n"}));
+
+TEST(Cli, EasterYearMustBeANumberAlone) {
+    for (const auto& args :
+         std::vector<std::vector<std::string_view>>{{"--pasqua"},
+                                                    {"--pasqua", "abc"},
+                                                    {"--pasqua", ""},
+                                                    {"--pasqua", "2024x"},
+                                                    {"--pasqua", "2e3"},
+                                                    {"--pasqua", "nan"},
+                                                    {"--pasqua", "2024."},
+                                                    {"--pasqua", ",5"},
+                                                    {"--pasqua", "2024", "12"}}) {
+        const auto result = RunProgram(args);
+        EXPECT_EQ(result.exitCode, kExitUsage) << args.back();
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("--help"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace verbalo::cli

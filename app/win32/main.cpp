@@ -1,0 +1,51 @@
+// Verbalo: the Windows program. Creates the services and the main window, then runs the
+// message loop until the main window is gone.
+#include <commctrl.h>
+#include <windows.h>
+
+#include "platform/win32/clipboard_win32.h"
+#include "platform/win32/dialogs_win32.h"
+#include "platform/win32/form1_window.h"
+#include "platform/win32/keyboard_events_win32.h"
+#include "platform/win32/locale_win32.h"
+
+namespace {
+
+using namespace verbalo;
+using namespace verbalo::platform::win32;
+
+// Until the information windows open from the menu, their commands only set the flag.
+class NoInformationWindows : public InformationWindows {
+  public:
+    void ShowAboutModal() override {}
+    void ShowProducerModal() override {}
+};
+
+int RunMessageLoop() {
+    MSG message;
+    BOOL got = FALSE;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0 && got != -1) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return got == -1 ? 1 : static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Win32Clipboard clipboard(nullptr);
+    Win32Locale locale;
+    Win32Dialogs dialogs;
+    Win32KeyboardEvents keyboard;
+    NoInformationWindows informationWindows;
+
+    Form1Window mainWindow(instance, {clipboard, locale, dialogs, keyboard, informationWindows});
+    if (!mainWindow.Create(showCommand)) {
+        return 1;
+    }
+    return RunMessageLoop();
+}

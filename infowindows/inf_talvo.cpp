@@ -1,0 +1,212 @@
+#include "infowindows/inf_talvo.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+#include <vector>
+
+#include "infowindows/producer_texts.h"
+
+namespace verbalo {
+namespace {
+
+constexpr float kNoticePoints = 7.0f;
+constexpr std::string_view kNotFoundSuffix = "  NON TROVATO";
+
+// Windows paths name the same folder in any letter case.
+std::string FolderKey(std::string_view path) {
+    std::string key(path);
+    std::ranges::transform(key, key.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return key;
+}
+
+// Sets a flag for as long as it lives.
+class FlagScope {
+  public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+// Counts one nesting level for as long as it lives.
+class DepthScope {
+  public:
+    explicit DepthScope(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthScope() { --depth_; }
+    DepthScope(const DepthScope&) = delete;
+    DepthScope& operator=(const DepthScope&) = delete;
+
+  private:
+    int& depth_;
+};
+
+}  // namespace
+
+InfTalvo::InfTalvo(InfTalvoControls& controls, InfTalvoServices services,
+                   std::string dirHiddenStartFolder)
+    : controls_(controls),
+      services_(services),
+      dirHidden_(services.fileSystem, std::move(dirHiddenStartFolder)) {
+    dirHidden_.SetChangeHandler([this] { dirHidden_Change(); });
+}
+
+void InfTalvo::Form_Load() {
+    const InfTalvoControls::Size screen = controls_.ScreenSize();
+    const InfTalvoControls::Size outer = controls_.OuterSize();
+    controls_.SetTop((static_cast<float>(screen.height) - static_cast<float>(outer.height)) / 2.0f);
+    controls_.SetLeft((static_cast<float>(screen.width) - static_cast<float>(outer.width)) / 2.0f);
+    controls_.SetLine1X2(controls_.InnerWidth());
+    controls_.SetLabelText(Label::lbIndirizzo, TownLine());
+    controls_.SetLabelText(Label::Lb_dati, ContactNumbersText());
+    controls_.SetLabelFontSize(Label::Lb_cr, kNoticePoints);
+    controls_.SetLabelText(Label::Lb_cr, kProducerNotice);
+}
+
+void InfTalvo::Form_Unload() {
+    if (SearchUnderWay()) {
+        searchAbandoned_ = true;
+    }
+}
+
+void InfTalvo::Form_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
+void InfTalvo::Frame1_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
+void InfTalvo::Lb_cr_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
+void InfTalvo::Lb_dati_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
+
+void InfTalvo::lbMail_MouseMove(std::int16_t, std::int16_t, float x, float y) {
+    ShowHoverLook(Label::lbMail, x, y);
+}
+
+void InfTalvo::lbSito_MouseMove(std::int16_t, std::int16_t, float x, float y) {
+    ShowHoverLook(Label::lbSito, x, y);
+}
+
+void InfTalvo::lbMail_MouseDown(std::int16_t, std::int16_t, float, float) {
+    if (SearchUnderWay()) {
+        return;
+    }
+    launchTarget_ = "mailto:" + controls_.LabelText(Label::lbMail);
+    StartLaunchTarget();
+}
+
+void InfTalvo::lbSito_MouseDown(std::int16_t, std::int16_t, float, float) {
+    if (SearchUnderWay()) {
+        return;
+    }
+    launchTarget_ = controls_.LabelText(Label::lbSito);
+    StartLaunchTarget();
+}
+
+void InfTalvo::cmdInfoSys_Click() {
+    if (SearchUnderWay()) {
+        return;
+    }
+    services_.global.systemInfoNotFound = 0;
+    services_.launcher.LaunchSystemInfo();
+    if (services_.global.systemInfoNotFound == 0) {
+        return;
+    }
+
+    SearchForTool();
+    if (searchAbandoned_) {
+        return;  // the window has gone: nothing more to start or to say
+    }
+    if (!launchTarget_.empty()) {
+        StartLaunchTarget();
+    } else {
+        services_.dialogs.ShowMessage(std::string(kSystemInfoFileName) + std::string(kNotFoundSuffix),
+                                      platform::Dialogs::Icon::None);
+    }
+}
+
+void InfTalvo::SearchForTool() {
+    const FlagScope running(searchRunning_);
+    searchAbandoned_ = false;
+    launchTarget_.clear();
+    if (dirHidden_.Path() == kSearchRoot) {
+        // The list may have been read long ago: read it again before visiting it.
+        dirHidden_.Refresh();
+        dirHidden_Change();
+    } else {
+        dirHidden_.SetPath(kSearchRoot);  // the visit runs before this returns
+    }
+}
+
+void InfTalvo::dirHidden_Change() {
+    if (!launchTarget_.empty()) {
+        return;
+    }
+    if (searchDepth_ == 0) {
+        visitedFolders_.clear();
+    }
+    const DepthScope level(searchDepth_);
+
+    std::string folder = dirHidden_.Path();
+    visitedFolders_.insert(FolderKey(folder));
+    if (!folder.ends_with('\\')) {
+        folder += '\\';
+    }
+    std::string candidate = folder + std::string(kSystemInfoFileName);
+    if (services_.fileSystem.NormalFileExists(candidate)) {
+        launchTarget_ = std::move(candidate);
+        return;
+    }
+    if (searchDepth_ >= kMaxSearchDepth) {
+        return;
+    }
+
+    // Entering a subfolder replaces what the list holds: take the paths first. Links are not
+    // entered: they may lead back up the tree.
+    std::vector<std::string> subfolders;
+    for (const platform::FileSystem::Folder& subfolder : dirHidden_.Subfolders()) {
+        if (!subfolder.isLink) {
+            subfolders.push_back(subfolder.fullPath);
+        }
+    }
+    for (const std::string& path : subfolders) {
+        if (searchAbandoned_) {
+            return;
+        }
+        if (visitedFolders_.contains(FolderKey(path))) {
+            continue;
+        }
+        dirHidden_.SetPath(path);  // a folder that cannot be listed is passed over
+        services_.messagePump.ProcessPendingMessages();
+    }
+}
+
+void InfTalvo::Command1_Click() {
+    Form_Unload();
+    controls_.Unload();
+}
+
+void InfTalvo::ResetLinkLabels() {
+    controls_.SetLabelUnderline(Label::lbMail, false);
+    controls_.SetLabelBold(Label::lbMail, false);
+    controls_.SetLabelUnderline(Label::lbSito, false);
+    controls_.SetLabelBold(Label::lbSito, false);
+}
+
+void InfTalvo::ShowHoverLook(Label link, float x, float y) {
+    const InfTalvoControls::Size size = controls_.LabelSize(link);
+    const float right = static_cast<float>(size.width) - 50.0f;
+    const float bottom = static_cast<float>(size.height) - 30.0f;
+    if (x > 30.0f && x < right && y > 30.0f && y < bottom) {
+        controls_.SetLabelUnderline(link, true);
+        controls_.SetLabelBold(link, true);
+    } else {
+        ResetLinkLabels();
+    }
+}
+
+void InfTalvo::StartLaunchTarget() {
+    services_.shell.Execute(controls_.Handle(), launchTarget_, kShellWorkingDirectory,
+                            platform::Shell::kShowNormal);
+}
+
+}  // namespace verbalo

@@ -1,0 +1,25 @@
+#include "infowindows/producer_texts.h"
+
+#include "infowindows/label_text.h"
+#include "infowindows/maker_data.h"
+
+namespace verbalo {
+
+std::string TownLine() {
+    return " " + std::string(maker::kTown) + " (" + std::string(maker::kProvince) + ")";
+}
+
+std::string ContactNumbersText() {
+    std::string text = " Tel. :  ";
+    text += maker::kTelephone;
+    text += std::string(11, ' ') + "Fax:   ";
+    text += maker::kFax;
+    text += "\n  Cell.:  ";
+    text += maker::kMobile;
+    text += "  ";
+    return text;
+}
+
+std::string LegalNameRestLabelText() { return LabelTextShowing(maker::kLegalNameRest); }
+
+}  // namespace verbalo

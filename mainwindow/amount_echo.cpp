@@ -1,0 +1,99 @@
+#include "mainwindow/amount_echo.h"
+
+#include <array>
+#include <charconv>
+
+#include "wording/amount_text.h"
+
+namespace verbalo {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string Formatted(const ExactAmount& amount, char decimalSeparator) {
+    std::array<char, 20> digits{};
+    const auto end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), amount.integerPart).ptr;
+    const auto count = static_cast<std::size_t>(end - digits.data());
+
+    std::string echo;
+    echo.reserve(24);
+    if (amount.IsNegativeToTheCent()) {
+        echo += '-';
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0) {
+            echo += GroupingFor(decimalSeparator);
+        }
+        echo += digits[i];
+    }
+    echo += decimalSeparator;
+    echo += static_cast<char>('0' + amount.cents / 10);
+    echo += static_cast<char>('0' + amount.cents % 10);
+    return echo;
+}
+
+}  // namespace
+
+std::string FormatAmount(std::string_view text, char decimalSeparator) {
+    const char grouping = GroupingFor(decimalSeparator);
+    std::string ungrouped;
+    ungrouped.reserve(text.size());
+    for (const char c : text) {
+        if (c != grouping) {
+            ungrouped += c;
+        }
+    }
+    if (ungrouped.empty()) {
+        return ungrouped;
+    }
+    const auto amount = ReadAmount(ungrouped, decimalSeparator);
+    return amount ? Formatted(*amount, decimalSeparator) : ungrouped;
+}
+
+double LeadingNumber(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+        ++pos;
+    }
+    const std::size_t start = pos;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        ++pos;
+    }
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (; pos < text.size(); ++pos) {
+        if (IsDigit(text[pos])) {
+            seenDigit = true;
+        } else if (text[pos] == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit) {
+        return 0.0;
+    }
+    std::string_view number = text.substr(start, pos - start);
+    if (number.front() == '+') {
+        number.remove_prefix(1);  // from_chars takes no plus sign
+    }
+    double value = 0.0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    return value;
+}
+
+int CharacterCount(std::string_view utf8) {
+    int count = 0;
+    for (const char c : utf8) {
+        // Count every byte that does not continue a multi-byte sequence.
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace verbalo

@@ -1,0 +1,202 @@
+#include "mainwindow/form1.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "keys/send_key.h"
+#include "mainwindow/amount_echo.h"
+#include "resources/form1_layout.h"
+#include "resources/texts.h"
+#include "wording/compose_wording.h"
+#include "wording/letter_case.h"
+
+namespace verbalo {
+namespace {
+
+namespace layout = form1_layout;
+
+constexpr std::int16_t kKeyEnter = 13;
+constexpr std::int16_t kKeyBackspace = 8;
+constexpr std::int16_t kKeyCtrlC = 3;
+constexpr std::int16_t kKeyCtrlR = 18;
+constexpr std::int16_t kKeyCtrlV = 22;
+constexpr std::int16_t kKeyComma = ',';
+constexpr std::int16_t kKeyPoint = '.';
+constexpr std::int16_t kKeyMinus = '-';
+
+// A caret position past the end of any amount: the caret goes after the last character.
+constexpr int kCaretAtEnd = 20;
+
+bool IsBlank(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) { return c == ' '; });
+}
+
+}  // namespace
+
+Form1::Form1(Form1Controls& controls, Form1Services services)
+    : controls_(controls), services_(services), windowHeight_(layout::kCollapsedHeight) {}
+
+void Form1::Form_Load() {
+    const platform::Twips top = (controls_.ScreenHeight() - controls_.OuterHeight()) / 2;
+    const platform::Twips left = (controls_.ScreenWidth() - controls_.OuterWidth()) / 2;
+    controls_.MoveTo(left, top);
+    ClearOutputs();
+    caseStyle_ = 1;
+    FillWordTables(words_);
+}
+
+void Form1::Form_Activate() {
+    described_ = Flag::False;
+}
+
+void Form1::Form_Resize() {
+    if (controls_.IsMinimizedOrMaximized()) {
+        return;  // the size rules hold for the normal state only
+    }
+    if (controls_.OuterWidth() < layout::kMinimumOuterWidth) {
+        // The nested resize that this raises lays out the output box.
+        controls_.SetOuterWidth(layout::kMinimumOuterWidth);
+    } else {
+        controls_.SetOutputWidth(controls_.ClientWidth() - 2 * layout::kOutputMargin);
+    }
+    controls_.SetOuterHeight(windowHeight_);
+}
+
+void Form1::ClearOutputs() {
+    controls_.SetOutputText("");
+    controls_.SetStatusCaption("");
+    windowHeight_ = layout::kCollapsedHeight;
+}
+
+void Form1::Text1_KeyPress(std::int16_t& keyAscii) {
+    if (keyAscii == kKeyEnter) {
+        DescribeAmount();
+        return;
+    }
+    keyAscii = FilterAmountKey(keyAscii);
+    ClearOutputs();
+    Form_Resize();
+    TabWhenFull(keyAscii);
+}
+
+char Form1::DecimalSeparator() const {
+    return services_.locale.DecimalSeparator() == '.' ? '.' : ',';
+}
+
+std::int16_t Form1::FilterAmountKey(std::int16_t& keyAscii) const {
+    const std::int16_t separator = DecimalSeparator();
+    if (separator == kKeyPoint && keyAscii == kKeyComma) {
+        keyAscii = kKeyPoint;
+    } else if (separator == kKeyComma && keyAscii == kKeyPoint) {
+        keyAscii = kKeyComma;
+    }
+    const bool passes = keyAscii == kKeyMinus || keyAscii == separator || keyAscii == kKeyCtrlC ||
+                        keyAscii == kKeyCtrlR || keyAscii == kKeyCtrlV ||
+                        keyAscii == kKeyBackspace || (keyAscii >= '0' && keyAscii <= '9');
+    if (!passes) {
+        keyAscii = 0;
+    }
+    return keyAscii;
+}
+
+void Form1::TabWhenFull(std::int16_t keyAscii) {
+    int limit = static_cast<std::int16_t>(controls_.AmountMaxLength());
+    if (limit == 1) {
+        limit = 2;
+    }
+    if (keyAscii == kKeyBackspace || keyAscii == kKeyCtrlC) {
+        return;
+    }
+    if (CharacterCount(controls_.AmountText()) == limit - 1) {
+        std::string keyText = "{TAB}";
+        std::int16_t modifier = 0;
+        (void)SendKey(keyText, modifier, services_.keyboard);  // failures are not reported
+    }
+}
+
+void Form1::Text1_Change() {
+    ClearOutputs();
+    amountValue_ = LeadingNumber(controls_.AmountText());
+    if (std::floor(amountValue_) > static_cast<double>(kMaxIntegerPart)) {
+        // Cutting the last character changes the text again: this handler runs nested for the
+        // shorter text before this run goes on.
+        std::string text = controls_.AmountText();
+        text.resize(text.size() - 1);
+        controls_.SetAmountText(text);
+        controls_.SetAmountCaret(kCaretAtEnd);
+    }
+    const std::string echo = FormatAmount(controls_.AmountText());
+    controls_.SetEchoCaption(echo);
+    if (CharacterCount(echo) == controls_.AmountMaxLength()) {
+        DescribeAmount();
+    }
+}
+
+std::string Form1::FormatAmount(std::string_view text) const {
+    return verbalo::FormatAmount(text, DecimalSeparator());
+}
+
+void Form1::Text1_GotFocus() {
+    described_ = Flag::False;
+}
+
+void Form1::Text1_LostFocus() {
+    if (described_ == Flag::False) {
+        DescribeAmount();
+    }
+}
+
+void Form1::DescribeAmount() {
+    const std::string text = controls_.AmountText();
+    if (IsBlank(text)) {
+        return;
+    }
+    const auto composed = ComposeWording(words_, text, DecimalSeparator());
+    if (!composed) {
+        // Nothing is stored or shown; the focus going to the message box words nothing.
+        described_ = Flag::True;
+        services_.dialogs.ShowMessage(ErrorMessage(composed.error()),
+                                      platform::Dialogs::Icon::Warning);
+        return;
+    }
+    amountValue_ = composed->amountValue;
+    wording_ = composed->wording;
+    described_ = Flag::True;
+    const bool copied = ShowAndCopy(caseStyle_);
+    controls_.SetStatusCaption(copied ? texts::kCopied : texts::kCopyFailed);
+    windowHeight_ = layout::kExpandedHeight;
+    Form_Resize();
+    controls_.FocusAmount();
+    controls_.SetAmountCaret(kCaretAtEnd);
+}
+
+bool Form1::ShowAndCopy(std::int16_t style) {
+    caseStyle_ = style;
+    if (const auto styled = ApplyCaseStyle(wording_, style)) {
+        controls_.SetOutputText(*styled);
+    }
+    return services_.clipboard.ClearAndSetText(controls_.OutputText());
+}
+
+void Form1::Mu_Case_Click(std::int16_t index) {
+    if (!ShowAndCopy(index)) {
+        controls_.SetStatusCaption(texts::kCopyFailed);
+    }
+}
+
+void Form1::Mu_end_Click() {
+    described_ = Flag::True;
+    controls_.EndProgram();
+}
+
+void Form1::Mu_progr_Click() {
+    described_ = Flag::True;
+    services_.informationWindows.ShowAboutModal();
+}
+
+void Form1::Mu_Talvo_Click() {
+    described_ = Flag::True;
+    services_.informationWindows.ShowProducerModal();
+}
+
+}  // namespace verbalo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "mainwindow/form1_controls.h"
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/keyboard_events.h"
+#include "platform/locale.h"
+#include "wording/word_tables.h"
+
+namespace verbalo {
+
+// A 16-bit Boolean as the window stores it: true is -1.
+enum class Flag : std::int16_t { False = 0, True = -1 };
+
+// The operating-system services the main window uses.
+struct Form1Services {
+    platform::Clipboard& clipboard;
+    platform::Locale& locale;
+    platform::Dialogs& dialogs;
+    platform::KeyboardEvents& keyboard;
+    InformationWindows& informationWindows;
+};
+
+// The main window: its fields and its event handlers, named after the control and the event.
+// All decisions live here; the window adapter only forwards events and carries out requests.
+class Form1 {
+  public:
+    Form1(Form1Controls& controls, Form1Services services);
+
+    // Window events.
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+
+    // The amount field.
+    void Text1_KeyPress(std::int16_t& keyAscii);
+    void Text1_Change();
+    void Text1_GotFocus();
+    void Text1_LostFocus();
+
+    // The menu.
+    void Mu_end_Click();
+    void Mu_Case_Click(std::int16_t index);
+    void Mu_progr_Click();
+    void Mu_Talvo_Click();
+
+    // Fields, for the window adapter and the tests.
+    const WordTables& wordTables() const { return words_; }
+    const std::string& wording() const { return wording_; }
+    std::int16_t windowHeight() const { return windowHeight_; }
+    double amountValue() const { return amountValue_; }
+    std::int16_t caseStyle() const { return caseStyle_; }
+    Flag described() const { return described_; }
+
+  private:
+    void ClearOutputs();
+    void DescribeAmount();
+    std::int16_t FilterAmountKey(std::int16_t& keyAscii) const;
+    void TabWhenFull(std::int16_t keyAscii);
+    std::string FormatAmount(std::string_view text) const;
+    // The decimal separator by the window's rule: "." when the system writes one half as
+    // "0.5", otherwise ",".
+    char DecimalSeparator() const;
+    // Shows the wording in a style and copies the output box; false when the copy failed.
+    bool ShowAndCopy(std::int16_t style);
+
+    Form1Controls& controls_;
+    Form1Services services_;
+
+    WordTables words_;  // unitWords and tensWords
+    std::string wording_;
+    std::int16_t windowHeight_;
+    double amountValue_ = 0.0;
+    std::int16_t caseStyle_ = 1;
+    Flag described_ = Flag::False;
+};
+
+}  // namespace verbalo

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace verbalo::platform::win32 {
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+// A font, brush or other GDI object, deleted with its owner.
+template <class Handle>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+
+}  // namespace verbalo::platform::win32

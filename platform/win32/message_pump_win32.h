@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/message_pump.h"
+
+namespace verbalo::platform::win32 {
+
+// Dispatches the messages waiting for this thread. A WM_QUIT met here is posted again, so that
+// the main message loop still ends the program.
+class Win32MessagePump : public MessagePump {
+  public:
+    void ProcessPendingMessages() override;
+};
+
+}  // namespace verbalo::platform::win32

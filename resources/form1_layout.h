@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/types.h"
+
+// The main window's layout in twips, relative to its client area, and its size rules.
+namespace verbalo::form1_layout {
+
+using platform::Twips;
+
+struct ControlRect {
+    Twips left;
+    Twips top;
+    Twips width;
+    Twips height;
+};
+
+inline constexpr Twips kDesignClientWidth = 7155;
+inline constexpr Twips kDesignClientHeight = 1395;
+inline constexpr Twips kMinimumOuterWidth = 7395;
+inline constexpr Twips kCollapsedHeight = 2060;
+inline constexpr Twips kExpandedHeight = 2290;
+inline constexpr Twips kOutputMargin = 60;  // on both sides of the output box
+
+inline constexpr ControlRect kLabel2{135, 135, 735, 195};         // "Valore"
+inline constexpr ControlRect kText1{855, 90, 1770, 360};          // the amount field
+inline constexpr ControlRect kLbFormattato{2700, 90, 2175, 360};  // the formatted echo
+inline constexpr ControlRect kTxtLettere{60, 510, 9420, 610};     // the output box
+inline constexpr ControlRect kLabel3{2385, 1125, 4740, 240};      // the status line
+
+inline constexpr int kAmountMaxLength = 15;
+
+}  // namespace verbalo::form1_layout

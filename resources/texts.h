@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+#include "resources/maker_data.h"
+
+// The fixed Italian texts of the main window.
+namespace verbalo::texts {
+
+inline constexpr std::string_view kApplicationTitle = "Verbalo";
+inline constexpr std::string_view kCaptionTitle = "  DESCRIZIONE LETTERALE DI NUMERI";
+inline constexpr std::string_view kCaptionGap = "        ";  // eight blanks before the credit
+inline constexpr std::string_view kCreditPrefix = "by TALVO ";
+constexpr std::string_view MakerLegalName() {
+    return maker::kLegalName;
+}
+inline constexpr std::string_view kAmountLabel = "Valore";
+inline constexpr std::string_view kCopied = "Descrizione memorizzata negli appunti di Windows";
+inline constexpr std::string_view kCopyFailed =
+    "Impossibile copiare negli appunti di Windows: riprovare";
+
+}  // namespace verbalo::texts

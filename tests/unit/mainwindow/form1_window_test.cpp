@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "fake_form1_window.h"
+
+namespace verbalo::testing {
+namespace {
+
+TEST(Form1Window, StartsCentredCollapsedEmptyAndInTheDefaultStyle) {
+    FakeForm1Window window;
+    platform::FakeClipboard clipboard;
+    platform::FakeLocale locale;
+    platform::FakeDialogs dialogs;
+    platform::FakeKeyboardEvents keyboard;
+    FakeInformationWindows informationWindows;
+    Form1 form(window, {clipboard, locale, dialogs, keyboard, informationWindows});
+    window.Attach(form);
+    const auto designWidth = window.outerWidth;
+    const auto designHeight = window.outerHeight;
+
+    form.Form_Load();
+
+    EXPECT_EQ(window.left, (FakeForm1Window::kScreenWidth - designWidth) / 2);
+    EXPECT_EQ(window.top, (FakeForm1Window::kScreenHeight - designHeight) / 2);
+    EXPECT_EQ(form.caseStyle(), 1);
+    EXPECT_EQ(form.windowHeight(), 2060);
+    EXPECT_EQ(form.wordTables().unitWords[19], "Diciannove");
+    EXPECT_EQ(window.output, "");
+    EXPECT_EQ(window.status, "");
+
+    form.Form_Resize();
+    EXPECT_EQ(window.outerHeight, 2060);
+    EXPECT_EQ(clipboard.writes, 0);
+}
+
+TEST(Form1Window, SnapsBackToTheMinimumWidthThroughANestedResize) {
+    Form1Fixture f;
+    f.window.Resize(5000, 2060);
+    EXPECT_EQ(f.window.outerWidth, 7395);
+    EXPECT_EQ(f.window.outputWidth, 7395 - FakeForm1Window::kFrameWidth - 120);
+}
+
+TEST(Form1Window, WideningWidensTheOutputBoxAndTheHeightStaysFixed) {
+    Form1Fixture f;
+    for (const int width : {7395, 7396, 9000, 15000}) {
+        f.window.Resize(width, 5000);
+        EXPECT_EQ(f.window.outerWidth, width);
+        EXPECT_EQ(f.window.outputWidth, f.window.ClientWidth() - 120);
+        EXPECT_EQ(f.window.outerHeight, 2060);
+    }
+}
+
+TEST(Form1Window, HeightReturnsToTheExpandedHeightAfterADescription) {
+    Form1Fixture f;
+    f.window.TypeText("12\r");
+    f.window.Resize(8000, 900);
+    EXPECT_EQ(f.window.outerHeight, 2290);
+}
+
+TEST(Form1Window, SizeRulesRestWhileMinimizedOrMaximizedAndReturnOnRestore) {
+    Form1Fixture f;
+    f.window.minimizedOrMaximized = true;
+    f.window.Resize(20000, 12000);
+    EXPECT_EQ(f.window.outerHeight, 12000);
+    f.window.minimizedOrMaximized = false;
+    f.window.Resize(3000, 12000);
+    EXPECT_EQ(f.window.outerWidth, 7395);
+    EXPECT_EQ(f.window.outerHeight, 2060);
+}
+
+TEST(Form1Window, MenuCommandsSetDescribedBeforeTheyActAndDoNotWordAPendingAmount) {
+    Form1Fixture f;
+    f.window.TypeText("12");
+    f.form.Mu_progr_Click();
+    EXPECT_EQ(f.form.described(), Flag::True);
+    EXPECT_EQ(f.informationWindows.aboutShown, 1);
+    f.form.Text1_LostFocus();  // the focus goes to the About window
+    EXPECT_EQ(f.form.wording(), "");
+
+    f.form.Form_Activate();  // the About window has closed
+    EXPECT_EQ(f.form.described(), Flag::False);
+
+    f.form.Mu_Talvo_Click();
+    EXPECT_EQ(f.informationWindows.producerShown, 1);
+    f.form.Text1_LostFocus();
+    EXPECT_EQ(f.form.wording(), "");
+}
+
+TEST(Form1Window, FineEndsTheProgramWithoutWordingThePendingAmount) {
+    Form1Fixture f;
+    f.window.TypeText("12");
+    f.form.Mu_end_Click();
+    EXPECT_TRUE(f.window.ended);
+    f.form.Text1_LostFocus();
+    EXPECT_EQ(f.clipboard.writes, 0);
+}
+
+}  // namespace
+}  // namespace verbalo::testing
