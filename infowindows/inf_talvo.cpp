@@ -169,14 +169,17 @@ void InfTalvo::dirHidden_Change() {
         }
     }
     for (const std::string& path : subfolders) {
-        if (searchAbandoned_) {
-            return;
-        }
         if (visitedFolders_.contains(FolderKey(path))) {
             continue;
         }
         dirHidden_.SetPath(path);  // a folder that cannot be listed is passed over
+        if (searchAbandoned_) {
+            return;
+        }
         services_.messagePump.ProcessPendingMessages();
+        if (searchAbandoned_) {
+            return;  // the window was closed while its messages were processed
+        }
     }
 }
 

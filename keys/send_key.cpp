@@ -84,7 +84,7 @@ std::expected<void, SendKeyError> SendKey(std::string& keyText, std::int16_t& mo
     if (keyText.front() == '{') {
         virtualKey = NamedKeyCode(keyText);
     } else if (keyText.front() == '%') {
-        virtualKey = KeyOfCharacter(keyText[1], keyboard);
+        virtualKey = KeyOfCharacter(keyText.back(), keyboard);
         modifier = kAltKey;
     } else {
         virtualKey = KeyOfCharacter(keyText.front(), keyboard);

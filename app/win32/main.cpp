@@ -1,7 +1,8 @@
 // Verbalo: the Windows program. Creates the services and the main window, then runs the
 // message loop until the main window is gone.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/dialogs_win32.h"

@@ -36,6 +36,10 @@ wine_start() {
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         "$VERBALO_WINE" wineboot -i >/dev/null 2>&1 || true
         "$VERBALO_WINESERVER" -w
+        # Without it, the focus never returns to a window after another X window took it.
+        "$VERBALO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseTakeFocus /d N /f \
+            >/dev/null 2>&1 || true
+        "$VERBALO_WINESERVER" -w
     fi
     "$VERBALO_WINESERVER" -p
     # A cold persistent server keeps the first caller's pipes open: warm it up once.

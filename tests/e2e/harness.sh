@@ -1,0 +1,469 @@
+# End-to-end harness: runs a Windows program under Wine on a private X display and drives it
+# with the keyboard and mouse, as a person would. Source it from a test script:
+#
+#   source "$(dirname "$0")/harness.sh"
+#   e2e_begin                                   # display, Wine prefix, wineserver, clean-up traps
+#   e2e_locale it_IT.UTF-8                      # decimal comma for what is started from now on
+#   e2e_launch 'Verbalo' "$VERBALO_EXE" || e2e_abort "no window"
+#   e2e_type '1234,5'; e2e_key Return
+#   assert_eq "echo" "1234,50" "$(...)"
+#
+# The summary line and the exit status (0 all passed, 1 otherwise) come from the EXIT trap.
+# Everything that can wait has a timeout. Settings (environment):
+#   VERBALO_EXE          the program (default build/win32/Verbalo.exe where 32-bit Wine runs,
+#                        else build/win64/Verbalo.exe)
+#   VERBALO_WINE         the Wine loader (default /usr/lib/wine/wine if it runs, else wine64)
+#   VERBALO_WINESERVER   the wineserver (default wineserver64 beside the loaders)
+#   VERBALO_E2E_DIR      output: prefix, logs, screenshots (default build/e2e)
+#   VERBALO_E2E_DEADLINE seconds after which the test stops itself (default 170)
+
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_NAME=$(basename "$0" .sh)
+E2E_DIR=${VERBALO_E2E_DIR:-$E2E_ROOT/build/e2e}
+E2E_TYPE_DELAY=${E2E_TYPE_DELAY:-50}  # ms per character; at 12 ms Wine loses accented letters
+E2E_X_TIMEOUT=10                      # seconds for one X tool call
+E2E_LOCALE=en_US.UTF-8
+E2E_PASSED=0
+E2E_FAILED=0
+E2E_PID=""           # the program started by e2e_start / e2e_launch
+E2E_WINDOW=""        # its main window, found by e2e_launch
+E2E_EXIT_CODE=""     # set by e2e_wait_exit
+E2E_DISPLAY_PID=""
+E2E_WATCHDOG_PID=""
+E2E_CLIPBOARD_PID=""
+E2E_CLIPBOARD_MARK=""
+E2E_OTHER_PID=""
+E2E_STARTED=""
+E2E_SERVER_STARTED=""
+E2E_STEP=""
+# Bumped when the prefix settings below change, so that an existing prefix is brought up to date.
+E2E_PREFIX_VERSION=1
+
+if [[ -z ${VERBALO_WINE:-} ]]; then
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        VERBALO_WINE=/usr/lib/wine/wine
+    else
+        VERBALO_WINE=/usr/lib/wine/wine64
+    fi
+fi
+if [[ $(basename "$VERBALO_WINE") == *64 ]]; then E2E_ARCH=win64; else E2E_ARCH=win32; fi
+if [[ -z ${VERBALO_WINESERVER:-} ]]; then
+    if [[ -x /usr/lib/wine/wineserver64 ]]; then
+        VERBALO_WINESERVER=/usr/lib/wine/wineserver64
+    else
+        VERBALO_WINESERVER=/usr/lib/wine/wineserver32
+    fi
+fi
+VERBALO_EXE=${VERBALO_EXE:-$E2E_ROOT/build/$E2E_ARCH/Verbalo.exe}
+
+export WINEPREFIX=$E2E_DIR/wineprefix-$E2E_ARCH
+export WINEARCH=$E2E_ARCH
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+_e2e_now() { date +%s.%N; }
+_e2e_since() { awk -v a="$1" -v b="$(_e2e_now)" 'BEGIN { printf "%.1f", b - a }'; }
+_e2e_log() { printf '%s: %s\n' "$E2E_NAME" "$*"; }
+
+# Every child closes fd 9 (the prefix lock): a leftover process must not keep the prefix locked.
+_e2e_x() { timeout "$E2E_X_TIMEOUT" "$@" 9>&-; }
+
+# ---------------------------------------------------------------------------------------------
+# Set-up and clean-up
+
+# e2e_begin: starts the display, prepares the prefix, starts the wineserver; installs the traps.
+e2e_begin() {
+    E2E_START_TIME=$(_e2e_now)
+    mkdir -p "$E2E_DIR"
+    trap _e2e_finish EXIT
+    trap '_e2e_fail_msg "interrupted"; exit 130' INT
+    trap '_e2e_fail_msg "stopped (deadline ${VERBALO_E2E_DEADLINE:-170} s or TERM)"; exit 143' TERM
+    _e2e_start_watchdog "${VERBALO_E2E_DEADLINE:-170}"
+    # One test at a time per prefix: they share its wineserver.
+    exec 9>"$WINEPREFIX.lock"
+    flock -w 120 9 || e2e_abort "prefix $WINEPREFIX stayed locked for 120 s"
+    _e2e_start_display || e2e_abort "no X display could be started"
+    _e2e_prepare_prefix || e2e_abort "Wine prefix could not be prepared (see $E2E_DIR/wineboot.log)"
+    _e2e_start_wineserver || e2e_abort "wineserver did not start"
+    _e2e_log "ready on $DISPLAY, $E2E_ARCH, in $(_e2e_since "$E2E_START_TIME") s"
+}
+
+_e2e_start_watchdog() {  # seconds
+    local main=$$
+    (
+        trap 'kill $sleeper 2>/dev/null; exit 0' TERM
+        sleep "$1" &
+        sleeper=$!
+        wait $sleeper && kill -TERM "$main"
+    ) 9>&- &
+    E2E_WATCHDOG_PID=$!
+}
+
+# A free display from :90 up; a number another Xvfb takes first makes ours exit: try the next.
+_e2e_start_display() {
+    local n deadline
+    for ((n = 90; n < 130; n++)); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_DIR/$E2E_NAME.xvfb.log" 2>&1 9>&- &
+        E2E_DISPLAY_PID=$!
+        deadline=$((SECONDS + 10))
+        while ((SECONDS < deadline)); do
+            if ! kill -0 "$E2E_DISPLAY_PID" 2>/dev/null; then break; fi
+            if timeout 2 xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$E2E_DISPLAY_PID" 2>/dev/null
+        wait "$E2E_DISPLAY_PID" 2>/dev/null
+        E2E_DISPLAY_PID=""
+    done
+    return 1
+}
+
+# Once per prefix: wineboot, then the X11 driver settings.
+#  UseTakeFocus=N: without it focus never comes back after another X window took it.
+#  Managed=N: with no window manager, each window Wine hides would wait 2 s for one to answer;
+#  unmanaged windows close at once, focus returns to the owner like on Windows, and Wine draws
+#  the caption and frame itself, so the X geometry is the whole window. But Wine then ignores
+#  an X resize (xdotool windowsize): resize and move with the mouse (e2e_resize, e2e_move).
+_e2e_prepare_prefix() {
+    local ready=$WINEPREFIX/.e2e-ready
+    [[ -f $ready && $(<"$ready") == "$E2E_PREFIX_VERSION" ]] && return 0
+    local t0
+    t0=$(_e2e_now)
+    timeout 60 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 9>&-
+    timeout 120 "$VERBALO_WINE" wineboot -i >"$E2E_DIR/wineboot.log" 2>&1 9>&- || return 1
+    timeout 60 "$VERBALO_WINESERVER" -w 9>&- || return 1
+    local key='HKCU\Software\Wine\X11 Driver'
+    timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 9>&- &&
+        timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 9>&- ||
+        return 1
+    timeout 60 "$VERBALO_WINESERVER" -w 9>&- || return 1
+    echo "$E2E_PREFIX_VERSION" >"$ready"
+    _e2e_log "prepared $WINEPREFIX in $(_e2e_since "$t0") s"
+}
+
+# A persistent server and one warm-up command: each later Wine start costs a fraction of a second.
+_e2e_start_wineserver() {
+    # A server left by a test that was killed would still hold the old display: end it.
+    timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 9>&-
+    timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 9>&-
+    timeout 30 "$VERBALO_WINESERVER" -p 9>&- || return 1
+    E2E_SERVER_STARTED=1
+    e2e_wine cmd /c exit >/dev/null 2>&1
+}
+
+_e2e_finish() {
+    local status=$?
+    trap - EXIT INT TERM
+    _e2e_cleanup
+    ((status != 0 && E2E_FAILED == 0)) && E2E_FAILED=1
+    printf '%s: %d passed, %d failed (%s s)\n' "$E2E_NAME" "$E2E_PASSED" "$E2E_FAILED" \
+        "$(_e2e_since "${E2E_START_TIME:-$(_e2e_now)}")"
+    ((E2E_FAILED == 0)) && exit 0
+    exit 1
+}
+
+# Ends, by PID, everything this test started.
+_e2e_cleanup() {
+    local pid
+    if [[ -n $E2E_PID ]] && e2e_alive; then
+        kill "$E2E_PID" 2>/dev/null
+        e2e_wait_exit 3 || kill -KILL "$E2E_PID" 2>/dev/null
+    fi
+    for pid in $E2E_OTHER_PID $E2E_CLIPBOARD_PID; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    if [[ -n $E2E_SERVER_STARTED ]]; then
+        timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 9>&-
+        timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 9>&-
+    fi
+    [[ -n $E2E_PID ]] && wait "$E2E_PID" 2>/dev/null
+    if [[ -n $E2E_DISPLAY_PID ]]; then
+        kill "$E2E_DISPLAY_PID" 2>/dev/null
+        wait "$E2E_DISPLAY_PID" 2>/dev/null
+    fi
+    if [[ -n $E2E_WATCHDOG_PID ]]; then
+        kill "$E2E_WATCHDOG_PID" 2>/dev/null
+        wait "$E2E_WATCHDOG_PID" 2>/dev/null
+    fi
+}
+
+# ---------------------------------------------------------------------------------------------
+# Wine and the program
+
+# e2e_locale LOCALE: the LANG and LC_ALL of every Wine process started from now on
+# (it_IT.UTF-8: decimal comma, grouping point; en_US.UTF-8: decimal point). Each Wine start
+# also rewrites the locale values in the prefix's registry, which a running program may read
+# again: don't start Wine commands in another locale while the program runs.
+e2e_locale() { E2E_LOCALE=$1; }
+
+# e2e_wine ARGS...: a Wine command in the foreground, in the current locale, at most 60 s.
+e2e_wine() {
+    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE timeout 60 "$VERBALO_WINE" "$@" 9>&-
+}
+
+# e2e_decimal_separator: prints the decimal separator Wine gives programs in the current locale.
+e2e_decimal_separator() {
+    e2e_wine reg query 'HKCU\Control Panel\International' /v sDecimal 2>/dev/null |
+        tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'
+}
+
+# e2e_start EXE [ARGS...]: starts a Windows program in the background; its PID in E2E_PID.
+# Its standard output and error go to build/e2e/NAME.program.log.
+e2e_start() {
+    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE "$VERBALO_WINE" "$@" \
+        >"$E2E_DIR/$E2E_NAME.program.log" 2>&1 9>&- &
+    E2E_PID=$!
+    E2E_EXIT_CODE=""
+}
+
+# e2e_launch PATTERN EXE [ARGS...]: e2e_start, then waits (30 s) for a visible window whose name
+# matches PATTERN (a regular expression), keeps it in E2E_WINDOW and gives it the focus.
+e2e_launch() {
+    local pattern=$1
+    shift
+    e2e_start "$@"
+    E2E_WINDOW=$(e2e_wait_window "$pattern" 30) || return 1
+    e2e_focus "$E2E_WINDOW"
+}
+
+# e2e_alive: is the program still running?
+e2e_alive() {
+    [[ -n $E2E_PID && -r /proc/$E2E_PID/stat ]] || return 1
+    local stat
+    stat=$(<"/proc/$E2E_PID/stat") 2>/dev/null || return 1
+    stat=${stat##*) }
+    [[ ${stat%% *} != Z ]]
+}
+
+# e2e_wait_exit [TIMEOUT]: waits (default 10 s) for the program to end; its status in E2E_EXIT_CODE.
+e2e_wait_exit() {
+    local deadline
+    deadline=$(($(date +%s%N) / 1000000 + ${1:-10} * 1000))
+    while e2e_alive; do
+        (($(date +%s%N) / 1000000 >= deadline)) && return 1
+        sleep 0.1
+    done
+    wait "$E2E_PID" 2>/dev/null
+    E2E_EXIT_CODE=$?
+    return 0
+}
+
+# ---------------------------------------------------------------------------------------------
+# Windows
+
+# e2e_wait_window PATTERN [TIMEOUT]: prints the id of a visible window whose name matches
+# PATTERN, waiting at most TIMEOUT seconds (default 10); fails if none came.
+e2e_wait_window() {
+    local found
+    found=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null 9>&-) ||
+        return 1
+    printf '%s\n' "${found%%$'\n'*}"
+}
+
+# e2e_wait_no_window PATTERN [TIMEOUT]: waits until no visible window's name matches PATTERN.
+e2e_wait_no_window() {
+    local deadline=$((SECONDS + ${2:-10}))
+    while _e2e_x xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.1
+    done
+}
+
+# e2e_window_name WINDOW: prints the window's name (its caption).
+e2e_window_name() { _e2e_x xdotool getwindowname "$1"; }
+
+# e2e_window_pid WINDOW: prints the PID of the process that owns the window.
+e2e_window_pid() { _e2e_x xdotool getwindowpid "$1"; }
+
+# e2e_focus [WINDOW]: gives the keyboard focus to WINDOW (default E2E_WINDOW).
+e2e_focus() { _e2e_x xdotool windowfocus --sync "${1:-$E2E_WINDOW}" 2>/dev/null; }
+
+# e2e_geometry [WINDOW]: prints "X Y WIDTH HEIGHT" of the whole window (caption and frame included).
+e2e_geometry() {
+    local X Y WIDTH HEIGHT
+    eval "$(_e2e_x xdotool getwindowgeometry --shell "${1:-$E2E_WINDOW}" | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9-]+$')"
+    [[ -n ${WIDTH:-} ]] || return 1
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# e2e_resize WINDOW WIDTH HEIGHT: drags the bottom-right corner until the window is that big,
+# then waits until the size settles (the program may correct it) and gives the focus back.
+# Fails if the size reached is not the one asked for.
+e2e_resize() {
+    local win=$1 x y w h
+    read -r x y w h < <(e2e_geometry "$win") || return 1
+    _e2e_drag $((x + w - 2)) $((y + h - 2)) $((x + $2 - 2)) $((y + $3 - 2))
+    _e2e_settle "$win" "$x $y $2 $3"
+}
+
+# e2e_move WINDOW X Y: drags the caption until the window's top-left corner is at X,Y.
+e2e_move() {
+    local win=$1 x y w h grab_x grab_y=10
+    read -r x y w h < <(e2e_geometry "$win") || return 1
+    grab_x=$((w / 3))
+    _e2e_drag $((x + grab_x)) $((y + grab_y)) $(($2 + grab_x)) $(($3 + grab_y))
+    _e2e_settle "$win" "$2 $3 $w $h"
+}
+
+_e2e_drag() {  # from-x from-y to-x to-y
+    local mid_x=$((($1 + $3) / 2)) mid_y=$((($2 + $4) / 2))
+    _e2e_x xdotool mousemove --sync "$1" "$2" mousedown 1 mousemove --sync "$mid_x" "$mid_y" \
+        mousemove --sync "$3" "$4" mouseup 1 mousemove --sync 1279 799
+}
+
+_e2e_settle() {  # window expected-geometry
+    local geometry last="" stable=0 deadline=$((SECONDS + 5))
+    while ((SECONDS < deadline)); do
+        geometry=$(e2e_geometry "$1")
+        [[ $geometry == "$2" ]] && break
+        if [[ $geometry == "$last" ]]; then
+            ((++stable >= 5)) && break
+        else
+            stable=0
+        fi
+        last=$geometry
+        sleep 0.1
+    done
+    e2e_focus "$1"
+    [[ $geometry == "$2" ]]
+}
+
+# e2e_screenshot NAME [WINDOW]: saves the window (default: the whole screen) as
+# build/e2e/NAME.png and prints the path.
+e2e_screenshot() {
+    local file=$E2E_DIR/$1.png
+    _e2e_x import -silent -window "${2:-root}" "$file" 2>/dev/null || return 1
+    echo "$file"
+}
+
+# e2e_focus_other_app: another application (an X client that is not Wine) takes the focus, as
+# when the user switches to another program. e2e_focus gives it back.
+e2e_focus_other_app() {
+    if [[ -z $E2E_OTHER_PID ]]; then
+        xmessage -geometry +900+700 -title e2e-other-app -buttons '' 'other application' 9>&- &
+        E2E_OTHER_PID=$!
+    fi
+    local win
+    win=$(e2e_wait_window '^e2e-other-app$' 10) || return 1
+    e2e_focus "$win"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Keyboard
+
+# e2e_type TEXT: types TEXT into the focused window, one key at a time.
+e2e_type() { _e2e_x xdotool type --delay "$E2E_TYPE_DELAY" -- "$1"; }
+
+# e2e_key KEY...: presses keys or combinations in turn (Return, BackSpace, Tab, ctrl+v, alt+F4).
+e2e_key() { _e2e_x xdotool key --delay 30 -- "$@"; }
+
+# e2e_menu LETTER KEY...: opens a menu with alt+LETTER, then presses the keys in turn
+# ("e2e_menu f x": File, Exit).
+e2e_menu() {
+    local letter=$1
+    shift
+    e2e_key "alt+$letter" && e2e_key "$@"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Clipboard (the X clipboard, which Wine keeps in step with the Windows one)
+
+# e2e_clipboard_set TEXT: puts TEXT on the clipboard (served until someone else takes it).
+e2e_clipboard_set() {
+    if [[ -n $E2E_CLIPBOARD_PID ]]; then
+        kill "$E2E_CLIPBOARD_PID" 2>/dev/null
+        wait "$E2E_CLIPBOARD_PID" 2>/dev/null
+    fi
+    printf '%s' "$1" | xclip -selection clipboard -i -quiet >/dev/null 2>&1 9>&- &
+    E2E_CLIPBOARD_PID=$!
+    local deadline=$((SECONDS + 5))
+    until [[ $(e2e_clipboard_get) == "$1" ]]; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.05
+    done
+}
+
+# e2e_clipboard_get: prints what the clipboard holds now (nothing if it holds no text).
+e2e_clipboard_get() { timeout 3 xclip -selection clipboard -o 2>/dev/null 9>&-; }
+
+# e2e_clipboard_mark: puts a unique marker on the clipboard, for e2e_clipboard_wait.
+e2e_clipboard_mark() {
+    E2E_CLIPBOARD_MARK="e2e-mark-$$-$RANDOM"
+    e2e_clipboard_set "$E2E_CLIPBOARD_MARK"
+}
+
+# e2e_clipboard_wait [TIMEOUT]: waits (default 5 s) until the clipboard no longer holds the
+# marker and prints what it holds (nothing, if the program emptied it); fails on timeout.
+e2e_clipboard_wait() {
+    local text deadline=$((SECONDS + ${1:-5}))
+    while ((SECONDS < deadline)); do
+        text=$(e2e_clipboard_get)
+        if [[ $text != "$E2E_CLIPBOARD_MARK" ]]; then
+            printf '%s' "$text"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# ---------------------------------------------------------------------------------------------
+# Assertions: silent when they pass; a failure prints what differs and saves a screenshot
+# (build/e2e/NAME-failure-N.png).
+
+# e2e_step TEXT: names what the test does now; failures and timeouts say where they happened.
+e2e_step() { E2E_STEP=$1; }
+
+_e2e_fail_msg() {
+    E2E_FAILED=$((E2E_FAILED + 1))
+    printf 'FAIL %s%s\n' "${E2E_STEP:+[$E2E_STEP] }" "$1"
+    [[ -n ${DISPLAY:-} && -n $E2E_DISPLAY_PID ]] &&
+        e2e_screenshot "$E2E_NAME-failure-$E2E_FAILED" >/dev/null &&
+        printf '  screen: %s\n' "$E2E_DIR/$E2E_NAME-failure-$E2E_FAILED.png"
+}
+
+# assert_eq NAME EXPECTED ACTUAL
+assert_eq() {
+    if [[ $2 == "$3" ]]; then
+        E2E_PASSED=$((E2E_PASSED + 1))
+        return 0
+    fi
+    _e2e_fail_msg "$1"
+    printf '  expected: %q\n  actual:   %q\n' "$2" "$3"
+    return 1
+}
+
+# assert_contains NAME TEXT PART: TEXT contains PART.
+assert_contains() {
+    if [[ $2 == *"$3"* ]]; then
+        E2E_PASSED=$((E2E_PASSED + 1))
+        return 0
+    fi
+    _e2e_fail_msg "$1"
+    printf '  text:    %q\n  lacks:   %q\n' "$2" "$3"
+    return 1
+}
+
+# assert_true NAME COMMAND...: the command succeeds.
+assert_true() {
+    local name=$1
+    shift
+    if "$@"; then
+        E2E_PASSED=$((E2E_PASSED + 1))
+        return 0
+    fi
+    _e2e_fail_msg "$name"
+    printf '  command failed: %s\n' "$*"
+    return 1
+}
+
+# e2e_abort MESSAGE: a failure after which the test cannot go on; ends it (with the clean-up).
+e2e_abort() {
+    _e2e_fail_msg "$1"
+    exit 1
+}

@@ -1,0 +1,192 @@
+#include "infowindows/inf_talvo.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "info_window_doubles.h"
+#include "infowindows/maker_data.h"
+#include "platform/fakes/fake_dialogs.h"
+#include "platform/fakes/fake_file_system.h"
+#include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_shell.h"
+
+namespace verbalo {
+namespace {
+
+using info_test::FakeInfTalvoWindow;
+using info_test::FakeLauncher;
+using Label = InfTalvoControls::Label;
+
+class InfTalvoTest : public ::testing::Test {
+  protected:
+    FakeInfTalvoWindow window;
+    platform::FakeFileSystem files;
+    platform::FakeShell shell;
+    platform::FakeDialogs dialogs;
+    platform::FakeMessagePump pump;
+    Global global;
+    FakeLauncher launcher{global};
+    InfTalvo talvo{window, {files, shell, dialogs, pump, launcher, global}, "C:\\Verbalo"};
+};
+
+TEST_F(InfTalvoTest, LoadCentresTheWindowTopFirstInSinglePrecision) {
+    talvo.Form_Load();
+
+    EXPECT_FLOAT_EQ(window.top, (12000.0f - 4290.0f) / 2.0f);
+    EXPECT_FLOAT_EQ(window.left, 6892.5f);
+    EXPECT_EQ(window.log.at(0), "top");
+    EXPECT_EQ(window.log.at(1), "left");
+    EXPECT_EQ(window.line1X2, FakeInfTalvoWindow::kInnerWidth);
+}
+
+TEST_F(InfTalvoTest, LoadWritesTheMakerTextsAndTheNoticeAtSevenPoints) {
+    talvo.Form_Load();
+
+    EXPECT_EQ(window.labels[Label::lbIndirizzo].text, " Vallefinta (VF)");
+    EXPECT_EQ(window.labels[Label::Lb_dati].text,
+              " Tel. :  000 111222           Fax:   000 111333\n  Cell.:  300 1112223  ");
+    EXPECT_EQ(window.labels[Label::Lb_cr].fontPoints, 7.0f);
+    EXPECT_EQ(window.labels[Label::Lb_cr].text, kProducerNotice);
+    const std::vector<std::string> textOrder(window.log.begin() + 2, window.log.end());
+    EXPECT_EQ(textOrder, (std::vector<std::string>{"lbIndirizzo text", "Lb_dati text",
+                                                   "Lb_cr font", "Lb_cr text"}));
+}
+
+// Where the pointer is over a link label, and whether that makes the label hot.
+struct PointerCase {
+    Label link;
+    float x;
+    float y;
+    bool hot;
+};
+
+void PrintTo(const PointerCase& c, std::ostream* out) {
+    *out << FakeInfTalvoWindow::Name(c.link) << " at (" << c.x << ", " << c.y << ")";
+}
+
+class HoverZone : public InfTalvoTest, public ::testing::WithParamInterface<PointerCase> {
+  protected:
+    void MoveOver(Label link, float x, float y) {
+        if (link == Label::lbMail) {
+            talvo.lbMail_MouseMove(0, 0, x, y);
+        } else {
+            talvo.lbSito_MouseMove(0, 0, x, y);
+        }
+    }
+    static Label Other(Label link) { return link == Label::lbMail ? Label::lbSito : Label::lbMail; }
+};
+
+TEST_P(HoverZone, InsideTheZoneOnlyThisLabelTurnsHotElsewhereBothTurnPlain) {
+    const auto [link, x, y, hot] = GetParam();
+    window.MakeHot(Other(link));
+
+    MoveOver(link, x, y);
+
+    if (hot) {
+        EXPECT_TRUE(window.IsHot(link));
+        EXPECT_TRUE(window.IsHot(Other(link)));  // the other label keeps its look
+        EXPECT_EQ(window.log, (std::vector<std::string>{FakeInfTalvoWindow::Name(link) +
+                                                            " underline",
+                                                        FakeInfTalvoWindow::Name(link) + " bold"}));
+    } else {
+        EXPECT_TRUE(window.IsPlain(Label::lbMail));
+        EXPECT_TRUE(window.IsPlain(Label::lbSito));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MailAndSite, HoverZone,
+    ::testing::Values(
+        // lbMail, 1530 x 345: hot for 30 < X < 1480 and 30 < Y < 315.
+        PointerCase{Label::lbMail, 30.0f, 100.0f, false},
+        PointerCase{Label::lbMail, 31.0f, 31.0f, true},
+        PointerCase{Label::lbMail, 30.5f, 100.0f, true},
+        PointerCase{Label::lbMail, 100.0f, 30.0f, false},
+        PointerCase{Label::lbMail, 1479.0f, 100.0f, true},
+        PointerCase{Label::lbMail, 1479.9f, 314.9f, true},
+        PointerCase{Label::lbMail, 1480.0f, 100.0f, false},  // within the rightmost 50 twips
+        PointerCase{Label::lbMail, 1500.0f, 100.0f, false},
+        PointerCase{Label::lbMail, 100.0f, 315.0f, false},
+        PointerCase{Label::lbMail, 100.0f, 340.0f, false},
+        PointerCase{Label::lbMail, -10.0f, 100.0f, false},
+        // lbSito, 2280 x 345: hot for 30 < X < 2230 and 30 < Y < 315.
+        PointerCase{Label::lbSito, 31.0f, 31.0f, true},
+        PointerCase{Label::lbSito, 2229.0f, 314.0f, true},
+        PointerCase{Label::lbSito, 2230.0f, 100.0f, false},
+        PointerCase{Label::lbSito, 1500.0f, 100.0f, true},  // outside lbMail's zone, inside this
+        PointerCase{Label::lbSito, 100.0f, 30.0f, false}));
+
+TEST_F(InfTalvoTest, TheHotZoneFollowsTheLabelsCurrentSize) {
+    window.labels[Label::lbMail].size = {1000, 200};
+
+    talvo.lbMail_MouseMove(0, 0, 949.0f, 169.0f);
+    EXPECT_TRUE(window.IsHot(Label::lbMail));
+
+    talvo.lbMail_MouseMove(0, 0, 950.0f, 100.0f);
+    EXPECT_TRUE(window.IsPlain(Label::lbMail));
+}
+
+TEST_F(InfTalvoTest, MovesOverTheBackgroundFrameNoticeOrNumbersResetBothLinksInOrder) {
+    const std::vector<std::string> reset = {"lbMail no underline", "lbMail no bold",
+                                            "lbSito no underline", "lbSito no bold"};
+    using Handler = void (InfTalvo::*)(std::int16_t, std::int16_t, float, float);
+    for (const Handler handler : {&InfTalvo::Form_MouseMove, &InfTalvo::Frame1_MouseMove,
+                                  &InfTalvo::Lb_cr_MouseMove, &InfTalvo::Lb_dati_MouseMove}) {
+        window.MakeHot(Label::lbMail);
+        window.MakeHot(Label::lbSito);
+        window.log.clear();
+
+        (talvo.*handler)(1, 0, 500.0f, 100.0f);
+
+        EXPECT_EQ(window.log, reset);
+    }
+}
+
+struct Press {
+    std::int16_t button;
+    std::int16_t shift;
+};
+
+class LinkPress : public InfTalvoTest, public ::testing::WithParamInterface<Press> {};
+
+TEST_P(LinkPress, AnyButtonOpensTheMailLinkOwnedByThisWindow) {
+    talvo.lbMail_MouseDown(GetParam().button, GetParam().shift, 10.0f, 10.0f);
+
+    const platform::FakeShell::Call expected{FakeInfTalvoWindow::kHandle,
+                                             "mailto:info@talvo.example", "c:\\", 1};
+    EXPECT_EQ(shell.calls, std::vector{expected});
+    EXPECT_EQ(talvo.launchTarget(), "mailto:info@talvo.example");
+}
+
+TEST_P(LinkPress, AnyButtonOpensTheWebAddressUnchanged) {
+    talvo.lbSito_MouseDown(GetParam().button, GetParam().shift, 10.0f, 10.0f);
+
+    const platform::FakeShell::Call expected{FakeInfTalvoWindow::kHandle,
+                                             std::string(maker::kWebAddress), "c:\\", 1};
+    EXPECT_EQ(shell.calls, std::vector{expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(LeftRightMiddleWithShifts, LinkPress,
+                         ::testing::Values(Press{1, 0}, Press{2, 0}, Press{4, 0}, Press{1, 1},
+                                           Press{2, 2}, Press{4, 4}));
+
+TEST_F(InfTalvoTest, ALinkOpensWhatTheLabelShowsNowAndAFailingShellShowsNothing) {
+    window.labels[Label::lbMail].text = "altro@talvo.example";
+    shell.result = 2;
+
+    talvo.lbMail_MouseDown(1, 0, 0.0f, 0.0f);
+
+    EXPECT_EQ(shell.calls.at(0).file, "mailto:altro@talvo.example");
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(talvo.launchTarget(), "mailto:altro@talvo.example");
+}
+
+TEST_F(InfTalvoTest, OkUnloadsTheWindow) {
+    talvo.Command1_Click();
+    EXPECT_EQ(window.unloads, 1);
+}
+
+}  // namespace
+}  // namespace verbalo

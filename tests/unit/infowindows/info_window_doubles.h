@@ -1,0 +1,167 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "infowindows/frm_about_controls.h"
+#include "infowindows/global.h"
+#include "infowindows/inf_talvo_controls.h"
+#include "infowindows/maker_data.h"
+#include "infowindows/producer_window_access.h"
+#include "infowindows/system_info_launcher.h"
+
+namespace verbalo::info_test {
+
+// A launcher that starts the tool or fails, as told, and remembers the flag it was called with.
+class FakeLauncher : public SystemInfoLauncher {
+  public:
+    explicit FakeLauncher(Global& global) : global_(global) {}
+
+    void LaunchSystemInfo() noexcept override {
+        ++calls;
+        flagOnCall.push_back(global_.systemInfoNotFound);
+        if (!startsTool) {
+            global_.systemInfoNotFound = 1;
+        }
+    }
+
+    bool startsTool = false;
+    int calls = 0;
+    std::vector<std::int16_t> flagOnCall;
+
+  private:
+    Global& global_;
+};
+
+// The producer window as the launcher and the About window reach it.
+class FakeProducerWindow : public ProducerWindowHandleSource, public ProducerWindowOpener {
+  public:
+    static constexpr platform::WindowHandle kHandle = 0x7A1;
+
+    platform::WindowHandle HandleLoadingIfNeeded() override {
+        ++handleRequests;
+        if (failsToLoad) {
+            throw std::runtime_error("the window could not be created");
+        }
+        return kHandle;
+    }
+    void ShowProducerWindowModally() override { ++modalShows; }
+
+    int handleRequests = 0;
+    int modalShows = 0;
+    bool failsToLoad = false;
+};
+
+// The producer window's controls, sized as the layout has them, with every look change logged.
+class FakeInfTalvoWindow : public InfTalvoControls {
+  public:
+    static constexpr platform::WindowHandle kHandle = 0x5150;
+    static constexpr Size kOuterSize = {5415, 4290};
+    static constexpr Twips kInnerWidth = 5325;
+    static constexpr Size kScreenSize = {19200, 12000};
+
+    struct LabelState {
+        std::string text;
+        Size size;
+        float fontPoints = 8.25f;
+        bool underline = false;
+        bool bold = false;
+    };
+
+    FakeInfTalvoWindow() {
+        labels[Label::lbIndirizzo] = {"lbIndirizzo", {5055, 330}};
+        labels[Label::Lb_dati] = {"Lb_dati", {5325, 600}};
+        labels[Label::Lb_cr] = {"Lb_cr", {3570, 870}};
+        labels[Label::lbMail] = {std::string(maker::kEmail), {1530, 345}};
+        labels[Label::lbSito] = {std::string(maker::kWebAddress), {2280, 345}};
+    }
+
+    static std::string Name(Label label) {
+        switch (label) {
+            case Label::lbIndirizzo:
+                return "lbIndirizzo";
+            case Label::Lb_dati:
+                return "Lb_dati";
+            case Label::Lb_cr:
+                return "Lb_cr";
+            case Label::lbMail:
+                return "lbMail";
+            case Label::lbSito:
+                return "lbSito";
+        }
+        return "?";
+    }
+
+    platform::WindowHandle Handle() const override { return kHandle; }
+    std::string LabelText(Label label) const override { return labels.at(label).text; }
+    void SetLabelText(Label label, std::string_view text) override {
+        labels[label].text = std::string(text);
+        log.push_back(Name(label) + " text");
+    }
+    Size LabelSize(Label label) const override { return labels.at(label).size; }
+    void SetLabelFontSize(Label label, float points) override {
+        labels[label].fontPoints = points;
+        log.push_back(Name(label) + " font");
+    }
+    void SetLabelUnderline(Label label, bool underline) override {
+        labels[label].underline = underline;
+        log.push_back(Name(label) + (underline ? " underline" : " no underline"));
+    }
+    void SetLabelBold(Label label, bool bold) override {
+        labels[label].bold = bold;
+        log.push_back(Name(label) + (bold ? " bold" : " no bold"));
+    }
+    void SetLine1X2(Twips x2) override { line1X2 = x2; }
+    Size OuterSize() const override { return kOuterSize; }
+    Twips InnerWidth() const override { return kInnerWidth; }
+    void SetTop(float value) override {
+        top = value;
+        log.push_back("top");
+    }
+    void SetLeft(float value) override {
+        left = value;
+        log.push_back("left");
+    }
+    Size ScreenSize() const override { return kScreenSize; }
+    void Unload() override { ++unloads; }
+
+    // Hot: bold and underlined; plain: neither.
+    bool IsHot(Label label) const { return labels.at(label).underline && labels.at(label).bold; }
+    bool IsPlain(Label label) const {
+        return !labels.at(label).underline && !labels.at(label).bold;
+    }
+    void MakeHot(Label label) {
+        labels[label].underline = true;
+        labels[label].bold = true;
+    }
+
+    std::map<Label, LabelState> labels;
+    std::vector<std::string> log;
+    Twips line1X2 = 0;
+    float top = -1.0f;
+    float left = -1.0f;
+    int unloads = 0;
+};
+
+// The About window's controls.
+class FakeFrmAboutWindow : public FrmAboutControls {
+  public:
+    Position MainWindowPosition() const override { return mainWindow; }
+    void MoveTo(Twips l, Twips t) override { position = {l, t}; }
+    void SetCaption(std::string_view text) override { caption = std::string(text); }
+    void SetLabelText(Label label, std::string_view text) override {
+        labels[label] = std::string(text);
+    }
+    void Unload() override { ++unloads; }
+
+    Position mainWindow = {1200, 900};
+    Position position = {-1, -1};
+    std::string caption = "Informazioni ";
+    std::map<Label, std::string> labels;
+    int unloads = 0;
+};
+
+}  // namespace verbalo::info_test
