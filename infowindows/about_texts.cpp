@@ -10,8 +10,8 @@ std::string AboutCaption(std::string_view applicationTitle) {
 }
 
 std::string VersionText(VersionNumbers version) {
-    return "Versione " + std::to_string(version.major) + "." + std::to_string(version.minor) +
-           "." + std::to_string(version.revision);
+    return "Versione " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+           std::to_string(version.revision);
 }
 
 std::string AboutCreditLabelText() {

@@ -14,10 +14,16 @@ void frmAbout::Form_Load() {
     controls_.SetLabelText(Label::Lb_cr, kAboutNotice);
 }
 
-void frmAbout::cmdOK_Click() { controls_.Unload(); }
+void frmAbout::cmdOK_Click() {
+    controls_.Unload();
+}
 
-void frmAbout::cmdSysInfo_Click() { launcher_.LaunchSystemInfo(); }
+void frmAbout::cmdSysInfo_Click() {
+    launcher_.LaunchSystemInfo();
+}
 
-void frmAbout::Label1_Click() { producerWindow_.ShowProducerWindowModally(); }
+void frmAbout::Label1_Click() {
+    producerWindow_.ShowProducerWindowModally();
+}
 
 }  // namespace verbalo

@@ -73,10 +73,18 @@ void InfTalvo::Form_Unload() {
     }
 }
 
-void InfTalvo::Form_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
-void InfTalvo::Frame1_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
-void InfTalvo::Lb_cr_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
-void InfTalvo::Lb_dati_MouseMove(std::int16_t, std::int16_t, float, float) { ResetLinkLabels(); }
+void InfTalvo::Form_MouseMove(std::int16_t, std::int16_t, float, float) {
+    ResetLinkLabels();
+}
+void InfTalvo::Frame1_MouseMove(std::int16_t, std::int16_t, float, float) {
+    ResetLinkLabels();
+}
+void InfTalvo::Lb_cr_MouseMove(std::int16_t, std::int16_t, float, float) {
+    ResetLinkLabels();
+}
+void InfTalvo::Lb_dati_MouseMove(std::int16_t, std::int16_t, float, float) {
+    ResetLinkLabels();
+}
 
 void InfTalvo::lbMail_MouseMove(std::int16_t, std::int16_t, float x, float y) {
     ShowHoverLook(Label::lbMail, x, y);
@@ -119,8 +127,9 @@ void InfTalvo::cmdInfoSys_Click() {
     if (!launchTarget_.empty()) {
         StartLaunchTarget();
     } else {
-        services_.dialogs.ShowMessage(std::string(kSystemInfoFileName) + std::string(kNotFoundSuffix),
-                                      platform::Dialogs::Icon::None);
+        services_.dialogs.ShowMessage(
+            std::string(kSystemInfoFileName) + std::string(kNotFoundSuffix),
+            platform::Dialogs::Icon::None);
     }
 }
 

@@ -20,6 +20,8 @@ std::string ContactNumbersText() {
     return text;
 }
 
-std::string LegalNameRestLabelText() { return LabelTextShowing(maker::kLegalNameRest); }
+std::string LegalNameRestLabelText() {
+    return LabelTextShowing(maker::kLegalNameRest);
+}
 
 }  // namespace verbalo

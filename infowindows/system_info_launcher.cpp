@@ -37,9 +37,8 @@ std::optional<std::string> RegistrySystemInfoLauncher::LocateTool() {
     }
 
     std::string folder;
-    const auto folderRead =
-        ReadRegistryValue(services_.registry, platform::Registry::kLocalMachine, kToolFolderKey,
-                          kToolFolderValue, folder);
+    const auto folderRead = ReadRegistryValue(services_.registry, platform::Registry::kLocalMachine,
+                                              kToolFolderKey, kToolFolderValue, folder);
     if (!folderRead || !*folderRead) {
         return std::nullopt;
     }

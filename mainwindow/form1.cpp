@@ -194,6 +194,10 @@ void Form1::Mu_progr_Click() {
     services_.informationWindows.ShowAboutModal();
 }
 
+std::expected<OleDate, EasterError> Form1::PasquaGregoriana(const double& Anno) const {
+    return verbalo::PasquaGregoriana(Anno, services_.dialogs);
+}
+
 void Form1::Mu_Talvo_Click() {
     described_ = Flag::True;
     services_.informationWindows.ShowProducerModal();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "mainwindow/easter_date.h"
 #include "mainwindow/form1_controls.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
@@ -46,6 +47,9 @@ class Form1 {
     void Mu_Case_Click(std::int16_t index);
     void Mu_progr_Click();
     void Mu_Talvo_Click();
+
+    // The Gregorian Easter Sunday of a year; needs nothing of the window.
+    std::expected<OleDate, EasterError> PasquaGregoriana(const double& Anno) const;
 
     // Fields, for the window adapter and the tests.
     const WordTables& wordTables() const { return words_; }

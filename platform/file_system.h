@@ -13,6 +13,8 @@ class FileSystem {
     struct Folder {
         std::string fullPath;
         bool isLink = false;  // a junction or symbolic link: never entered by a search
+
+        friend bool operator==(const Folder&, const Folder&) = default;
     };
 
     virtual ~FileSystem() = default;

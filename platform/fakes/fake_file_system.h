@@ -56,20 +56,19 @@ class FakeFileSystem : public FileSystem {
         return files_.contains(Resolve(Lower(Normalize(path))));
     }
 
-    std::optional<std::vector<FileSystem::Folder>> Subfolders(std::string_view path) override {
+    std::optional<std::vector<Folder>> Subfolders(std::string_view path) override {
         listings.emplace_back(path);
         const std::string key = Resolve(Lower(Normalize(path)));
         const auto found = folders_.find(key);
         if (found == folders_.end() || !found->second.listable) {
             return std::nullopt;
         }
-        std::vector<FileSystem::Folder> subfolders;
+        std::vector<Folder> subfolders;
         subfolders.reserve(found->second.children.size());
         for (const std::string& name : found->second.children) {
-            const Folder& child = folders_.at(key + "\\" + Lower(name));
+            const Node& child = folders_.at(key + "\\" + Lower(name));
             const std::string separator = path.ends_with('\\') ? "" : "\\";
-            subfolders.push_back({std::string(path) + separator + name,
-                                  child.reportedAsLink});
+            subfolders.push_back({std::string(path) + separator + name, child.reportedAsLink});
         }
         return subfolders;
     }
@@ -78,7 +77,7 @@ class FakeFileSystem : public FileSystem {
     std::vector<std::string> listings;     // every folder listed, in order
 
   private:
-    struct Folder {
+    struct Node {
         std::vector<std::string> children;
         bool reportedAsLink = false;
         bool listable = true;
@@ -98,9 +97,8 @@ class FakeFileSystem : public FileSystem {
         return normal;
     }
     static std::string Lower(std::string text) {
-        std::ranges::transform(text, text.begin(), [](unsigned char c) {
-            return static_cast<char>(std::tolower(c));
-        });
+        std::ranges::transform(text, text.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return text;
     }
     // Replaces a leading link by its target until no link is left on the way (a link into
@@ -118,7 +116,7 @@ class FakeFileSystem : public FileSystem {
         return key;
     }
 
-    std::map<std::string, Folder> folders_;
+    std::map<std::string, Node> folders_;
     std::map<std::string, std::string> links_;  // link -> target
     std::set<std::string> files_;
 };

@@ -107,7 +107,7 @@ class FakeRegistry : public Registry {
         return utf8;
     }
 
-    std::map<Key, std::string> openKeys;       // keys opened and not closed yet
+    std::map<Key, std::string> openKeys;         // keys opened and not closed yet
     std::vector<std::uint32_t> requestedAccess;  // the access mask of every OpenKey
     int closes = 0;
     std::function<void()> onOpen;  // e.g. a failure raised inside the registry
@@ -115,9 +115,8 @@ class FakeRegistry : public Registry {
   private:
     static std::string Lower(std::string_view text) {
         std::string lower(text);
-        std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
-            return static_cast<char>(std::tolower(c));
-        });
+        std::ranges::transform(lower, lower.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return lower;
     }
     static std::string KeyPath(Key root, std::string_view subKey) {

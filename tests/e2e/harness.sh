@@ -4,11 +4,12 @@
 #   source "$(dirname "$0")/harness.sh"
 #   e2e_begin                                   # display, Wine prefix, wineserver, clean-up traps
 #   e2e_locale it_IT.UTF-8                      # decimal comma for what is started from now on
-#   e2e_launch 'Verbalo' "$VERBALO_EXE" || e2e_abort "no window"
-#   e2e_type '1234,5'; e2e_key Return
-#   assert_eq "echo" "1234,50" "$(...)"
+#   e2e_launch 'CAPTION REGEX' "$VERBALO_EXE" || e2e_abort "no main window"
+#   e2e_clipboard_mark; e2e_type '1234,5'; e2e_key Return
+#   assert_eq "wording on the clipboard" "..." "$(e2e_clipboard_wait)"
 #
 # The summary line and the exit status (0 all passed, 1 otherwise) come from the EXIT trap.
+# Assertions return 1 on failure and the test goes on: don't "set -e".
 # Everything that can wait has a timeout. Settings (environment):
 #   VERBALO_EXE          the program (default build/win32/Verbalo.exe where 32-bit Wine runs,
 #                        else build/win64/Verbalo.exe)
@@ -16,11 +17,12 @@
 #   VERBALO_WINESERVER   the wineserver (default wineserver64 beside the loaders)
 #   VERBALO_E2E_DIR      output: prefix, logs, screenshots (default build/e2e)
 #   VERBALO_E2E_DEADLINE seconds after which the test stops itself (default 170)
+#   VERBALO_E2E_VERBOSE  1: print each step (e2e_step) with its time
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_NAME=$(basename "$0" .sh)
 E2E_DIR=${VERBALO_E2E_DIR:-$E2E_ROOT/build/e2e}
-E2E_TYPE_DELAY=${E2E_TYPE_DELAY:-50}  # ms per character; at 12 ms Wine loses accented letters
+E2E_TYPE_DELAY=${E2E_TYPE_DELAY:-20}  # ms between typed characters
 E2E_X_TIMEOUT=10                      # seconds for one X tool call
 E2E_LOCALE=en_US.UTF-8
 E2E_PASSED=0
@@ -33,7 +35,6 @@ E2E_WATCHDOG_PID=""
 E2E_CLIPBOARD_PID=""
 E2E_CLIPBOARD_MARK=""
 E2E_OTHER_PID=""
-E2E_STARTED=""
 E2E_SERVER_STARTED=""
 E2E_STEP=""
 # Bumped when the prefix settings below change, so that an existing prefix is brought up to date.
@@ -63,10 +64,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 _e2e_now() { date +%s.%N; }
 _e2e_since() { awk -v a="$1" -v b="$(_e2e_now)" 'BEGIN { printf "%.1f", b - a }'; }
-_e2e_log() { printf '%s: %s\n' "$E2E_NAME" "$*"; }
+_e2e_log() { printf '%s: %s\n' "$E2E_NAME" "$*" >&8; }
 
-# Every child closes fd 9 (the prefix lock): a leftover process must not keep the prefix locked.
-_e2e_x() { timeout "$E2E_X_TIMEOUT" "$@" 9>&-; }
+# The harness reports on fd 8, a copy of the test's standard output: a failure or a timeout in
+# the middle of "e2e_screenshot ... >/dev/null" is still reported. Fd 9 locks the prefix. Every
+# child closes both: a process left behind must keep neither the prefix locked nor ctest's
+# output pipe open.
+exec 8>&1
+_e2e_x() { timeout "$E2E_X_TIMEOUT" "$@" 8>&- 9>&-; }
 
 # ---------------------------------------------------------------------------------------------
 # Set-up and clean-up
@@ -76,27 +81,45 @@ e2e_begin() {
     E2E_START_TIME=$(_e2e_now)
     mkdir -p "$E2E_DIR"
     trap _e2e_finish EXIT
-    trap '_e2e_fail_msg "interrupted"; exit 130' INT
-    trap '_e2e_fail_msg "stopped (deadline ${VERBALO_E2E_DEADLINE:-170} s or TERM)"; exit 143' TERM
+    trap '_e2e_fail "interrupted"; exit 130' INT
+    trap '_e2e_fail "stopped (deadline ${VERBALO_E2E_DEADLINE:-170} s, or TERM)"; exit 143' TERM
     _e2e_start_watchdog "${VERBALO_E2E_DEADLINE:-170}"
     # One test at a time per prefix: they share its wineserver.
     exec 9>"$WINEPREFIX.lock"
     flock -w 120 9 || e2e_abort "prefix $WINEPREFIX stayed locked for 120 s"
+    _e2e_end_leftovers
     _e2e_start_display || e2e_abort "no X display could be started"
     _e2e_prepare_prefix || e2e_abort "Wine prefix could not be prepared (see $E2E_DIR/wineboot.log)"
     _e2e_start_wineserver || e2e_abort "wineserver did not start"
     _e2e_log "ready on $DISPLAY, $E2E_ARCH, in $(_e2e_since "$E2E_START_TIME") s"
 }
 
+# Sends TERM to the test after SECONDS; ends by itself when the test is gone.
 _e2e_start_watchdog() {  # seconds
-    local main=$$
+    local main=$$ end=$((SECONDS + $1))
     (
-        trap 'kill $sleeper 2>/dev/null; exit 0' TERM
-        sleep "$1" &
-        sleeper=$!
-        wait $sleeper && kill -TERM "$main"
-    ) 9>&- &
+        while ((SECONDS < end)); do
+            sleep 1
+            kill -0 "$main" 2>/dev/null || exit 0
+        done
+        kill -TERM "$main"
+    ) >/dev/null 2>&1 8>&- 9>&- &
     E2E_WATCHDOG_PID=$!
+}
+
+# The processes a test starts besides Wine's are listed in NAME.pids: a test that was killed
+# (SIGKILL) cannot end them, so the next run of the same test does.
+_e2e_remember() {  # pid
+    printf '%s %s\n' "$1" "$(cat "/proc/$1/comm" 2>/dev/null)" >>"$E2E_DIR/$E2E_NAME.pids"
+}
+
+_e2e_end_leftovers() {
+    local list=$E2E_DIR/$E2E_NAME.pids pid comm
+    [[ -f $list ]] || return 0
+    while read -r pid comm; do
+        [[ -n $comm && $(cat "/proc/$pid/comm" 2>/dev/null) == "$comm" ]] && kill "$pid" 2>/dev/null
+    done <"$list"
+    rm -f "$list"
 }
 
 # A free display from :90 up; a number another Xvfb takes first makes ours exit: try the next.
@@ -104,8 +127,9 @@ _e2e_start_display() {
     local n deadline
     for ((n = 90; n < 130; n++)); do
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_DIR/$E2E_NAME.xvfb.log" 2>&1 9>&- &
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_DIR/$E2E_NAME.xvfb.log" 2>&1 8>&- 9>&- &
         E2E_DISPLAY_PID=$!
+        _e2e_remember "$E2E_DISPLAY_PID"
         deadline=$((SECONDS + 10))
         while ((SECONDS < deadline)); do
             if ! kill -0 "$E2E_DISPLAY_PID" 2>/dev/null; then break; fi
@@ -133,14 +157,14 @@ _e2e_prepare_prefix() {
     [[ -f $ready && $(<"$ready") == "$E2E_PREFIX_VERSION" ]] && return 0
     local t0
     t0=$(_e2e_now)
-    timeout 60 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 9>&-
-    timeout 120 "$VERBALO_WINE" wineboot -i >"$E2E_DIR/wineboot.log" 2>&1 9>&- || return 1
-    timeout 60 "$VERBALO_WINESERVER" -w 9>&- || return 1
+    timeout 60 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 8>&- 9>&-
+    timeout 120 "$VERBALO_WINE" wineboot -i >"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- || return 1
+    timeout 60 "$VERBALO_WINESERVER" -w 8>&- 9>&- || return 1
     local key='HKCU\Software\Wine\X11 Driver'
-    timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 9>&- &&
-        timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 9>&- ||
+    timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
+        timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- ||
         return 1
-    timeout 60 "$VERBALO_WINESERVER" -w 9>&- || return 1
+    timeout 60 "$VERBALO_WINESERVER" -w 8>&- 9>&- || return 1
     echo "$E2E_PREFIX_VERSION" >"$ready"
     _e2e_log "prepared $WINEPREFIX in $(_e2e_since "$t0") s"
 }
@@ -148,9 +172,9 @@ _e2e_prepare_prefix() {
 # A persistent server and one warm-up command: each later Wine start costs a fraction of a second.
 _e2e_start_wineserver() {
     # A server left by a test that was killed would still hold the old display: end it.
-    timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 9>&-
-    timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 9>&-
-    timeout 30 "$VERBALO_WINESERVER" -p 9>&- || return 1
+    timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 8>&- 9>&-
+    timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 8>&- 9>&-
+    timeout 30 "$VERBALO_WINESERVER" -p >/dev/null 2>&1 8>&- 9>&- || return 1
     E2E_SERVER_STARTED=1
     e2e_wine cmd /c exit >/dev/null 2>&1
 }
@@ -161,7 +185,7 @@ _e2e_finish() {
     _e2e_cleanup
     ((status != 0 && E2E_FAILED == 0)) && E2E_FAILED=1
     printf '%s: %d passed, %d failed (%s s)\n' "$E2E_NAME" "$E2E_PASSED" "$E2E_FAILED" \
-        "$(_e2e_since "${E2E_START_TIME:-$(_e2e_now)}")"
+        "$(_e2e_since "${E2E_START_TIME:-$(_e2e_now)}")" >&8
     ((E2E_FAILED == 0)) && exit 0
     exit 1
 }
@@ -178,8 +202,8 @@ _e2e_cleanup() {
         wait "$pid" 2>/dev/null
     done
     if [[ -n $E2E_SERVER_STARTED ]]; then
-        timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 9>&-
-        timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 9>&-
+        timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 8>&- 9>&-
+        timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 8>&- 9>&-
     fi
     [[ -n $E2E_PID ]] && wait "$E2E_PID" 2>/dev/null
     if [[ -n $E2E_DISPLAY_PID ]]; then
@@ -190,6 +214,7 @@ _e2e_cleanup() {
         kill "$E2E_WATCHDOG_PID" 2>/dev/null
         wait "$E2E_WATCHDOG_PID" 2>/dev/null
     fi
+    rm -f "$E2E_DIR/$E2E_NAME.pids"
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -203,7 +228,7 @@ e2e_locale() { E2E_LOCALE=$1; }
 
 # e2e_wine ARGS...: a Wine command in the foreground, in the current locale, at most 60 s.
 e2e_wine() {
-    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE timeout 60 "$VERBALO_WINE" "$@" 9>&-
+    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE timeout 60 "$VERBALO_WINE" "$@" 8>&- 9>&-
 }
 
 # e2e_decimal_separator: prints the decimal separator Wine gives programs in the current locale.
@@ -216,18 +241,31 @@ e2e_decimal_separator() {
 # Its standard output and error go to build/e2e/NAME.program.log.
 e2e_start() {
     LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE "$VERBALO_WINE" "$@" \
-        >"$E2E_DIR/$E2E_NAME.program.log" 2>&1 9>&- &
+        >"$E2E_DIR/$E2E_NAME.program.log" 2>&1 8>&- 9>&- &
     E2E_PID=$!
     E2E_EXIT_CODE=""
 }
 
-# e2e_launch PATTERN EXE [ARGS...]: e2e_start, then waits (30 s) for a visible window whose name
-# matches PATTERN (a regular expression), keeps it in E2E_WINDOW and gives it the focus.
+# e2e_launch PATTERN EXE [ARGS...]: e2e_start, then waits (30 s, or until the program ends) for
+# a visible window whose name matches PATTERN (a regular expression), keeps it in E2E_WINDOW and
+# gives it the focus. If none came, says why and fails.
 e2e_launch() {
-    local pattern=$1
+    local pattern=$1 deadline=$((SECONDS + 30))
     shift
     e2e_start "$@"
-    E2E_WINDOW=$(e2e_wait_window "$pattern" 30) || return 1
+    E2E_WINDOW=""
+    while ((SECONDS < deadline)) && e2e_alive; do
+        E2E_WINDOW=$(e2e_wait_window "$pattern" 1) && break
+    done
+    if [[ -z $E2E_WINDOW ]]; then
+        if e2e_wait_exit 0; then
+            printf '  %s ended (status %s) without a window; its output:\n' "$1" "$E2E_EXIT_CODE" >&8
+            tail -n 5 "$E2E_DIR/$E2E_NAME.program.log" | sed 's/^/    /' >&8
+        else
+            printf '  no window named /%s/ in 30 s\n' "$pattern" >&8
+        fi
+        return 1
+    fi
     e2e_focus "$E2E_WINDOW"
 }
 
@@ -260,7 +298,7 @@ e2e_wait_exit() {
 # PATTERN, waiting at most TIMEOUT seconds (default 10); fails if none came.
 e2e_wait_window() {
     local found
-    found=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null 9>&-) ||
+    found=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null 8>&- 9>&-) ||
         return 1
     printf '%s\n' "${found%%$'\n'*}"
 }
@@ -345,8 +383,10 @@ e2e_screenshot() {
 # when the user switches to another program. e2e_focus gives it back.
 e2e_focus_other_app() {
     if [[ -z $E2E_OTHER_PID ]]; then
-        xmessage -geometry +900+700 -title e2e-other-app -buttons '' 'other application' 9>&- &
+        xmessage -geometry +900+700 -title e2e-other-app -buttons '' 'other application' \
+            >/dev/null 2>&1 8>&- 9>&- &
         E2E_OTHER_PID=$!
+        _e2e_remember "$E2E_OTHER_PID"
     fi
     local win
     win=$(e2e_wait_window '^e2e-other-app$' 10) || return 1
@@ -356,8 +396,21 @@ e2e_focus_other_app() {
 # ---------------------------------------------------------------------------------------------
 # Keyboard
 
-# e2e_type TEXT: types TEXT into the focused window, one key at a time.
-e2e_type() { _e2e_x xdotool type --delay "$E2E_TYPE_DELAY" -- "$1"; }
+# e2e_type TEXT: types TEXT (printable ASCII, tab, newline) into the focused window, key by key.
+# A character missing from the US keymap would be typed by remapping a spare key for an instant,
+# and Wine often reads the keymap too late (about one time in five, "è" comes out as nothing):
+# for such text, e2e_type fails at once; put it in with e2e_paste instead.
+e2e_type() {
+    local LC_ALL=C
+    if [[ $1 =~ [^\ -~$'\t\n'] ]]; then
+        _e2e_fail "e2e_type: only ASCII can be typed reliably; paste the rest" "text: $1"
+        return 1
+    fi
+    _e2e_x xdotool type --delay "$E2E_TYPE_DELAY" -- "$1"
+}
+
+# e2e_paste TEXT: puts TEXT on the clipboard and pastes it with ctrl+v.
+e2e_paste() { e2e_clipboard_set "$1" && e2e_key ctrl+v; }
 
 # e2e_key KEY...: presses keys or combinations in turn (Return, BackSpace, Tab, ctrl+v, alt+F4).
 e2e_key() { _e2e_x xdotool key --delay 30 -- "$@"; }
@@ -379,8 +432,9 @@ e2e_clipboard_set() {
         kill "$E2E_CLIPBOARD_PID" 2>/dev/null
         wait "$E2E_CLIPBOARD_PID" 2>/dev/null
     fi
-    printf '%s' "$1" | xclip -selection clipboard -i -quiet >/dev/null 2>&1 9>&- &
+    printf '%s' "$1" | xclip -selection clipboard -i -quiet >/dev/null 2>&1 8>&- 9>&- &
     E2E_CLIPBOARD_PID=$!
+    _e2e_remember "$E2E_CLIPBOARD_PID"
     local deadline=$((SECONDS + 5))
     until [[ $(e2e_clipboard_get) == "$1" ]]; do
         ((SECONDS >= deadline)) && return 1
@@ -389,7 +443,7 @@ e2e_clipboard_set() {
 }
 
 # e2e_clipboard_get: prints what the clipboard holds now (nothing if it holds no text).
-e2e_clipboard_get() { timeout 3 xclip -selection clipboard -o 2>/dev/null 9>&-; }
+e2e_clipboard_get() { timeout 3 xclip -selection clipboard -o 2>/dev/null 8>&- 9>&-; }
 
 # e2e_clipboard_mark: puts a unique marker on the clipboard, for e2e_clipboard_wait.
 e2e_clipboard_mark() {
@@ -417,14 +471,26 @@ e2e_clipboard_wait() {
 # (build/e2e/NAME-failure-N.png).
 
 # e2e_step TEXT: names what the test does now; failures and timeouts say where they happened.
-e2e_step() { E2E_STEP=$1; }
+# With VERBALO_E2E_VERBOSE=1 each step is printed with the time since the start.
+e2e_step() {
+    E2E_STEP=$1
+    [[ -n ${VERBALO_E2E_VERBOSE:-} ]] && _e2e_log "$(_e2e_since "$E2E_START_TIME") s: $1"
+    return 0
+}
 
-_e2e_fail_msg() {
+_e2e_fail() {  # what [detail lines...]
     E2E_FAILED=$((E2E_FAILED + 1))
-    printf 'FAIL %s%s\n' "${E2E_STEP:+[$E2E_STEP] }" "$1"
-    [[ -n ${DISPLAY:-} && -n $E2E_DISPLAY_PID ]] &&
-        e2e_screenshot "$E2E_NAME-failure-$E2E_FAILED" >/dev/null &&
-        printf '  screen: %s\n' "$E2E_DIR/$E2E_NAME-failure-$E2E_FAILED.png"
+    printf 'FAIL %s%s\n' "${E2E_STEP:+[$E2E_STEP] }" "$1" >&8
+    shift
+    (($#)) && printf '  %s\n' "$@" >&8
+    [[ -n $E2E_DISPLAY_PID ]] && e2e_screenshot "$E2E_NAME-failure-$E2E_FAILED" >/dev/null &&
+        printf '  screen: %s\n' "$E2E_DIR/$E2E_NAME-failure-$E2E_FAILED.png" >&8
+    return 0
+}
+
+# A value in quotes; with control characters (newline, tab, CR) in $'...' form.
+_e2e_show() {
+    if [[ $1 == *[[:cntrl:]]* ]]; then printf '%q' "$1"; else printf "'%s'" "$1"; fi
 }
 
 # assert_eq NAME EXPECTED ACTUAL
@@ -433,8 +499,7 @@ assert_eq() {
         E2E_PASSED=$((E2E_PASSED + 1))
         return 0
     fi
-    _e2e_fail_msg "$1"
-    printf '  expected: %q\n  actual:   %q\n' "$2" "$3"
+    _e2e_fail "$1" "expected: $(_e2e_show "$2")" "actual:   $(_e2e_show "$3")"
     return 1
 }
 
@@ -444,8 +509,7 @@ assert_contains() {
         E2E_PASSED=$((E2E_PASSED + 1))
         return 0
     fi
-    _e2e_fail_msg "$1"
-    printf '  text:    %q\n  lacks:   %q\n' "$2" "$3"
+    _e2e_fail "$1" "text:  $(_e2e_show "$2")" "lacks: $(_e2e_show "$3")"
     return 1
 }
 
@@ -457,13 +521,12 @@ assert_true() {
         E2E_PASSED=$((E2E_PASSED + 1))
         return 0
     fi
-    _e2e_fail_msg "$name"
-    printf '  command failed: %s\n' "$*"
+    _e2e_fail "$name" "failed: $*"
     return 1
 }
 
 # e2e_abort MESSAGE: a failure after which the test cannot go on; ends it (with the clean-up).
 e2e_abort() {
-    _e2e_fail_msg "$1"
+    _e2e_fail "$1"
     exit 1
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -125,38 +126,41 @@ bool PumpUntil(Condition done, std::chrono::milliseconds timeout = std::chrono::
     return true;
 }
 
+// One window serves all the tests: under Wine, destroying a focused window takes seconds.
 class SendKeyToWindow : public testing::Test {
   protected:
+    static void SetUpTestSuite() { window_ = std::make_unique<KeyRecordingWindow>(); }
+    static void TearDownTestSuite() { window_.reset(); }
+
     void SetUp() override {
-        ASSERT_NE(window_.hwnd(), nullptr);
-        ShowWindow(window_.hwnd(), SW_SHOWNORMAL);
-        UpdateWindow(window_.hwnd());
-        const bool focused = PumpUntil([this] {
-            SetForegroundWindow(window_.hwnd());
-            SetFocus(window_.hwnd());
-            return GetForegroundWindow() == window_.hwnd() && GetFocus() == window_.hwnd();
+        ASSERT_NE(window_->hwnd(), nullptr);
+        ShowWindow(window_->hwnd(), SW_SHOWNORMAL);
+        UpdateWindow(window_->hwnd());
+        const bool focused = PumpUntil([] {
+            SetForegroundWindow(window_->hwnd());
+            SetFocus(window_->hwnd());
+            return GetForegroundWindow() == window_->hwnd() && GetFocus() == window_->hwnd();
         });
         ASSERT_TRUE(focused) << "the test window never got the keyboard focus";
         PumpMessages();
-        window_.received.clear();
     }
 
     // Sends the key and collects the key messages up to the last key going up.
     std::vector<KeyMessage> Send(std::string keyText, std::int16_t& modifier, std::size_t keyUps) {
-        window_.received.clear();
+        window_->received.clear();
         EXPECT_TRUE(SendKey(keyText, modifier, keyboard_).has_value());
         PumpUntil([&] {
             std::size_t ups = 0;
-            for (const KeyMessage& key : window_.received) {
+            for (const KeyMessage& key : window_->received) {
                 ups += key.IsKeyUp() ? 1 : 0;
             }
             return ups >= keyUps;
         });
         PumpUntil([] { return false; }, std::chrono::milliseconds(100));  // anything trailing
-        return window_.received;
+        return window_->received;
     }
 
-    KeyRecordingWindow window_;
+    static inline std::unique_ptr<KeyRecordingWindow> window_;
     platform::win32::Win32KeyboardEvents keyboard_;
 };
 

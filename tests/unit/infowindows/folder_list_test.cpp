@@ -84,15 +84,5 @@ TEST_F(FolderListTest, AFolderThatCannotBeListedLeavesTheListAsItWas) {
     EXPECT_EQ(PathsOf(list), std::vector<std::string>{"C:\\Start\\One"});
 }
 
-TEST_F(FolderListTest, RefreshReadsTheFolderAgain) {
-    FolderList list(files, "C:\\Start");
-    files.AddFolder("C:\\Start\\Two");
-    list.Refresh();
-    EXPECT_EQ(PathsOf(list), (std::vector<std::string>{"C:\\Start\\One", "C:\\Start\\Two"}));
-
-    FolderList gone(files, "C:\\Gone");
-    EXPECT_TRUE(gone.Subfolders().empty());
-}
-
 }  // namespace
 }  // namespace verbalo

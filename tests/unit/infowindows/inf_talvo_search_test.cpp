@@ -93,11 +93,11 @@ TEST_F(SystemInfoSearch, WithNoToolAnywhereVisitsDepthFirstInListOrderThenSaysSo
 
     Window().cmdInfoSys_Click();
 
-    EXPECT_EQ(Visited(), (std::vector<std::string>{
-                             "C:\\Programmi\\", "C:\\Programmi\\Beta\\",
-                             "C:\\Programmi\\Beta\\B1\\", "C:\\Programmi\\Beta\\B2\\",
-                             "C:\\Programmi\\Beta\\B2\\B21\\", "C:\\Programmi\\Beta\\B0\\",
-                             "C:\\Programmi\\Alfa\\"}));
+    EXPECT_EQ(Visited(),
+              (std::vector<std::string>{"C:\\Programmi\\", "C:\\Programmi\\Beta\\",
+                                        "C:\\Programmi\\Beta\\B1\\", "C:\\Programmi\\Beta\\B2\\",
+                                        "C:\\Programmi\\Beta\\B2\\B21\\",
+                                        "C:\\Programmi\\Beta\\B0\\", "C:\\Programmi\\Alfa\\"}));
     EXPECT_EQ(pump.calls, 6);  // once after each subfolder entered
     ExpectOneNotFoundMessage();
     EXPECT_EQ(talvo->dirHidden().Path(), "C:\\Programmi\\Alfa");
@@ -197,6 +197,38 @@ TEST_F(SystemInfoSearch, ALoopTheFileSystemDoesNotReportAsALinkStillEnds) {
 
     ExpectOneNotFoundMessage();
     EXPECT_LE(files.listings.size(), static_cast<std::size_t>(InfTalvo::kMaxSearchDepth) + 1);
+}
+
+// A file system that lists a folder's ancestor among its subfolders, under its own name.
+class AncestorListingFileSystem : public platform::FakeFileSystem {
+  public:
+    std::optional<std::vector<Folder>> Subfolders(std::string_view path) override {
+        auto subfolders = FakeFileSystem::Subfolders(path);
+        if (subfolders && path == "C:\\Programmi\\A") {
+            subfolders->push_back({"c:\\PROGRAMMI", false});
+        }
+        return subfolders;
+    }
+};
+
+TEST(SystemInfoSearchGuard, AFolderIsNeverVisitedTwice) {
+    AncestorListingFileSystem files;
+    files.AddFolder("C:\\Programmi\\A");
+    files.AddFolder("C:\\Programmi\\B");
+    FakeInfTalvoWindow window;
+    platform::FakeShell shell;
+    platform::FakeDialogs dialogs;
+    platform::FakeMessagePump pump;
+    Global global;
+    FakeLauncher launcher{global};
+    InfTalvo talvo(window, {files, shell, dialogs, pump, launcher, global}, "C:\\");
+
+    talvo.cmdInfoSys_Click();
+
+    EXPECT_EQ(files.fileLookups, (std::vector<std::string>{"C:\\Programmi\\MSINFO32.EXE",
+                                                           "C:\\Programmi\\A\\MSINFO32.EXE",
+                                                           "C:\\Programmi\\B\\MSINFO32.EXE"}));
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(SystemInfoSearch, FortyThousandSubfoldersAreAllSearched) {

@@ -7,6 +7,7 @@
 
 #include "info_window_doubles.h"
 #include "infowindows/maker_data.h"
+#include "infowindows/producer_texts.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
@@ -50,8 +51,8 @@ TEST_F(InfTalvoTest, LoadWritesTheMakerTextsAndTheNoticeAtSevenPoints) {
     EXPECT_EQ(window.labels[Label::Lb_cr].fontPoints, 7.0f);
     EXPECT_EQ(window.labels[Label::Lb_cr].text, kProducerNotice);
     const std::vector<std::string> textOrder(window.log.begin() + 2, window.log.end());
-    EXPECT_EQ(textOrder, (std::vector<std::string>{"lbIndirizzo text", "Lb_dati text",
-                                                   "Lb_cr font", "Lb_cr text"}));
+    EXPECT_EQ(textOrder, (std::vector<std::string>{"lbIndirizzo text", "Lb_dati text", "Lb_cr font",
+                                                   "Lb_cr text"}));
 }
 
 // Where the pointer is over a link label, and whether that makes the label hot.
@@ -87,9 +88,9 @@ TEST_P(HoverZone, InsideTheZoneOnlyThisLabelTurnsHotElsewhereBothTurnPlain) {
     if (hot) {
         EXPECT_TRUE(window.IsHot(link));
         EXPECT_TRUE(window.IsHot(Other(link)));  // the other label keeps its look
-        EXPECT_EQ(window.log, (std::vector<std::string>{FakeInfTalvoWindow::Name(link) +
-                                                            " underline",
-                                                        FakeInfTalvoWindow::Name(link) + " bold"}));
+        EXPECT_EQ(window.log,
+                  (std::vector<std::string>{FakeInfTalvoWindow::Name(link) + " underline",
+                                            FakeInfTalvoWindow::Name(link) + " bold"}));
     } else {
         EXPECT_TRUE(window.IsPlain(Label::lbMail));
         EXPECT_TRUE(window.IsPlain(Label::lbSito));

@@ -49,12 +49,6 @@ TEST(MakerData, LabelsShowTheLegalNameWithOneAmpersand) {
     EXPECT_EQ(ShownByLabel(AboutCreditLabelText()), "by " + std::string(maker::kLegalName));
 }
 
-TEST(MakerData, AddressesLieInTheReservedDomainAndTheWebAddressHasItsScheme) {
-    EXPECT_TRUE(maker::kEmail.ends_with("@talvo.example"));
-    EXPECT_TRUE(maker::kWebAddress.starts_with("http://"));
-    EXPECT_TRUE(maker::kWebAddress.ends_with(".talvo.example"));
-}
-
 TEST(ProducerNotice, KeepsTheTwoBlanksBeforeNonAndNoOtherDoubleBlank) {
     const std::string_view notice = kProducerNotice;
     const auto doubleBlank = notice.find("  ");

@@ -18,7 +18,9 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr Registry::Key kRoot = Registry::kLocalMachine;
 constexpr std::string_view kKey = "SOFTWARE\\Verbalo Test";
 
-Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+Bytes BytesOf(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
 
 struct StoredValue {
     std::string_view what;
@@ -28,7 +30,9 @@ struct StoredValue {
     std::string expectedText;
 };
 
-void PrintTo(const StoredValue& value, std::ostream* out) { *out << value.what; }
+void PrintTo(const StoredValue& value, std::ostream* out) {
+    *out << value.what;
+}
 
 class ReadStoredValue : public ::testing::TestWithParam<StoredValue> {};
 
@@ -47,35 +51,35 @@ TEST_P(ReadStoredValue, RendersTheValueAndClosesTheKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryType, ReadStoredValue,
-    ::testing::Values(
-        StoredValue{"text with its NUL", Registry::kTypeString, BytesOf({"C:\\x.exe\0", 9}), "",
-                    "C:\\x.exe"},
-        StoredValue{"text without NUL keeps its last character", Registry::kTypeString,
-                    BytesOf("abc"), "", "abc"},
-        StoredValue{"only one NUL is dropped", Registry::kTypeString, BytesOf({"abc\0\0", 5}),
-                    "", std::string("abc\0", 4)},
-        StoredValue{"empty text", Registry::kTypeString, Bytes{0}, "old", ""},
-        StoredValue{"text replaces what was passed in", Registry::kTypeString,
-                    BytesOf({"new\0", 4}), "old", "new"},
-        StoredValue{"code-page text becomes UTF-8", Registry::kTypeString,
-                    BytesOf({"Citt\xE0\0", 6}), "", "Città"},
-        StoredValue{"DWORD 0x105: 05 01 00 00", Registry::kTypeDword, Bytes{0x05, 0x01, 0, 0},
-                    "", "&h015"},
-        StoredValue{"DWORD without a zero high byte keeps all four", Registry::kTypeDword,
-                    Bytes{0x78, 0x56, 0x34, 0x12}, "", "&h12345678"},
-        StoredValue{"DWORD 0", Registry::kTypeDword, Bytes{0, 0, 0, 0}, "", "&h000"},
-        StoredValue{"DWORD bytes above 9 in upper case", Registry::kTypeDword,
-                    Bytes{0xAB, 0x0C, 0xF0, 0x00}, "", "&hF0CAB"},
-        StoredValue{"DWORD digits go after the text passed in", Registry::kTypeDword,
-                    Bytes{0x05, 0x01, 0, 0}, "X", "&hX015"},
-        StoredValue{"expandable text leaves the text", Registry::kTypeExpandString,
-                    BytesOf({"%SystemRoot%\0", 13}), "as passed", "as passed"},
-        StoredValue{"raw bytes leave the text", Registry::kTypeBinary, Bytes{1, 2, 3},
-                    "as passed", "as passed"},
-        StoredValue{"multi-string leaves the text", Registry::kTypeMultiString,
-                    BytesOf({"a\0b\0\0", 5}), "", ""},
-        StoredValue{"a value of exactly 1024 bytes", Registry::kTypeString,
-                    Bytes(1024, 'x'), "", std::string(1024, 'x')}));
+    ::testing::Values(StoredValue{"text with its NUL", Registry::kTypeString,
+                                  BytesOf({"C:\\x.exe\0", 9}), "", "C:\\x.exe"},
+                      StoredValue{"text without NUL keeps its last character",
+                                  Registry::kTypeString, BytesOf("abc"), "", "abc"},
+                      StoredValue{"only one NUL is dropped", Registry::kTypeString,
+                                  BytesOf({"abc\0\0", 5}), "", std::string("abc\0", 4)},
+                      StoredValue{"empty text", Registry::kTypeString, Bytes{0}, "old", ""},
+                      StoredValue{"text replaces what was passed in", Registry::kTypeString,
+                                  BytesOf({"new\0", 4}), "old", "new"},
+                      StoredValue{"code-page text becomes UTF-8", Registry::kTypeString,
+                                  BytesOf({"Citt\xE0\0", 6}), "", "Città"},
+                      StoredValue{"DWORD 0x105: 05 01 00 00", Registry::kTypeDword,
+                                  Bytes{0x05, 0x01, 0, 0}, "", "&h015"},
+                      StoredValue{"DWORD without a zero high byte keeps all four",
+                                  Registry::kTypeDword, Bytes{0x78, 0x56, 0x34, 0x12}, "",
+                                  "&h12345678"},
+                      StoredValue{"DWORD 0", Registry::kTypeDword, Bytes{0, 0, 0, 0}, "", "&h000"},
+                      StoredValue{"DWORD bytes above 9 in upper case", Registry::kTypeDword,
+                                  Bytes{0xAB, 0x0C, 0xF0, 0x00}, "", "&hF0CAB"},
+                      StoredValue{"DWORD digits go after the text passed in", Registry::kTypeDword,
+                                  Bytes{0x05, 0x01, 0, 0}, "X", "&hX015"},
+                      StoredValue{"expandable text leaves the text", Registry::kTypeExpandString,
+                                  BytesOf({"%SystemRoot%\0", 13}), "as passed", "as passed"},
+                      StoredValue{"raw bytes leave the text", Registry::kTypeBinary, Bytes{1, 2, 3},
+                                  "as passed", "as passed"},
+                      StoredValue{"multi-string leaves the text", Registry::kTypeMultiString,
+                                  BytesOf({"a\0b\0\0", 5}), "", ""},
+                      StoredValue{"a value of exactly 1024 bytes", Registry::kTypeString,
+                                  Bytes(1024, 'x'), "", std::string(1024, 'x')}));
 
 struct Missing {
     std::string_view what;
@@ -85,7 +89,9 @@ struct Missing {
     std::size_t valueSize;
 };
 
-void PrintTo(const Missing& value, std::ostream* out) { *out << value.what; }
+void PrintTo(const Missing& value, std::ostream* out) {
+    *out << value.what;
+}
 
 class ReadFails : public ::testing::TestWithParam<Missing> {};
 
@@ -119,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Failures, ReadFails,
                                            Missing{"far too long", true, true, false, 70000}));
 
 TEST(ReadRegistryValue, AValueWithNoDataIsReportedAndLeavesTheTextAsPassed) {
-    for (const std::uint32_t type : {Registry::kTypeString, Registry::kTypeDword,
-                                     Registry::kTypeBinary}) {
+    for (const std::uint32_t type :
+         {Registry::kTypeString, Registry::kTypeDword, Registry::kTypeBinary}) {
         FakeRegistry registry;
         registry.SetValue(kRoot, kKey, "Value", type, {});
         std::string text = "as passed";

@@ -78,7 +78,9 @@ struct Failure {
     std::function<void(FakeRegistry&, FakeFileSystem&, FakeShell&, FakeProducerWindow&)> arrange;
 };
 
-void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.what; }
+void PrintTo(const Failure& failure, std::ostream* out) {
+    *out << failure.what;
+}
 
 class LaunchFails : public LaunchSystemInfoTest, public ::testing::WithParamInterface<Failure> {};
 
@@ -115,8 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         Failure{"PATH as expandable text: nothing to start",
                 [](FakeRegistry& r, auto&, auto&, auto&) {
-                    r.SetValue(kHklm, kToolKey, "PATH", Registry::kTypeExpandString,
-                               {'x', '\0'});
+                    r.SetValue(kHklm, kToolKey, "PATH", Registry::kTypeExpandString, {'x', '\0'});
                 }},
         Failure{"the shell cannot start the file",
                 [](FakeRegistry& r, auto&, FakeShell& s, auto&) {
@@ -137,8 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                     r.SetString(kHklm, kToolKey, "PATH", "C:\\x.exe");
                     w.failsToLoad = true;
                 }},
-        Failure{"the shell fails inside",
-                [](FakeRegistry& r, auto&, FakeShell& s, auto&) {
+        Failure{"the shell fails inside", [](FakeRegistry& r, auto&, FakeShell& s, auto&) {
                     r.SetString(kHklm, kToolKey, "PATH", "C:\\x.exe");
                     s.onExecute = [] { throw std::runtime_error("shell"); };
                 }}));

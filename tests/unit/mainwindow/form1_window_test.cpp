@@ -94,5 +94,16 @@ TEST(Form1Window, FineEndsTheProgramWithoutWordingThePendingAmount) {
     EXPECT_EQ(f.clipboard.writes, 0);
 }
 
+TEST(Form1Window, OffersTheEasterDateWithItsMessageForEarlyYears) {
+    Form1Fixture f;
+    const auto easter = f.form.PasquaGregoriana(2024.0);
+    ASSERT_TRUE(easter.has_value());
+    EXPECT_EQ(easter->YearMonthDay(), std::chrono::year{2024} / 3 / 31);
+    const double early = 1899.9;
+    EXPECT_TRUE(f.form.PasquaGregoriana(early)->IsZero());
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].icon, platform::Dialogs::Icon::Warning);
+}
+
 }  // namespace
 }  // namespace verbalo::testing
