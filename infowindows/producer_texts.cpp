@@ -1,7 +1,7 @@
 #include "infowindows/producer_texts.h"
 
 #include "infowindows/label_text.h"
-#include "infowindows/maker_data.h"
+#include "resources/maker_data.h"
 
 namespace verbalo {
 

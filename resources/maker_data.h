@@ -2,19 +2,25 @@
 
 #include <string_view>
 
-// The maker's data, in one place. All of it is fictional; mail and web use the reserved
-// domain talvo.example.
+// Who makes Verbalo and how to reach them: the one place these values live. Everything here is
+// fictitious; the addresses use the reserved domain talvo.example.
 namespace verbalo::maker {
 
-// The legal name as it reads; a label shows it from "&&" so that the ampersand is not taken
-// for an access key.
-inline constexpr std::string_view kLegalName = "Talvo Informatica di Rossi & C. S.a.s.";
-inline constexpr std::string_view kTown = "Borgoverde";
-inline constexpr std::string_view kProvince = "PV";
-inline constexpr std::string_view kTelephone = "0382 555010";
-inline constexpr std::string_view kFax = "0382 555011";
-inline constexpr std::string_view kMobile = "333 5550199";
-inline constexpr std::string_view kMail = "info@talvo.example";
-inline constexpr std::string_view kWeb = "http://www.talvo.example";
+inline constexpr std::string_view kTradeName = "TALVO";
+inline constexpr std::string_view kCompanyForm = "s.n.c.";  // lower case, as the window shows it
+inline constexpr std::string_view kLegalNameRest = "di Fittizio & C.";
+// Trade name, company form and the rest, each separated by one blank.
+inline constexpr std::string_view kLegalName = "TALVO s.n.c. di Fittizio & C.";
+
+inline constexpr std::string_view kTown = "Vallefinta";
+inline constexpr std::string_view kProvince = "VF";
+
+// Area code or mobile prefix, one blank, number.
+inline constexpr std::string_view kTelephone = "000 111222";
+inline constexpr std::string_view kFax = "000 111333";
+inline constexpr std::string_view kMobile = "300 1112223";
+
+inline constexpr std::string_view kEmail = "info@talvo.example";
+inline constexpr std::string_view kWebAddress = "http://www.talvo.example";
 
 }  // namespace verbalo::maker

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "info_window_doubles.h"
-#include "infowindows/maker_data.h"
+#include "resources/maker_data.h"
 #include "infowindows/producer_texts.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"

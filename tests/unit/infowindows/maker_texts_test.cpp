@@ -6,7 +6,7 @@
 
 #include "infowindows/about_texts.h"
 #include "infowindows/label_text.h"
-#include "infowindows/maker_data.h"
+#include "resources/maker_data.h"
 #include "infowindows/producer_texts.h"
 
 namespace verbalo {
