@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The Windows program as it ships: one stripped file of at most 512 KB that imports only system
+# DLLs and carries the version 18.3.0.12. Usage: check_program.sh OBJDUMP Verbalo.exe
+set -u
+objdump=$1
+exe=$2
+passes=0
+failures=0
+check() {  # name, command...
+    local name=$1
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        echo "FAIL $name"
+    fi
+}
+
+size=$(stat -c %s "$exe")
+echo "$exe: $size bytes"
+check "at most 512 KB" test "$size" -le $((512 * 1024))
+check "stripped" test -z "$("$objdump" -h "$exe" | grep -E '\.debug|\.stab')"
+check "no symbol table" test -z "$("$objdump" -t "$exe" 2>/dev/null | grep -E '^\[ *[0-9]+\]')"
+
+system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|ADVAPI32|SHELL32|VERSION|MSVCRT|OLE32|SHLWAPI|COMDLG32)\.DLL$'
+imports=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
+echo "imports: $(echo $imports)"
+for dll in $imports; do
+    check "system DLL $dll" grep -qiE "$system_dlls" <<<"$dll"
+done
+check "version 18.3.0.12" grep -qx '18.3.0.12' <(strings -el "$exe")
+check "product name Verbalo" grep -qx 'Verbalo' <(strings -el "$exe")
+
+echo "$passes passed, $failures failed"
+[[ $failures -eq 0 ]]
