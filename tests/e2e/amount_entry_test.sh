@@ -24,36 +24,13 @@ word() {
 
 e2e_step "the worked examples"
 while IFS='|' read -r typed shown; do
+    [[ $typed == \#* ]] && continue
     assert_eq "wording of $typed" "$shown" "$(word "$typed")"
-done <<'TABLE'
-0| / 00
-0,5| / 50
-1|Uno / 00
-12,30|Dodici / 30
-16|Sedici / 00
-21|Ventuno / 00
-28|Ventotto / 00
-100|Cento / 00
-101|Centouno / 00
-118|Centodiciotto / 00
-200|Duecento / 00
-999|Novecentonovantanove / 00
-1000|Mille / 00
-1001|Milleuno / 00
-1234,50|Milleduecentotrentaquattro / 50
-2000|Duemila / 00
-21000|Ventunomila / 00
-1000000|Unmilione / 00
-1001000|Unmilioneunomila / 00
-2000000|Duemilioni / 00
-1000000000|Unmiliardo / 00
-1001000000|Unmiliardounomilioni / 00
-123456789012|Centoventitremiliardiquattrocentocinquantaseimilionisettecentoottantanovemiladodici / 00
-TABLE
+done <"$(dirname "$0")/../data/worked_examples.psv"
 
 e2e_step "either decimal key enters the system's separator"
-assert_eq "typed with a point" "Milleduecentotrentaquattro / 50" "$(word 1234.5)"
 assert_eq "typed with a comma" "Dodici / 30" "$(word 12,3)"
+assert_eq "typed with a point" "Milleduecentotrentaquattro / 50" "$(word 1234.5)"
 e2e_screenshot "$E2E_NAME-expanded" "$E2E_WINDOW" >/dev/null
 
 e2e_step "the Case menu re-copies the last wording, also with a new amount pending"
