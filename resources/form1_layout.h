@@ -1,18 +1,12 @@
 #pragma once
 
-#include "platform/types.h"
+#include "resources/layout_rect.h"
 
 // The main window's layout in twips, relative to its client area, and its size rules.
 namespace verbalo::form1_layout {
 
 using platform::Twips;
-
-struct ControlRect {
-    Twips left;
-    Twips top;
-    Twips width;
-    Twips height;
-};
+using layout::ControlRect;
 
 inline constexpr Twips kDesignClientWidth = 7155;
 inline constexpr Twips kDesignClientHeight = 1395;

@@ -186,7 +186,11 @@ bool Form1Window::HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM l
         }
         case WM_SETFOCUS:
             result = WindowSubclass::CallControl(text1_, message, wParam, lParam);
-            form_.Text1_GotFocus();
+            // Coming back from another application is no focus event of the field.
+            if (!focusedOnce_ || BelongsToThisThread(reinterpret_cast<HWND>(wParam))) {
+                focusedOnce_ = true;
+                form_.Text1_GotFocus();
+            }
             return true;
         case WM_KILLFOCUS:
             result = WindowSubclass::CallControl(text1_, message, wParam, lParam);

@@ -74,6 +74,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     std::unique_ptr<WindowSubclass> amountFieldSubclass_;
     bool loaded_ = false;
     bool activatedOnce_ = false;
+    bool focusedOnce_ = false;
 };
 
 }  // namespace verbalo::platform::win32

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string_view>
+
+#include "resources/layout_rect.h"
+
+// The producer window InfTalvo: its size, its controls in twips, their fonts and its fixed
+// texts. Lb_adp(4) stands in Picture1; Lb_cr, Command1 and cmdInfoSys in Frame1; every other
+// control in the window itself.
+namespace verbalo::producer_layout {
+
+using layout::ControlRect;
+using layout::FontSpec;
+using platform::Twips;
+
+inline constexpr Twips kClientWidth = 5325;
+inline constexpr Twips kClientHeight = 3795;
+
+inline constexpr ControlRect kPicture1{90, 90, 945, 900};
+inline constexpr ControlRect kLbAdp4{160, 0, 600, 780};  // in Picture1
+inline constexpr ControlRect kLbAdp0{1170, 90, 1725, 600};
+inline constexpr ControlRect kLbAdp1{2970, 135, 735, 510};
+inline constexpr ControlRect kLbAdp3{1170, 630, 3930, 510};
+// Line1 runs from (0, kLine1Y) to (X2, kLine1Y); the load sets X2.
+inline constexpr Twips kLine1Y = 1140;
+inline constexpr Twips kLine1X2 = 5325;
+inline constexpr ControlRect kLbIndirizzo{135, 1245, 5055, 330};
+inline constexpr ControlRect kLbDati{405, 1650, 5325, 600};
+inline constexpr ControlRect kLabel3_1{315, 2295, 690, 420};  // "E-mail:"
+inline constexpr ControlRect kLbMail{1065, 2295, 1530, 345};
+inline constexpr ControlRect kLabel3_0{2800, 2295, 870, 420};  // "Sito:"
+inline constexpr ControlRect kLbSito{3375, 2295, 2280, 345};
+// Only its top edge lies within the window, a second separator.
+inline constexpr ControlRect kFrame1{-180, 2655, 5565, 1185};
+inline constexpr ControlRect kLbCr{315, 180, 3570, 870};          // in Frame1
+inline constexpr ControlRect kCommand1{4050, 225, 1365, 420};     // in Frame1
+inline constexpr ControlRect kCmdInfoSys{4050, 630, 1365, 420};   // in Frame1
+
+inline constexpr FontSpec kSymbolFont{"Wingdings", 48, false, true};
+inline constexpr FontSpec kTradeNameFont{"Garamond", 26.25, true};
+inline constexpr FontSpec kCompanyFormFont{"Garamond", 24, true};
+inline constexpr FontSpec kLegalNameFont{"Garamond", 20.25, true};
+inline constexpr FontSpec kContactFont{"Arial Narrow", 12};
+inline constexpr FontSpec kNoticeFont{"Arial", 8.25};
+
+inline constexpr std::string_view kCaption = "  Pproduttore del SoftWare";
+inline constexpr std::string_view kThumbsUp = "C";  // in the symbol font: a thumbs-up hand
+inline constexpr std::string_view kMailCaption = "E-mail:";
+inline constexpr std::string_view kSiteCaption = "Sito:";
+inline constexpr std::string_view kOkCaption = "&OK";
+inline constexpr std::string_view kSysInfoCaption = "? &Sistema";
+// Placeholders of the labels the load fills.
+inline constexpr std::string_view kTownPlaceholder = "lbIndirizzo";
+inline constexpr std::string_view kNumbersPlaceholder = "Lb_dati";
+inline constexpr std::string_view kNoticePlaceholder = "Lb_cr";
+
+}  // namespace verbalo::producer_layout
