@@ -8,9 +8,9 @@
 // and cmdSysInfo stand in Frame1; every other control in the window itself.
 namespace verbalo::about_layout {
 
-using layout::ControlRect;
-using layout::FontSpec;
 using platform::Twips;
+using window_layout::ControlRect;
+using window_layout::FontSpec;
 
 inline constexpr Twips kClientWidth = 5340;
 inline constexpr Twips kClientHeight = 3090;

@@ -6,7 +6,7 @@
 namespace verbalo::form1_layout {
 
 using platform::Twips;
-using layout::ControlRect;
+using window_layout::ControlRect;
 
 inline constexpr Twips kDesignClientWidth = 7155;
 inline constexpr Twips kDesignClientHeight = 1395;

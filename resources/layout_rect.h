@@ -4,7 +4,7 @@
 
 #include "platform/types.h"
 
-namespace verbalo::layout {
+namespace verbalo::window_layout {
 
 using platform::Twips;
 
@@ -28,4 +28,4 @@ struct FontSpec {
 // The font of controls that have none of their own.
 inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25};
 
-}  // namespace verbalo::layout
+}  // namespace verbalo::window_layout

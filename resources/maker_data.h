@@ -7,10 +7,10 @@
 namespace verbalo::maker {
 
 inline constexpr std::string_view kTradeName = "TALVO";
-inline constexpr std::string_view kCompanyForm = "s.n.c.";  // lower case, as the window shows it
+inline constexpr std::string_view kCompanyForm = "snc";  // lower case, as the window shows it
 inline constexpr std::string_view kLegalNameRest = "di Fittizio & C.";
 // Trade name, company form and the rest, each separated by one blank.
-inline constexpr std::string_view kLegalName = "TALVO s.n.c. di Fittizio & C.";
+inline constexpr std::string_view kLegalName = "TALVO snc di Fittizio & C.";
 
 inline constexpr std::string_view kTown = "Vallefinta";
 inline constexpr std::string_view kProvince = "VF";

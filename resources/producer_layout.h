@@ -9,9 +9,9 @@
 // control in the window itself.
 namespace verbalo::producer_layout {
 
-using layout::ControlRect;
-using layout::FontSpec;
 using platform::Twips;
+using window_layout::ControlRect;
+using window_layout::FontSpec;
 
 inline constexpr Twips kClientWidth = 5325;
 inline constexpr Twips kClientHeight = 3795;
@@ -32,9 +32,9 @@ inline constexpr ControlRect kLabel3_0{2800, 2295, 870, 420};  // "Sito:"
 inline constexpr ControlRect kLbSito{3375, 2295, 2280, 345};
 // Only its top edge lies within the window, a second separator.
 inline constexpr ControlRect kFrame1{-180, 2655, 5565, 1185};
-inline constexpr ControlRect kLbCr{315, 180, 3570, 870};          // in Frame1
-inline constexpr ControlRect kCommand1{4050, 225, 1365, 420};     // in Frame1
-inline constexpr ControlRect kCmdInfoSys{4050, 630, 1365, 420};   // in Frame1
+inline constexpr ControlRect kLbCr{315, 180, 3570, 870};         // in Frame1
+inline constexpr ControlRect kCommand1{4050, 225, 1365, 420};    // in Frame1
+inline constexpr ControlRect kCmdInfoSys{4050, 630, 1365, 420};  // in Frame1
 
 inline constexpr FontSpec kSymbolFont{"Wingdings", 48, false, true};
 inline constexpr FontSpec kTradeNameFont{"Garamond", 26.25, true};

@@ -10,7 +10,8 @@ namespace verbalo::texts {
 inline constexpr std::string_view kApplicationTitle = "Verbalo";
 inline constexpr std::string_view kCaptionTitle = "  DESCRIZIONE LETTERALE DI NUMERI";
 inline constexpr std::string_view kCaptionGap = "        ";  // eight blanks before the credit
-inline constexpr std::string_view kCreditPrefix = "by TALVO ";
+// "by " and the legal name, which starts with the trade name: "by TALVO snc di ...".
+inline constexpr std::string_view kCreditPrefix = "by ";
 constexpr std::string_view MakerLegalName() {
     return maker::kLegalName;
 }

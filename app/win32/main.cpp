@@ -1,5 +1,5 @@
-// Verbalo: the Windows program. Creates the services and the main window, then runs the
-// message loop until the main window is gone.
+// Verbalo: the Windows program. Creates the services, the information windows and the main
+// window, then runs the message loop until the main window is gone.
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <commctrl.h>
@@ -7,6 +7,7 @@
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/form1_window.h"
+#include "platform/win32/information_windows.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
 
@@ -14,13 +15,6 @@ namespace {
 
 using namespace verbalo;
 using namespace verbalo::platform::win32;
-
-// Until the information windows open from the menu, their commands only set the flag.
-class NoInformationWindows : public InformationWindows {
-  public:
-    void ShowAboutModal() override {}
-    void ShowProducerModal() override {}
-};
 
 int RunMessageLoop() {
     MSG message;
@@ -42,11 +36,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     Win32Locale locale;
     Win32Dialogs dialogs;
     Win32KeyboardEvents keyboard;
-    NoInformationWindows informationWindows;
+    // Both information windows, and the producer window loaded hidden by a launch of the
+    // system-information tool, live until the program ends; they never keep it running.
+    Win32InformationWindows informationWindows(instance, dialogs, RunningApplication());
 
     Form1Window mainWindow(instance, {clipboard, locale, dialogs, keyboard, informationWindows});
     if (!mainWindow.Create(showCommand)) {
         return 1;
     }
+    informationWindows.SetMainWindow(mainWindow.hwnd());
     return RunMessageLoop();
 }

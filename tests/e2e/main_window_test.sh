@@ -7,7 +7,8 @@ e2e_locale it_IT.UTF-8
 
 e2e_step "start"
 e2e_launch 'DESCRIZIONE LETTERALE DI NUMERI' "$VERBALO_EXE" || e2e_abort "the main window did not appear"
-assert_contains "caption" "$(e2e_window_name "$E2E_WINDOW")" "  DESCRIZIONE LETTERALE DI NUMERI        by TALVO "
+assert_eq "caption" "  DESCRIZIONE LETTERALE DI NUMERI        by TALVO snc di Fittizio & C." \
+    "$(e2e_window_name "$E2E_WINDOW")"
 e2e_screenshot main-window "$E2E_WINDOW" >/dev/null
 
 e2e_step "narrower than the minimum"

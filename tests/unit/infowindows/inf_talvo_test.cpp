@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "info_window_doubles.h"
-#include "resources/maker_data.h"
 #include "infowindows/producer_texts.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
+#include "resources/maker_data.h"
 
 namespace verbalo {
 namespace {

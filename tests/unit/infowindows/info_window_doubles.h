@@ -9,9 +9,9 @@
 #include "infowindows/frm_about_controls.h"
 #include "infowindows/global.h"
 #include "infowindows/inf_talvo_controls.h"
-#include "resources/maker_data.h"
 #include "infowindows/producer_window_access.h"
 #include "infowindows/system_info_launcher.h"
+#include "resources/maker_data.h"
 
 namespace verbalo::info_test {
 

@@ -6,8 +6,8 @@
 
 #include "infowindows/about_texts.h"
 #include "infowindows/label_text.h"
-#include "resources/maker_data.h"
 #include "infowindows/producer_texts.h"
+#include "resources/maker_data.h"
 
 namespace verbalo {
 namespace {

@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# The information windows as a user meets them: the About window ("Su Verbalo", Alt+V) closes
+# with Esc and with Enter, the producer window ("SU TALVO", Alt+T) does not close with Esc and
+# closes with Alt+O, and afterwards the main window takes an amount again. Screenshots of both
+# windows are kept in build/e2e (about.png, producer.png).
+# The system-information tool, which Wine ships as C:\windows\system32\msinfo32.exe (its window
+# "About System Information"):
+#  a. found through the registry value PATH, started by the About window's "System Info" (Alt+S);
+#  b. with no registry value, found by the producer window's "? Sistema" (Alt+S) deep in a tree
+#     under C:\Programmi, and started;
+#  c. found nowhere: one message box "MSINFO32.EXE  NON TROVATO" captioned Verbalo;
+#  d. with a symbolic-link loop in that tree, the search still ends.
+# Finally the main window's close box ends the program, with the producer window loaded hidden
+# by the launch of the tool.
+# What the test puts into the prefix (the registry values, C:\Programmi) is removed at the start,
+# in case a run was cut short, and at the end.
+source "$(dirname "$0")/harness.sh"
+e2e_begin
+e2e_locale it_IT.UTF-8
+
+MAIN='DESCRIZIONE LETTERALE DI NUMERI'
+ABOUT='^ Informazioni su Verbalo$'
+PRODUCER='^  Pproduttore del SoftWare$'
+MESSAGE='^Verbalo$'
+TOOL='System Information$'  # "About System Information", in Italian "Informazioni su ..."
+TOOL_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+TOOL_FOLDER_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
+PROGRAMMI=$WINEPREFIX/drive_c/Programmi
+
+# The registry values the launcher reads, and C:\Programmi, as Wine has them: absent.
+restore_prefix() {
+    e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
+    e2e_wine reg delete "$TOOL_FOLDER_KEY" /v MSINFO /f >/dev/null 2>&1
+    rm -rf "$PROGRAMMI"
+}
+
+# visible_count PATTERN: how many visible windows have a name that matches.
+visible_count() {
+    _e2e_x xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l
+}
+
+# Types an amount into the main window and checks that Enter words it onto the clipboard: the
+# amount field has the focus back, and the amount has not been worded before.
+check_main_window_takes_an_amount() {  # amount wording
+    e2e_focus "$E2E_WINDOW"
+    e2e_key ctrl+a BackSpace
+    e2e_clipboard_mark
+    e2e_type "$1"
+    e2e_key Return
+    assert_eq "wording after $E2E_STEP" "$2" "$(e2e_clipboard_wait)"
+}
+
+# close_tool: the system-information tool's window appeared; closes it with Enter.
+close_tool() {
+    local tool
+    tool=$(e2e_wait_window "$TOOL" 20) || return 1
+    e2e_focus "$tool"
+    e2e_key Return
+    e2e_wait_no_window "$TOOL" 10
+}
+
+restore_prefix
+
+e2e_step "start"
+e2e_launch "$MAIN" "$VERBALO_EXE" || e2e_abort "the main window did not appear"
+e2e_clipboard_mark
+e2e_type '5'
+
+e2e_step "About window: Esc"
+e2e_key alt+v
+about=$(e2e_wait_window "$ABOUT") || e2e_abort "Alt+V opened no About window"
+assert_eq "About caption" " Informazioni su Verbalo" "$(e2e_window_name "$about")"
+sleep 0.5  # let it paint
+e2e_screenshot about "$about" >/dev/null
+assert_eq "the amount pending when the About window opened is not worded" \
+    "$E2E_CLIPBOARD_MARK" "$(e2e_clipboard_get)"
+e2e_key Escape
+assert_true "Esc closes the About window" e2e_wait_no_window "$ABOUT" 5
+
+e2e_step "About window: Enter"
+e2e_key alt+v
+about=$(e2e_wait_window "$ABOUT") || e2e_abort "Alt+V opened no About window again"
+e2e_key Return
+assert_true "Enter closes the About window" e2e_wait_no_window "$ABOUT" 5
+check_main_window_takes_an_amount 12 "Dodici / 00"
+
+e2e_step "producer window"
+e2e_key alt+t
+producer=$(e2e_wait_window "$PRODUCER") || e2e_abort "Alt+T opened no producer window"
+assert_eq "producer caption" "  Pproduttore del SoftWare" "$(e2e_window_name "$producer")"
+sleep 0.5
+e2e_screenshot producer "$producer" >/dev/null
+e2e_key Escape
+sleep 1
+assert_eq "Esc leaves the producer window open" 1 "$(visible_count "$PRODUCER")"
+e2e_key alt+o
+assert_true "Alt+O closes the producer window" e2e_wait_no_window "$PRODUCER" 5
+check_main_window_takes_an_amount 7 "Sette / 00"
+
+e2e_step "a: System Info through the registry"
+e2e_wine reg add "$TOOL_KEY" /v PATH /d 'C:\windows\system32\msinfo32.exe' /f >/dev/null
+e2e_key alt+v
+about=$(e2e_wait_window "$ABOUT") || e2e_abort "no About window for System Info"
+e2e_key alt+s
+assert_true "the About window's System Info starts the tool" close_tool
+assert_eq "the producer window, loaded for the launch, stays hidden" 0 \
+    "$(visible_count "$PRODUCER")"
+assert_eq "the About window stays open" 1 "$(visible_count "$ABOUT")"
+e2e_focus "$about"
+e2e_key Escape
+assert_true "Esc closes the About window after System Info" e2e_wait_no_window "$ABOUT" 5
+
+e2e_step "b: Sistema finds the tool under C:\\Programmi"
+e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
+mkdir -p "$PROGRAMMI/A/B/C" "$PROGRAMMI/Altro"
+cp "$WINEPREFIX/drive_c/windows/system32/msinfo32.exe" "$PROGRAMMI/A/B/C/MSINFO32.EXE"
+e2e_focus "$E2E_WINDOW"
+e2e_key alt+t
+producer=$(e2e_wait_window "$PRODUCER") || e2e_abort "no producer window for Sistema"
+e2e_key alt+s
+assert_true "Sistema finds the tool deep under C:\\Programmi and starts it" close_tool
+assert_eq "no message when the tool was found" 0 "$(visible_count "$MESSAGE")"
+
+e2e_step "c, d: Sistema finds nothing, through a link loop"
+rm "$PROGRAMMI/A/B/C/MSINFO32.EXE"
+ln -s .. "$PROGRAMMI/A/loop"
+e2e_focus "$producer"
+e2e_key alt+s
+if message=$(e2e_wait_window "$MESSAGE" 30); then
+    sleep 1  # a second box would have come by now
+    assert_eq "one not-found message" 1 "$(visible_count "$MESSAGE")"
+    e2e_screenshot not-found "$message" >/dev/null
+    e2e_focus "$message"
+    e2e_key Return
+    assert_true "OK closes the message" e2e_wait_no_window "$MESSAGE" 5
+    sleep 1
+    assert_eq "no second message" 0 "$(visible_count "$MESSAGE")"
+else
+    _e2e_fail "no not-found message within 30 s (a search that does not end?)"
+fi
+assert_eq "the producer window stays open after the message" 1 "$(visible_count "$PRODUCER")"
+e2e_focus "$producer"
+e2e_key alt+o
+assert_true "Alt+O closes the producer window after the search" e2e_wait_no_window "$PRODUCER" 5
+check_main_window_takes_an_amount 30 "Trenta / 00"
+
+e2e_step "the close box ends the program"
+e2e_focus "$E2E_WINDOW"
+e2e_key alt+F4
+assert_true "the program ends with the producer window loaded hidden" e2e_wait_exit 10
+
+restore_prefix

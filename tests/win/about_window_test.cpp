@@ -1,0 +1,328 @@
+// The real About window under Win32: its size at the screen's DPI, its caption and texts after
+// the load, where it stands against the main window, and how it behaves shown modally: the
+// dialog keys, Enter and Esc, the credit line that opens the producer window on top of it.
+#include "platform/win32/about_window.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "info_window_support.h"
+#include "platform/fakes/fake_dialogs.h"
+#include "platform/fakes/fake_file_system.h"
+#include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_shell.h"
+#include "platform/win32/producer_window.h"
+#include "platform/win32/program_version.h"
+#include "platform/win32/twips.h"
+#include "resources/resource_ids.h"
+
+namespace verbalo::platform::win32 {
+namespace {
+
+using test::ModalScript;
+using test::Text;
+
+class CountingOpener : public ProducerWindowOpener {
+  public:
+    void ShowProducerWindowModally() override { ++shows; }
+    int shows = 0;
+};
+
+class AboutWindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { main_ = new test::StandInMainWindow(100, 200); }
+    static void TearDownTestSuite() {
+        delete main_;
+        main_ = nullptr;
+    }
+    void SetUp() override {
+        MoveWindow(main_->hwnd(), 100, 200, 480, 160, TRUE);
+        SetActiveWindow(main_->hwnd());
+        about_.SetMainWindow(main_->hwnd());
+    }
+    void TearDown() override { about_.Unload(); }
+
+    HWND Control(int id) const {
+        const HWND direct = GetDlgItem(about_.hwnd(), id);
+        return direct != nullptr ? direct : GetDlgItem(Frame(), id);
+    }
+    HWND Frame() const { return GetDlgItem(about_.hwnd(), IDC_ABOUT_FRAME1); }
+    // Runs the steps inside the modal loop of the About window.
+    void ShowModalWith(std::deque<ModalScript::Step> steps) {
+        ModalScript script(std::move(steps));
+        script.rescue = [this] { PostMessageW(about_.hwnd(), WM_CLOSE, 0, 0); };
+        about_.ShowModal();
+        EXPECT_TRUE(script.finished());
+    }
+
+    static inline test::StandInMainWindow* main_ = nullptr;
+    TwipsScale scale_;
+    Global global_;
+    test::FakeLauncher launcher_{global_};
+    CountingOpener opener_;
+    AboutWindow about_{GetModuleHandleW(nullptr),
+                       launcher_,
+                       opener_,
+                       {"Verbalo", RunningProgramVersion().value_or(VersionNumbers{})}};
+};
+
+TEST_F(AboutWindowTest, HasItsClientSizeAFixedDialogBorderAndNoMinimizeOrMaximizeBox) {
+    ASSERT_TRUE(about_.Load());
+    const SIZE client = test::ClientSize(about_.hwnd());
+    EXPECT_EQ(client.cx, scale_.ToPixels(5340));
+    EXPECT_EQ(client.cy, scale_.ToPixels(3090));
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about_.hwnd(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    EXPECT_NE(style & WS_SYSMENU, 0u);
+    EXPECT_NE(GetWindowLongPtrW(about_.hwnd(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+    EXPECT_FALSE(IsWindowVisible(about_.hwnd())) << "loading does not show it";
+}
+
+TEST_F(AboutWindowTest, TheLoadWritesCaptionTitleVersionDescriptionAndNotice) {
+    ASSERT_TRUE(about_.Load());
+    EXPECT_EQ(Text(about_.hwnd()), L" Informazioni su Verbalo");
+    EXPECT_EQ(Text(Control(IDC_ABOUT_LBLTITLE)), L"Verbalo");
+    EXPECT_EQ(Text(Control(IDC_ABOUT_LBLVERSION)), L"Versione 18.3.12");
+    const std::wstring description = Text(Control(IDC_ABOUT_LBLDESCRIPTION));
+    EXPECT_EQ(description.rfind(L"Converte un numero nella corrispondente descrizione "
+                                L"letterale\n\nIl suo utilizzo principale \u00e8 per la "
+                                L"compilazione di assegni\n\nLa descrizione calcolata",
+                                0),
+              0u);
+    EXPECT_EQ(description.find(L'\r'), std::wstring::npos);
+    const std::wstring notice = Text(Control(IDC_ABOUT_LB_CR));
+    EXPECT_NE(notice.find(L" \n"), std::wstring::npos) << "the first part ends in a blank";
+    // The credit keeps its stored text; its "&&" shows one ampersand.
+    EXPECT_EQ(Text(Control(IDC_ABOUT_LABEL1)), L"by TALVO snc di Fittizio && C.");
+    EXPECT_EQ(Text(Control(IDC_ABOUT_CMDOK)), L"OK");
+    EXPECT_EQ(Text(Control(IDC_ABOUT_CMDSYSINFO)), L"&System Info...");
+}
+
+TEST_F(AboutWindowTest, ControlsStandAtTheirLayoutPositions) {
+    ASSERT_TRUE(about_.Load());
+    const HWND window = about_.hwnd();
+    const RECT title = test::RectIn(Control(IDC_ABOUT_LBLTITLE), window);
+    EXPECT_EQ(title.left, scale_.ToPixels(870));
+    EXPECT_EQ(title.top, scale_.ToPixels(270));
+    EXPECT_EQ(title.right - title.left, scale_.ToPixels(2400));
+    const RECT credit = test::RectIn(Control(IDC_ABOUT_LABEL1), window);
+    EXPECT_EQ(credit.left, scale_.ToPixels(2580));
+    EXPECT_EQ(credit.top, scale_.ToPixels(45));
+    // The frame's left edge lies outside the window; its buttons stand within it.
+    const RECT frame = test::RectIn(Frame(), window);
+    EXPECT_EQ(frame.left, scale_.ToPixels(-90));
+    EXPECT_EQ(frame.top, scale_.ToPixels(2025));
+    const RECT ok = test::RectIn(Control(IDC_ABOUT_CMDOK), window);
+    EXPECT_EQ(ok.left, scale_.ToPixels(-90) + scale_.ToPixels(3975));
+    EXPECT_EQ(ok.top, scale_.ToPixels(2025) + scale_.ToPixels(150));
+    EXPECT_EQ(ok.bottom - ok.top, scale_.ToPixels(435));
+    const RECT sysInfo = test::RectIn(Control(IDC_ABOUT_CMDSYSINFO), window);
+    EXPECT_EQ(sysInfo.top, scale_.ToPixels(2025) + scale_.ToPixels(600));
+}
+
+TEST_F(AboutWindowTest, TitleIsBoldTwelvePointsAndTheNoticeArial) {
+    ASSERT_TRUE(about_.Load());
+    const LOGFONTW title = test::FontOf(Control(IDC_ABOUT_LBLTITLE));
+    EXPECT_EQ(title.lfHeight, scale_.FontHeight(12));
+    EXPECT_EQ(title.lfWeight, FW_BOLD);
+    const LOGFONTW notice = test::FontOf(Control(IDC_ABOUT_LB_CR));
+    EXPECT_STREQ(notice.lfFaceName, L"Arial");
+    EXPECT_EQ(notice.lfHeight, scale_.FontHeight(8.25));
+}
+
+TEST_F(AboutWindowTest, StandsTwentyRightOfAndFourHundredBelowTheMainWindowUnclamped) {
+    auto expectedAt = [this](int mainLeft, int mainTop) {
+        return POINT{scale_.ToPixels(scale_.ToTwips(mainLeft) + 20),
+                     scale_.ToPixels(scale_.ToTwips(mainTop) + 400)};
+    };
+    ASSERT_TRUE(about_.Load());
+    RECT placed{};
+    GetWindowRect(about_.hwnd(), &placed);
+    EXPECT_EQ(placed.left, expectedAt(100, 200).x);
+    EXPECT_EQ(placed.top, expectedAt(100, 200).y);
+    about_.Unload();
+
+    // Each loading places it anew, also past the screen's edge.
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    MoveWindow(main_->hwnd(), screenWidth - 120, screenHeight - 90, 480, 160, TRUE);
+    ASSERT_TRUE(about_.Load());
+    GetWindowRect(about_.hwnd(), &placed);
+    EXPECT_EQ(placed.left, expectedAt(screenWidth - 120, screenHeight - 90).x);
+    EXPECT_EQ(placed.top, expectedAt(screenWidth - 120, screenHeight - 90).y);
+    EXPECT_GT(placed.bottom, screenHeight);
+}
+
+TEST_F(AboutWindowTest, EnterAndEscCommandsUnloadIt) {
+    for (const WPARAM command : {IDOK, IDCANCEL}) {
+        ASSERT_TRUE(about_.Load());
+        SendMessageW(about_.hwnd(), WM_COMMAND, command, 0);
+        EXPECT_FALSE(about_.IsLoaded()) << command;
+        EXPECT_EQ(launcher_.calls, 0);
+    }
+}
+
+TEST_F(AboutWindowTest, TheCloseBoxUnloadsIt) {
+    ASSERT_TRUE(about_.Load());
+    SendMessageW(about_.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(about_.IsLoaded());
+}
+
+TEST_F(AboutWindowTest, OkIsTheDefaultButton) {
+    ASSERT_TRUE(about_.Load());
+    const auto okStyle = GetWindowLongPtrW(Control(IDC_ABOUT_CMDOK), GWL_STYLE);
+    EXPECT_EQ(okStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_NE(okStyle & WS_TABSTOP, 0);
+}
+
+TEST_F(AboutWindowTest, TheCreditAndTheVersionShowTheWindowIconAsPointer) {
+    ASSERT_TRUE(about_.Load());
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+    for (const int id : {IDC_ABOUT_LABEL1, IDC_ABOUT_LBLVERSION}) {
+        SetCursor(arrow);
+        EXPECT_TRUE(SendMessageW(Control(id), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(id)),
+                                 overClient));
+        EXPECT_NE(GetCursor(), arrow) << id;
+        EXPECT_NE(GetCursor(), nullptr) << id;
+    }
+    SetCursor(arrow);
+    SendMessageW(Control(IDC_ABOUT_LBLTITLE), WM_SETCURSOR,
+                 reinterpret_cast<WPARAM>(Control(IDC_ABOUT_LBLTITLE)), overClient);
+    EXPECT_EQ(GetCursor(), arrow);
+}
+
+TEST_F(AboutWindowTest, ModallyOkHasTheFocusTheMainWindowNoInputAndEscCloses) {
+    bool focusOnOk = false;
+    bool mainDisabled = false;
+    ShowModalWith({[&] {
+                       focusOnOk = GetFocus() == Control(IDC_ABOUT_CMDOK);
+                       mainDisabled = !IsWindowEnabled(main_->hwnd());
+                   },
+                   [] { test::PostKey(VK_ESCAPE); }});
+    EXPECT_TRUE(focusOnOk);
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_FALSE(about_.IsLoaded());
+    EXPECT_TRUE(IsWindowEnabled(main_->hwnd()));
+    EXPECT_EQ(GetActiveWindow(), main_->hwnd());
+}
+
+TEST_F(AboutWindowTest, ModallyEnterCloses) {
+    ShowModalWith({[] { test::PostKey(VK_RETURN); }});
+    EXPECT_FALSE(about_.IsLoaded());
+    EXPECT_EQ(launcher_.calls, 0);
+    EXPECT_EQ(GetActiveWindow(), main_->hwnd());
+}
+
+TEST_F(AboutWindowTest, TabReachesSystemInfoWhereEnterPressesIt) {
+    std::vector<int> focused;  // the control with the focus after each Tab
+    auto noteFocus = [&] { focused.push_back(GetDlgCtrlID(GetFocus())); };
+    bool openAfterSystemInfo = false;
+    ShowModalWith({[] { test::PostKey(VK_TAB); }, noteFocus, [] { test::PostKey(VK_RETURN); },
+                   [&] { openAfterSystemInfo = about_.IsLoaded(); }, [] { test::PostKey(VK_TAB); },
+                   noteFocus, [] { test::PostKey(VK_TAB); }, noteFocus,
+                   [] { test::PostKey(VK_ESCAPE); }});
+    EXPECT_EQ(focused,
+              (std::vector<int>{IDC_ABOUT_CMDSYSINFO, IDC_ABOUT_PICTURE1, IDC_ABOUT_CMDOK}));
+    EXPECT_EQ(launcher_.calls, 1);
+    EXPECT_TRUE(openAfterSystemInfo);
+    EXPECT_FALSE(about_.IsLoaded());
+}
+
+TEST_F(AboutWindowTest, AltSPressesSystemInfo) {
+    ShowModalWith({[] { test::PostAltLetter(L's'); }, [&] { EXPECT_TRUE(about_.IsLoaded()); },
+                   [] { test::PostKey(VK_ESCAPE); }});
+    EXPECT_EQ(launcher_.calls, 1);
+    EXPECT_EQ(global_.systemInfoNotFound, 0) << "the About window neither clears nor reads it";
+}
+
+TEST_F(AboutWindowTest, ClickingTheCreditOpensTheProducerWindow) {
+    ShowModalWith({[this] {
+                       PostMessageW(Control(IDC_ABOUT_LABEL1), WM_LBUTTONDOWN, MK_LBUTTON,
+                                    MAKELPARAM(5, 5));
+                       PostMessageW(Control(IDC_ABOUT_LABEL1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+                   },
+                   [] { test::PostKey(VK_ESCAPE); }});
+    EXPECT_EQ(opener_.shows, 1);
+}
+
+TEST_F(AboutWindowTest, EachOpeningLoadsItAfresh) {
+    ShowModalWith({[] { test::PostKey(VK_RETURN); }});
+    MoveWindow(main_->hwnd(), 300, 100, 480, 160, TRUE);
+    POINT at{};
+    ShowModalWith({[&] {
+                       RECT rect{};
+                       GetWindowRect(about_.hwnd(), &rect);
+                       at = {rect.left, rect.top};
+                   },
+                   [] { test::PostKey(VK_RETURN); }});
+    EXPECT_EQ(at.x, scale_.ToPixels(scale_.ToTwips(300) + 20));
+    EXPECT_EQ(at.y, scale_.ToPixels(scale_.ToTwips(100) + 400));
+}
+
+TEST_F(AboutWindowTest, AQuitMessageEndsTheModalLoopAndIsPostedAgain) {
+    ShowModalWith({[] { PostQuitMessage(7); }});
+    EXPECT_FALSE(about_.IsLoaded());
+    EXPECT_TRUE(IsWindowEnabled(main_->hwnd()));
+    MSG message{};
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 7u);
+}
+
+// The credit line opens the real producer window modally on top of the About window, and
+// closing it comes back to the About window.
+TEST(AboutWithProducerWindow, TheProducerWindowOpensOnTopAndClosesBackToAbout) {
+    test::StandInMainWindow main(120, 140);
+    Global global;
+    test::FakeLauncher launcher(global);
+    FakeFileSystem fileSystem;
+    FakeShell shell;
+    FakeDialogs dialogs;
+    FakeMessagePump pump;
+    ProducerWindow producer(GetModuleHandleW(nullptr),
+                            {fileSystem, shell, dialogs, pump, launcher, global}, "C:\\");
+    AboutWindow about(GetModuleHandleW(nullptr), launcher, producer, {"Verbalo", {18, 3, 12}});
+    producer.SetMainWindow(main.hwnd());
+    about.SetMainWindow(main.hwnd());
+
+    bool producerOnTop = false;
+    bool aboutDisabled = false;
+    bool aboutActiveAfter = false;
+    bool okFocusedAfter = false;
+    ModalScript script({[&] {
+                            const HWND credit = GetDlgItem(about.hwnd(), IDC_ABOUT_LABEL1);
+                            PostMessageW(credit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+                            PostMessageW(credit, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+                        },
+                        [&] {
+                            producerOnTop = producer.IsLoaded() &&
+                                            GetActiveWindow() == producer.hwnd() &&
+                                            IsWindowVisible(producer.hwnd());
+                            aboutDisabled = !IsWindowEnabled(about.hwnd());
+                        },
+                        [] { test::PostAltLetter(L'o'); },
+                        [&] {
+                            aboutActiveAfter = GetActiveWindow() == about.hwnd();
+                            okFocusedAfter = GetDlgCtrlID(GetFocus()) == IDC_ABOUT_CMDOK;
+                        },
+                        [] { test::PostKey(VK_ESCAPE); }});
+    script.rescue = [&] {
+        PostMessageW(producer.hwnd(), WM_CLOSE, 0, 0);
+        PostMessageW(about.hwnd(), WM_CLOSE, 0, 0);
+    };
+    about.ShowModal();
+    EXPECT_TRUE(script.finished());
+    EXPECT_TRUE(producerOnTop);
+    EXPECT_TRUE(aboutDisabled);
+    EXPECT_FALSE(producer.IsLoaded());
+    EXPECT_TRUE(aboutActiveAfter);
+    EXPECT_TRUE(okFocusedAfter);
+    EXPECT_FALSE(about.IsLoaded());
+    EXPECT_EQ(GetActiveWindow(), main.hwnd());
+}
+
+}  // namespace
+}  // namespace verbalo::platform::win32

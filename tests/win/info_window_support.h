@@ -1,0 +1,164 @@
+#pragma once
+
+// What the tests of the information windows share: a stand-in for the main window, a script
+// that acts inside a modal window's message loop, and readings of controls through Win32.
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "infowindows/global.h"
+#include "infowindows/system_info_launcher.h"
+
+namespace verbalo::platform::win32::test {
+
+// A plain top-level window where the main window would be.
+class StandInMainWindow {
+  public:
+    StandInMainWindow(int left, int top) {
+        hwnd_ = CreateWindowExW(0, L"STATIC", L"Verbalo main window stand-in",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, top, 480, 160, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(hwnd_);
+        SetActiveWindow(hwnd_);
+    }
+    ~StandInMainWindow() { DestroyWindow(hwnd_); }
+    StandInMainWindow(const StandInMainWindow&) = delete;
+    StandInMainWindow& operator=(const StandInMainWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+  private:
+    HWND hwnd_ = nullptr;
+};
+
+// Steps run one by one from a timer, that is from inside whatever message loop runs: a modal
+// window's. The last step is to close the window; if it is still open a while after the steps
+// are done, the script calls rescue to close it, so that the test goes on and fails.
+class ModalScript {
+  public:
+    using Step = std::function<void()>;
+
+    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, kIntervalMs, &ModalScript::Tick);
+    }
+    ~ModalScript() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    // All steps have run, and the window closed without a rescue.
+    bool finished() const { return steps_.empty() && !rescued_; }
+
+    // Closes whatever window is still open after the steps, so that the test goes on.
+    std::function<void()> rescue;
+
+  private:
+    static constexpr UINT kIntervalMs = 30;
+    static constexpr int kRescueAfterTicks = 100;
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        ModalScript* script = current_;
+        if (script == nullptr) {
+            return;
+        }
+        if (!script->steps_.empty()) {
+            Step step = std::move(script->steps_.front());
+            script->steps_.pop_front();
+            step();
+        } else if (++script->idleTicks_ == kRescueAfterTicks && script->rescue) {
+            script->rescued_ = true;
+            script->rescue();
+        }
+    }
+
+    static inline ModalScript* current_ = nullptr;
+    std::deque<Step> steps_;
+    UINT_PTR timer_ = 0;
+    int idleTicks_ = 0;
+    bool rescued_ = false;
+};
+
+// A key pressed on the control with the focus, as the message loop gets it.
+inline void PostKey(WPARAM key) {
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+// Alt and a letter on the control with the focus.
+inline void PostAltLetter(wchar_t letter) {
+    PostMessageW(GetFocus(), WM_SYSCHAR, letter, static_cast<LPARAM>(0x20000001u));
+}
+
+inline std::wstring Text(HWND window) {
+    wchar_t buffer[1024] = {};
+    GetWindowTextW(window, buffer, 1024);
+    return buffer;
+}
+
+// A control's rectangle in the client pixels of a window that contains it.
+inline RECT RectIn(HWND control, HWND window) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+inline LOGFONTW FontOf(HWND control) {
+    LOGFONTW font{};
+    const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    GetObjectW(handle, sizeof(font), &font);
+    return font;
+}
+
+inline SIZE ClientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+// The colour of a pixel of a shown window, in its client coordinates.
+inline COLORREF PixelAt(HWND window, int x, int y) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+// Runs the messages already waiting, as the main loop would between two events.
+inline void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// A launcher that starts nothing and reports, as told, a tool found or not.
+class FakeLauncher : public SystemInfoLauncher {
+  public:
+    explicit FakeLauncher(Global& global) : global_(global) {}
+    void LaunchSystemInfo() noexcept override {
+        ++calls;
+        if (!startsTool) {
+            global_.systemInfoNotFound = 1;
+        }
+    }
+    bool startsTool = true;
+    int calls = 0;
+
+  private:
+    Global& global_;
+};
+
+}  // namespace verbalo::platform::win32::test

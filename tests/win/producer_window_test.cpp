@@ -1,0 +1,349 @@
+// The real producer window under Win32: its size, caption, controls and texts after the load,
+// its colours on the screen, the pointer moves that make the link labels hot or plain and the
+// presses that open the links, its loading hidden for the launcher, and how it behaves shown
+// modally: the focus order, Alt+O, Enter on the focused button and no cancel button.
+#include "platform/win32/producer_window.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "info_window_support.h"
+#include "platform/fakes/fake_dialogs.h"
+#include "platform/fakes/fake_file_system.h"
+#include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_shell.h"
+#include "platform/win32/twips.h"
+#include "resources/resource_ids.h"
+
+namespace verbalo::platform::win32 {
+namespace {
+
+using test::ModalScript;
+using test::Text;
+
+class ProducerWindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { main_ = new test::StandInMainWindow(60, 80); }
+    static void TearDownTestSuite() {
+        delete main_;
+        main_ = nullptr;
+    }
+    void SetUp() override {
+        SetActiveWindow(main_->hwnd());
+        producer_.SetMainWindow(main_->hwnd());
+    }
+    void TearDown() override {
+        producer_.form().Form_Unload();
+        producer_.Unload();
+    }
+
+    HWND Frame() const { return GetDlgItem(producer_.hwnd(), IDC_PRODUCER_FRAME1); }
+    HWND Picture() const { return GetDlgItem(producer_.hwnd(), IDC_PRODUCER_PICTURE1); }
+    HWND Control(int id) const {
+        for (const HWND parent : {producer_.hwnd(), Frame(), Picture()}) {
+            if (const HWND control = GetDlgItem(parent, id)) {
+                return control;
+            }
+        }
+        return nullptr;
+    }
+    bool IsHot(int id) const {
+        const LOGFONTW font = test::FontOf(Control(id));
+        return font.lfWeight == FW_BOLD && font.lfUnderline != 0;
+    }
+    bool IsPlain(int id) const {
+        const LOGFONTW font = test::FontOf(Control(id));
+        return font.lfWeight == FW_NORMAL && font.lfUnderline == 0;
+    }
+    static void MoveOver(HWND window, int x, int y) {
+        SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    }
+    void ShowModalWith(std::deque<ModalScript::Step> steps) {
+        ModalScript script(std::move(steps));
+        script.rescue = [this] { PostMessageW(producer_.hwnd(), WM_CLOSE, 0, 0); };
+        producer_.ShowModal();
+        EXPECT_TRUE(script.finished());
+    }
+
+    static inline test::StandInMainWindow* main_ = nullptr;
+    TwipsScale scale_;
+    Global global_;
+    test::FakeLauncher launcher_{global_};
+    FakeFileSystem fileSystem_;
+    FakeShell shell_;
+    FakeDialogs dialogs_;
+    FakeMessagePump pump_;
+    ProducerWindow producer_{GetModuleHandleW(nullptr),
+                             {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
+                             "C:\\"};
+};
+
+TEST_F(ProducerWindowTest, HasItsClientSizeCaptionAndOnlyACloseBox) {
+    ASSERT_TRUE(producer_.Load());
+    const SIZE client = test::ClientSize(producer_.hwnd());
+    EXPECT_EQ(client.cx, scale_.ToPixels(5325));
+    EXPECT_EQ(client.cy, scale_.ToPixels(3795));
+    EXPECT_EQ(Text(producer_.hwnd()), L"  Pproduttore del SoftWare");
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(producer_.hwnd(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    EXPECT_NE(style & WS_SYSMENU, 0u);
+    EXPECT_FALSE(IsWindowVisible(producer_.hwnd()));
+}
+
+TEST_F(ProducerWindowTest, TheLoadCentresItOnTheScreen) {
+    ASSERT_TRUE(producer_.Load());
+    RECT rect{};
+    GetWindowRect(producer_.hwnd(), &rect);
+    const int width = scale_.ToTwips(rect.right - rect.left);
+    const int height = scale_.ToTwips(rect.bottom - rect.top);
+    const int screenWidth = scale_.ToTwips(GetSystemMetrics(SM_CXSCREEN));
+    const int screenHeight = scale_.ToTwips(GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_NEAR(rect.left, scale_.ToPixels((screenWidth - width) / 2), 1);
+    EXPECT_NEAR(rect.top, scale_.ToPixels((screenHeight - height) / 2), 1);
+}
+
+TEST_F(ProducerWindowTest, TheLoadWritesTownNumbersAndNoticeAtSevenPoints) {
+    ASSERT_TRUE(producer_.Load());
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBINDIRIZZO)), L" Vallefinta (VF)");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LB_DATI)),
+              L" Tel. :  000 111222           Fax:   000 111333\n  Cell.:  300 1112223  ");
+    const std::wstring notice = Text(Control(IDC_PRODUCER_LB_CR));
+    EXPECT_NE(notice.find(L"distribuzione  non"), std::wstring::npos);
+    const LOGFONTW noticeFont = test::FontOf(Control(IDC_PRODUCER_LB_CR));
+    EXPECT_EQ(noticeFont.lfHeight, scale_.FontHeight(7));
+    EXPECT_STREQ(noticeFont.lfFaceName, L"Arial");
+}
+
+TEST_F(ProducerWindowTest, NamesLinksAndButtonsShowTheirTexts) {
+    ASSERT_TRUE(producer_.Load());
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LB_ADP0)), L"TALVO");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LB_ADP1)), L"snc");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LB_ADP3)), L"di Fittizio && C.");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LB_ADP4)), L"C");
+    EXPECT_EQ(test::FontOf(Control(IDC_PRODUCER_LB_ADP4)).lfCharSet, SYMBOL_CHARSET);
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LABEL3_1)), L"E-mail:");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LABEL3_0)), L"Sito:");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBMAIL)), L"info@talvo.example");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBSITO)), L"http://www.talvo.example");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_COMMAND1)), L"&OK");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_CMDINFOSYS)), L"? &Sistema");
+    const LOGFONTW trade = test::FontOf(Control(IDC_PRODUCER_LB_ADP0));
+    EXPECT_EQ(trade.lfHeight, scale_.FontHeight(26.25));
+    EXPECT_EQ(trade.lfWeight, FW_BOLD);
+}
+
+TEST_F(ProducerWindowTest, ControlsStandAtTheirLayoutPositions) {
+    ASSERT_TRUE(producer_.Load());
+    const HWND window = producer_.hwnd();
+    const RECT mail = test::RectIn(Control(IDC_PRODUCER_LBMAIL), window);
+    EXPECT_EQ(mail.left, scale_.ToPixels(1065));
+    EXPECT_EQ(mail.top, scale_.ToPixels(2295));
+    EXPECT_EQ(mail.right - mail.left, scale_.ToPixels(1530));
+    EXPECT_EQ(mail.bottom - mail.top, scale_.ToPixels(345));
+    const RECT site = test::RectIn(Control(IDC_PRODUCER_LBSITO), window);
+    EXPECT_EQ(site.left, scale_.ToPixels(3375));
+    const RECT picture = test::RectIn(Picture(), window);
+    EXPECT_EQ(picture.left, scale_.ToPixels(90));
+    EXPECT_EQ(picture.right - picture.left, scale_.ToPixels(945));
+    const RECT frame = test::RectIn(Frame(), window);
+    EXPECT_EQ(frame.left, scale_.ToPixels(-180));
+    EXPECT_EQ(frame.top, scale_.ToPixels(2655));
+    const RECT ok = test::RectIn(Control(IDC_PRODUCER_COMMAND1), window);
+    EXPECT_EQ(ok.left, scale_.ToPixels(-180) + scale_.ToPixels(4050));
+    EXPECT_EQ(ok.top, scale_.ToPixels(2655) + scale_.ToPixels(225));
+    EXPECT_EQ(ok.right - ok.left, scale_.ToPixels(1365));
+    const RECT sysInfo = test::RectIn(Control(IDC_PRODUCER_CMDINFOSYS), window);
+    EXPECT_EQ(sysInfo.top, scale_.ToPixels(2655) + scale_.ToPixels(630));
+}
+
+TEST_F(ProducerWindowTest, ButtonsAreOwnerDrawnAndNeitherIsADefaultButton) {
+    ASSERT_TRUE(producer_.Load());
+    for (const int id : {IDC_PRODUCER_COMMAND1, IDC_PRODUCER_CMDINFOSYS}) {
+        const auto style = GetWindowLongPtrW(Control(id), GWL_STYLE);
+        EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW) << id;
+        EXPECT_NE(style & WS_TABSTOP, 0) << id;
+        EXPECT_EQ(SendMessageW(Control(id), WM_GETDLGCODE, 0, 0) &
+                      (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON),
+                  0)
+            << id;
+    }
+}
+
+TEST_F(ProducerWindowTest, ShownItPaintsItsOwnColours) {
+    ASSERT_TRUE(producer_.Load());
+    ShowWindow(producer_.hwnd(), SW_SHOWNA);
+    const HWND window = producer_.hwnd();
+    // The background between the numbers and the e-mail line.
+    EXPECT_EQ(test::PixelAt(window, scale_.ToPixels(60), scale_.ToPixels(2270)),
+              RGB(224, 224, 224));
+    // Line1 just below the names, across the whole width.
+    EXPECT_EQ(test::PixelAt(window, scale_.ToPixels(5300), scale_.ToPixels(1140)),
+              GetSysColor(COLOR_WINDOWTEXT));
+    // The picture box, inside its border, left of the symbol.
+    EXPECT_EQ(test::PixelAt(Picture(), 3, 50), RGB(236, 244, 187));
+    // The buttons' faces, inside their edges and left of their captions.
+    EXPECT_EQ(test::PixelAt(Control(IDC_PRODUCER_COMMAND1), 3, 10), RGB(200, 216, 200));
+    EXPECT_EQ(test::PixelAt(Control(IDC_PRODUCER_CMDINFOSYS), 3, 10), RGB(255, 224, 192));
+    // The frame's top edge: a line that is not the background.
+    EXPECT_NE(test::PixelAt(Frame(), 100, 0), RGB(224, 224, 224));
+}
+
+TEST_F(ProducerWindowTest, PointerWellInsideALinkMakesItHotAndTheBackgroundMakesBothPlain) {
+    ASSERT_TRUE(producer_.Load());
+    const HWND mail = Control(IDC_PRODUCER_LBMAIL);
+    const HWND site = Control(IDC_PRODUCER_LBSITO);
+    MoveOver(mail, 10, 10);
+    EXPECT_TRUE(IsHot(IDC_PRODUCER_LBMAIL));
+    EXPECT_TRUE(IsPlain(IDC_PRODUCER_LBSITO));
+    MoveOver(site, 10, 10);
+    EXPECT_TRUE(IsHot(IDC_PRODUCER_LBSITO));
+    EXPECT_TRUE(IsHot(IDC_PRODUCER_LBMAIL)) << "the other link keeps its look";
+    MoveOver(producer_.hwnd(), 5, 5);
+    EXPECT_TRUE(IsPlain(IDC_PRODUCER_LBMAIL));
+    EXPECT_TRUE(IsPlain(IDC_PRODUCER_LBSITO));
+}
+
+TEST_F(ProducerWindowTest, TheEdgeOfALinkMakesBothPlain) {
+    ASSERT_TRUE(producer_.Load());
+    const HWND mail = Control(IDC_PRODUCER_LBMAIL);
+    RECT rect{};
+    GetClientRect(mail, &rect);
+    // 30 twips from the top, then within the rightmost 50 twips.
+    for (const POINT edge :
+         {POINT{10, scale_.ToPixels(30)}, POINT{rect.right - scale_.ToPixels(45), 10}}) {
+        MoveOver(mail, 10, 10);
+        ASSERT_TRUE(IsHot(IDC_PRODUCER_LBMAIL));
+        MoveOver(mail, static_cast<int>(edge.x), static_cast<int>(edge.y));
+        EXPECT_TRUE(IsPlain(IDC_PRODUCER_LBMAIL)) << edge.x << "," << edge.y;
+    }
+}
+
+TEST_F(ProducerWindowTest, FrameNoticeAndNumbersMakeBothPlain) {
+    ASSERT_TRUE(producer_.Load());
+    for (const HWND over : {Frame(), Control(IDC_PRODUCER_LB_CR), Control(IDC_PRODUCER_LB_DATI)}) {
+        MoveOver(Control(IDC_PRODUCER_LBMAIL), 10, 10);
+        MoveOver(Control(IDC_PRODUCER_LBSITO), 10, 10);
+        MoveOver(over, 20, 5);
+        EXPECT_TRUE(IsPlain(IDC_PRODUCER_LBMAIL));
+        EXPECT_TRUE(IsPlain(IDC_PRODUCER_LBSITO));
+    }
+}
+
+TEST_F(ProducerWindowTest, CaptionsTownNamesPictureAndButtonsChangeNeitherLink) {
+    ASSERT_TRUE(producer_.Load());
+    MoveOver(Control(IDC_PRODUCER_LBMAIL), 10, 10);
+    for (const int id :
+         {IDC_PRODUCER_LABEL3_0, IDC_PRODUCER_LABEL3_1, IDC_PRODUCER_LBINDIRIZZO,
+          IDC_PRODUCER_LB_ADP0, IDC_PRODUCER_LB_ADP1, IDC_PRODUCER_LB_ADP3, IDC_PRODUCER_LB_ADP4,
+          IDC_PRODUCER_PICTURE1, IDC_PRODUCER_COMMAND1, IDC_PRODUCER_CMDINFOSYS}) {
+        // The pointer over the control is the control's: it never passes through to the window.
+        POINT point{3, 3};
+        ClientToScreen(Control(id), &point);
+        EXPECT_EQ(SendMessageW(Control(id), WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)),
+                  HTCLIENT)
+            << id;
+        MoveOver(Control(id), 3, 3);
+        EXPECT_TRUE(IsHot(IDC_PRODUCER_LBMAIL)) << id;
+    }
+}
+
+TEST_F(ProducerWindowTest, AnyButtonOnALinkOpensItWithThisWindowAsOwner) {
+    ASSERT_TRUE(producer_.Load());
+    SendMessageW(Control(IDC_PRODUCER_LBMAIL), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(Control(IDC_PRODUCER_LBSITO), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(Control(IDC_PRODUCER_LBSITO), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(4, 4));
+    const auto owner = reinterpret_cast<WindowHandle>(producer_.hwnd());
+    ASSERT_EQ(shell_.calls.size(), 3u);
+    EXPECT_EQ(shell_.calls[0], (FakeShell::Call{owner, "mailto:info@talvo.example", "c:\\", 1}));
+    EXPECT_EQ(shell_.calls[1], (FakeShell::Call{owner, "http://www.talvo.example", "c:\\", 1}));
+    EXPECT_EQ(shell_.calls[2], shell_.calls[1]);
+}
+
+TEST_F(ProducerWindowTest, TheLauncherLoadsItHiddenOnceAndItKeepsItsLoad) {
+    const WindowHandle handle = producer_.HandleLoadingIfNeeded();
+    ASSERT_NE(handle, 0u);
+    EXPECT_EQ(handle, reinterpret_cast<WindowHandle>(producer_.hwnd()));
+    EXPECT_FALSE(IsWindowVisible(producer_.hwnd()));
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBINDIRIZZO)), L" Vallefinta (VF)");
+    EXPECT_EQ(producer_.HandleLoadingIfNeeded(), handle);
+
+    // Shown later, it is not loaded again: it keeps where it was.
+    SetWindowPos(producer_.hwnd(), nullptr, 12, 34, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT shownAt{};
+    ShowModalWith(
+        {[&] { GetWindowRect(producer_.hwnd(), &shownAt); }, [] { test::PostAltLetter(L'o'); }});
+    EXPECT_EQ(shownAt.left, 12);
+    EXPECT_EQ(shownAt.top, 34);
+    EXPECT_FALSE(producer_.IsLoaded());
+}
+
+TEST_F(ProducerWindowTest, ModallyTheFocusStartsOnOkAndTabGoesToSistemaPictureAndBack) {
+    std::vector<int> focused;  // the control with the focus at first and after each Tab
+    auto noteFocus = [&] { focused.push_back(GetDlgCtrlID(GetFocus())); };
+    bool mainDisabled = false;
+    ShowModalWith({[&] {
+                       noteFocus();
+                       mainDisabled = !IsWindowEnabled(main_->hwnd());
+                   },
+                   [] { test::PostKey(VK_TAB); }, noteFocus, [] { test::PostKey(VK_TAB); },
+                   noteFocus, [] { test::PostKey(VK_TAB); }, noteFocus,
+                   [] { test::PostAltLetter(L'o'); }});
+    EXPECT_EQ(focused, (std::vector<int>{IDC_PRODUCER_COMMAND1, IDC_PRODUCER_CMDINFOSYS,
+                                         IDC_PRODUCER_PICTURE1, IDC_PRODUCER_COMMAND1}));
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_FALSE(producer_.IsLoaded());
+    EXPECT_TRUE(IsWindowEnabled(main_->hwnd()));
+    EXPECT_EQ(GetActiveWindow(), main_->hwnd());
+}
+
+TEST_F(ProducerWindowTest, EscDoesNotCloseItAndEnterPressesTheFocusedButton) {
+    bool openAfterEsc = false;
+    ShowModalWith({[] { test::PostKey(VK_ESCAPE); }, [&] { openAfterEsc = producer_.IsLoaded(); },
+                   [] { test::PostKey(VK_RETURN); }});
+    EXPECT_TRUE(openAfterEsc);
+    EXPECT_FALSE(producer_.IsLoaded()) << "Enter on OK closes it";
+}
+
+TEST_F(ProducerWindowTest, SistemaWithNoToolAnywhereSaysSoOnce) {
+    launcher_.startsTool = false;
+    ShowModalWith({[] { test::PostAltLetter(L's'); }, [&] { EXPECT_TRUE(producer_.IsLoaded()); },
+                   [] { test::PostKey(VK_TAB); }, [] { test::PostKey(VK_RETURN); },
+                   [] { test::PostAltLetter(L'o'); }});
+    EXPECT_EQ(launcher_.calls, 1) << "Tab went on from Sistema to the picture";
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text, "MSINFO32.EXE  NON TROVATO");
+    EXPECT_TRUE(shell_.calls.empty());
+}
+
+TEST_F(ProducerWindowTest, SistemaFindsTheToolBelowProgrammi) {
+    launcher_.startsTool = false;
+    fileSystem_.AddFile("C:\\Programmi\\A\\B\\MSINFO32.EXE");
+    ShowModalWith({[] { test::PostAltLetter(L's'); }, [] { test::PostAltLetter(L'o'); }});
+    ASSERT_EQ(shell_.calls.size(), 1u);
+    EXPECT_EQ(shell_.calls[0].file, "C:\\Programmi\\A\\B\\MSINFO32.EXE");
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+TEST_F(ProducerWindowTest, TheCloseBoxUnloadsIt) {
+    ASSERT_TRUE(producer_.Load());
+    SendMessageW(producer_.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(producer_.IsLoaded());
+    // Loaded again, it is a new window with its texts written again.
+    ASSERT_TRUE(producer_.Load());
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBINDIRIZZO)), L" Vallefinta (VF)");
+}
+
+TEST_F(ProducerWindowTest, AQuitMessageEndsTheModalLoopAndIsPostedAgain) {
+    ShowModalWith({[] { PostQuitMessage(3); }});
+    EXPECT_FALSE(producer_.IsLoaded());
+    MSG message{};
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 3u);
+}
+
+}  // namespace
+}  // namespace verbalo::platform::win32
