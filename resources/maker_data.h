@@ -20,7 +20,7 @@ inline constexpr std::string_view kTelephone = "000 111222";
 inline constexpr std::string_view kFax = "000 111333";
 inline constexpr std::string_view kMobile = "300 1112223";
 
-inline constexpr std::string_view kEmail = "info@talvo.example";
-inline constexpr std::string_view kWebAddress = "http://www.talvo.example";
+inline constexpr std::string_view kEmail = "tv@talvo.example";
+inline constexpr std::string_view kWebAddress = "http://talvo.example";
 
 }  // namespace verbalo::maker

@@ -127,8 +127,8 @@ TEST_F(ProducerWindowTest, NamesLinksAndButtonsShowTheirTexts) {
     EXPECT_EQ(test::FontOf(Control(IDC_PRODUCER_LB_ADP4)).lfCharSet, SYMBOL_CHARSET);
     EXPECT_EQ(Text(Control(IDC_PRODUCER_LABEL3_1)), L"E-mail:");
     EXPECT_EQ(Text(Control(IDC_PRODUCER_LABEL3_0)), L"Sito:");
-    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBMAIL)), L"info@talvo.example");
-    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBSITO)), L"http://www.talvo.example");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBMAIL)), L"tv@talvo.example");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBSITO)), L"http://talvo.example");
     EXPECT_EQ(Text(Control(IDC_PRODUCER_COMMAND1)), L"&OK");
     EXPECT_EQ(Text(Control(IDC_PRODUCER_CMDINFOSYS)), L"? &Sistema");
     const LOGFONTW trade = test::FontOf(Control(IDC_PRODUCER_LB_ADP0));
@@ -258,8 +258,8 @@ TEST_F(ProducerWindowTest, AnyButtonOnALinkOpensItWithThisWindowAsOwner) {
     SendMessageW(Control(IDC_PRODUCER_LBSITO), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(4, 4));
     const auto owner = reinterpret_cast<WindowHandle>(producer_.hwnd());
     ASSERT_EQ(shell_.calls.size(), 3u);
-    EXPECT_EQ(shell_.calls[0], (FakeShell::Call{owner, "mailto:info@talvo.example", "c:\\", 1}));
-    EXPECT_EQ(shell_.calls[1], (FakeShell::Call{owner, "http://www.talvo.example", "c:\\", 1}));
+    EXPECT_EQ(shell_.calls[0], (FakeShell::Call{owner, "mailto:tv@talvo.example", "c:\\", 1}));
+    EXPECT_EQ(shell_.calls[1], (FakeShell::Call{owner, "http://talvo.example", "c:\\", 1}));
     EXPECT_EQ(shell_.calls[2], shell_.calls[1]);
 }
 

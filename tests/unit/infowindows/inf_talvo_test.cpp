@@ -156,9 +156,9 @@ TEST_P(LinkPress, AnyButtonOpensTheMailLinkOwnedByThisWindow) {
     talvo.lbMail_MouseDown(GetParam().button, GetParam().shift, 10.0f, 10.0f);
 
     const platform::FakeShell::Call expected{FakeInfTalvoWindow::kHandle,
-                                             "mailto:info@talvo.example", "c:\\", 1};
+                                             "mailto:tv@talvo.example", "c:\\", 1};
     EXPECT_EQ(shell.calls, std::vector{expected});
-    EXPECT_EQ(talvo.launchTarget(), "mailto:info@talvo.example");
+    EXPECT_EQ(talvo.launchTarget(), "mailto:tv@talvo.example");
 }
 
 TEST_P(LinkPress, AnyButtonOpensTheWebAddressUnchanged) {
