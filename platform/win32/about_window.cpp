@@ -1,6 +1,7 @@
 #include "platform/win32/about_window.h"
 
 #include <utility>
+#include "platform/win32/window_class.h"
 
 #include "infowindows/about_texts.h"
 #include "platform/win32/child_controls.h"
@@ -26,20 +27,9 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kPointerSize = 32;
 
 void RegisterAboutClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, kClassName, &existing)) {
-        return;
-    }
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ABOUT));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClassOnce(
+        instance, {kClassName, procedure, LoadIconW(instance, MAKEINTRESOURCEW(IDI_ABOUT)),
+                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 }  // namespace

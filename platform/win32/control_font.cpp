@@ -6,8 +6,8 @@
 
 namespace verbalo::platform::win32 {
 
-FontLook FontLook::From(const window_layout::FontSpec& spec) {
-    return {Utf8ToWide(spec.face), spec.points, spec.bold, false, spec.symbol};
+FontLook FontLook::From(const window_layout::FontSpec& font) {
+    return {Utf8ToWide(font.face), font.points, font.bold, false, font.symbol};
 }
 
 Font CreateFontFor(const FontLook& look, const TwipsScale& scale) {

@@ -18,7 +18,7 @@ struct FontLook {
     bool underline = false;
     bool symbol = false;
 
-    static FontLook From(const window_layout::FontSpec& spec);
+    static FontLook From(const window_layout::FontSpec& font);
     friend bool operator==(const FontLook&, const FontLook&) = default;
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/window_class.h"
 #include "resources/form1_layout.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
@@ -57,16 +58,10 @@ Form1Window::~Form1Window() {
 }
 
 bool Form1Window::Create(int showCommand) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Form1Window::WindowProc;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_VERBALO));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClassOnce(
+        instance_,
+        {kClassName, &Form1Window::WindowProc, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_VERBALO)),
+         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), MAKEINTRESOURCEW(IDR_MAIN_MENU)});
 
     // The window at its design size: the client area of the layout, with frame and menu.
     RECT design{0, 0, scale_.ToPixels(layout::kDesignClientWidth),

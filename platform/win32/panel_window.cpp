@@ -1,6 +1,7 @@
 #include "platform/win32/panel_window.h"
 
 #include <windowsx.h>
+#include "platform/win32/window_class.h"
 
 namespace verbalo::platform::win32 {
 namespace {
@@ -8,18 +9,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"VerbaloPanel";
 
 void RegisterPanelClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, kClassName, &existing)) {
-        return;
-    }
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClassOnce(instance, {kClassName, procedure});
 }
 
 }  // namespace

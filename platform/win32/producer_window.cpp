@@ -1,6 +1,7 @@
 #include "platform/win32/producer_window.h"
 
 #include <windowsx.h>
+#include "platform/win32/window_class.h"
 
 #include <array>
 #include <cmath>
@@ -38,20 +39,10 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 constexpr std::size_t kLabelCount = 5;  // the labels the handlers reach, InfTalvoControls::Label
 
+// The background is painted on WM_ERASEBKGND.
 void RegisterProducerClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, kClassName, &existing)) {
-        return;
-    }
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PRODUCER));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;  // the background is painted on WM_ERASEBKGND
-    RegisterClassExW(&windowClass);
+    RegisterWindowClassOnce(
+        instance, {kClassName, procedure, LoadIconW(instance, MAKEINTRESOURCEW(IDI_PRODUCER))});
 }
 
 std::size_t IndexOf(InfTalvoControls::Label label) {
