@@ -71,12 +71,11 @@ bool AboutWindow::Load() {
         return true;
     }
     RegisterAboutClass(instance_, &AboutWindow::WindowProc);
-    RECT outer{0, 0, scale_.ToPixels(layout::kClientWidth), scale_.ToPixels(layout::kClientHeight)};
-    AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
     focus_ = nullptr;
-    if (CreateWindowExW(kExStyle, kClassName, Utf8ToWide(layout::kStoredCaption).c_str(), kStyle, 0,
-                        0, outer.right - outer.left, outer.bottom - outer.top, mainWindow_, nullptr,
-                        instance_, this) == nullptr) {
+    if (CreateWindowForClientSize(instance_, kClassName, Utf8ToWide(layout::kStoredCaption).c_str(),
+                                  kStyle, kExStyle, scale_.ToPixels(layout::kClientWidth),
+                                  scale_.ToPixels(layout::kClientHeight), mainWindow_,
+                                  this) == nullptr) {
         return false;
     }
     form_.Form_Load();

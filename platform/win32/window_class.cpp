@@ -20,4 +20,13 @@ void RegisterWindowClassOnce(HINSTANCE instance, const WindowClassDescription& d
     RegisterClassExW(&windowClass);
 }
 
+HWND CreateWindowForClientSize(HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
+                               DWORD style, DWORD exStyle, int clientWidth, int clientHeight,
+                               HWND owner, void* window) {
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    return CreateWindowExW(exStyle, className, caption, style, 0, 0, outer.right - outer.left,
+                           outer.bottom - outer.top, owner, nullptr, instance, window);
+}
+
 }  // namespace verbalo::platform::win32

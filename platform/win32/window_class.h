@@ -16,4 +16,10 @@ struct WindowClassDescription {
 // Registers the class unless the program already has one of that name.
 void RegisterWindowClassOnce(HINSTANCE instance, const WindowClassDescription& description);
 
+// Creates a top-level window of a registered class whose client area has the given size in
+// pixels; the window object is handed to WM_NCCREATE. Null when it could not be created.
+HWND CreateWindowForClientSize(HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
+                               DWORD style, DWORD exStyle, int clientWidth, int clientHeight,
+                               HWND owner, void* window);
+
 }  // namespace verbalo::platform::win32

@@ -10,6 +10,7 @@
 
 #include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
+#include "platform/win32/message_pump_win32.h"
 
 namespace verbalo::platform::win32::test {
 
@@ -133,15 +134,7 @@ inline COLORREF PixelAt(HWND window, int x, int y) {
 
 // Runs the messages already waiting, as the main loop would between two events.
 inline void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    Win32MessagePump().ProcessPendingMessages();
 }
 
 // A launcher that starts nothing and reports, as told, a tool found or not.
