@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "wording/word_group.h"
 #include "wording/word_tables.h"
 
 namespace verbalo {
@@ -50,6 +51,26 @@ TEST(WordTables, EveryWordIsPlainAsciiLettersStartingWithACapital) {
     for (const auto& word : tables.tensWords) {
         check(word);
     }
+}
+
+}  // namespace
+}  // namespace verbalo
+
+namespace verbalo {
+namespace {
+
+TEST(WordTables, TheGroupIndexHoldsWhatWordGroupGivesForEveryGroup) {
+    const WordTables& tables = StandardWordTables();
+    for (std::uint32_t value = 0; value < 1000; ++value) {
+        const std::string words = WordGroup(tables, std::to_string(value)).value();
+        EXPECT_EQ(tables.GroupPiece(Scale::Units, value, false), words) << value;
+        const std::string withScale = words.empty() ? "" : words + "Mila";
+        EXPECT_EQ(tables.GroupPiece(Scale::Thousands, value, value != 1), withScale) << value;
+    }
+    EXPECT_EQ(tables.GroupPiece(Scale::Thousands, 1, true), "Mille");
+    EXPECT_EQ(tables.GroupPiece(Scale::Millions, 1, true), "Unmilione");
+    EXPECT_EQ(tables.GroupPiece(Scale::Billions, 1, true), "Unmiliardo");
+    EXPECT_EQ(tables.GroupPiece(Scale::Billions, 1000, true), "");
 }
 
 }  // namespace
