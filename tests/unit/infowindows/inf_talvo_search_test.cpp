@@ -20,13 +20,11 @@ using info_test::FakeLauncher;
 
 constexpr std::string_view kNotFound = "MSINFO32.EXE  NON TROVATO";
 
-class SystemInfoSearch : public ::testing::Test {
+class SystemInfoSearch : public ::testing::Test, protected info_test::InfTalvoDoubles {
   protected:
     // The window, with dirHidden starting at startFolder; created after the tree is built.
     InfTalvo& Window(std::string startFolder = "C:\\Verbalo") {
-        talvo = std::make_unique<InfTalvo>(
-            window, InfTalvoServices{files, shell, dialogs, pump, launcher, global},
-            std::move(startFolder));
+        talvo = std::make_unique<InfTalvo>(window, Services(), std::move(startFolder));
         return *talvo;
     }
     // The folders the search visited, in order: each visit looks for the tool first.
@@ -47,13 +45,6 @@ class SystemInfoSearch : public ::testing::Test {
         EXPECT_TRUE(shell.calls.empty());
     }
 
-    FakeInfTalvoWindow window;
-    platform::FakeFileSystem files;
-    platform::FakeShell shell;
-    platform::FakeDialogs dialogs;
-    platform::FakeMessagePump pump;
-    Global global;
-    FakeLauncher launcher{global};
     std::unique_ptr<InfTalvo> talvo;
 };
 

@@ -20,16 +20,9 @@ using info_test::FakeInfTalvoWindow;
 using info_test::FakeLauncher;
 using Label = InfTalvoControls::Label;
 
-class InfTalvoTest : public ::testing::Test {
+class InfTalvoTest : public ::testing::Test, protected info_test::InfTalvoDoubles {
   protected:
-    FakeInfTalvoWindow window;
-    platform::FakeFileSystem files;
-    platform::FakeShell shell;
-    platform::FakeDialogs dialogs;
-    platform::FakeMessagePump pump;
-    Global global;
-    FakeLauncher launcher{global};
-    InfTalvo talvo{window, {files, shell, dialogs, pump, launcher, global}, "C:\\Verbalo"};
+    InfTalvo talvo{window, Services(), "C:\\Verbalo"};
 };
 
 TEST_F(InfTalvoTest, LoadCentresTheWindowTopFirstInSinglePrecision) {
@@ -155,8 +148,8 @@ class LinkPress : public InfTalvoTest, public ::testing::WithParamInterface<Pres
 TEST_P(LinkPress, AnyButtonOpensTheMailLinkOwnedByThisWindow) {
     talvo.lbMail_MouseDown(GetParam().button, GetParam().shift, 10.0f, 10.0f);
 
-    const platform::FakeShell::Call expected{FakeInfTalvoWindow::kHandle,
-                                             "mailto:tv@talvo.example", "c:\\", 1};
+    const platform::FakeShell::Call expected{FakeInfTalvoWindow::kHandle, "mailto:tv@talvo.example",
+                                             "c:\\", 1};
     EXPECT_EQ(shell.calls, std::vector{expected});
     EXPECT_EQ(talvo.launchTarget(), "mailto:tv@talvo.example");
 }

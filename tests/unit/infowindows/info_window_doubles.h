@@ -8,9 +8,14 @@
 
 #include "infowindows/frm_about_controls.h"
 #include "infowindows/global.h"
+#include "infowindows/inf_talvo.h"
 #include "infowindows/inf_talvo_controls.h"
 #include "infowindows/producer_window_access.h"
 #include "infowindows/system_info_launcher.h"
+#include "platform/fakes/fake_dialogs.h"
+#include "platform/fakes/fake_file_system.h"
+#include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_shell.h"
 #include "resources/maker_data.h"
 
 namespace verbalo::info_test {
@@ -162,6 +167,19 @@ class FakeFrmAboutWindow : public FrmAboutControls {
     std::string caption = "Informazioni ";
     std::map<Label, std::string> labels;
     int unloads = 0;
+};
+
+// The producer window's controls and services, all doubles, for a test fixture to hold.
+struct InfTalvoDoubles {
+    InfTalvoServices Services() { return {files, shell, dialogs, pump, launcher, global}; }
+
+    FakeInfTalvoWindow window;
+    platform::FakeFileSystem files;
+    platform::FakeShell shell;
+    platform::FakeDialogs dialogs;
+    platform::FakeMessagePump pump;
+    Global global;
+    FakeLauncher launcher{global};
 };
 
 }  // namespace verbalo::info_test

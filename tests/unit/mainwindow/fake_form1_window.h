@@ -118,16 +118,20 @@ class FakeInformationWindows : public InformationWindows {
     int producerShown = 0;
 };
 
-// A loaded main window with fakes for every service.
+// A main window with fakes for every service, shown and focused unless asked otherwise.
 struct Form1Fixture {
-    explicit Form1Fixture(char decimalSeparator = ',')
+    enum class Start { Shown, NotLoaded };
+
+    explicit Form1Fixture(char decimalSeparator = ',', Start start = Start::Shown)
         : locale(decimalSeparator),
           form(window, {clipboard, locale, dialogs, keyboard, informationWindows}) {
         window.Attach(form);
-        form.Form_Load();
-        form.Form_Resize();  // the first layout when the window is shown
-        form.Form_Activate();
-        window.FocusAmount();
+        if (start == Start::Shown) {
+            form.Form_Load();
+            form.Form_Resize();  // the first layout when the window is shown
+            form.Form_Activate();
+            window.FocusAmount();
+        }
     }
 
     FakeForm1Window window;

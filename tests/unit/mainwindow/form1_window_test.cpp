@@ -6,14 +6,9 @@ namespace verbalo::testing {
 namespace {
 
 TEST(Form1Window, StartsCentredCollapsedEmptyAndInTheDefaultStyle) {
-    FakeForm1Window window;
-    platform::FakeClipboard clipboard;
-    platform::FakeLocale locale;
-    platform::FakeDialogs dialogs;
-    platform::FakeKeyboardEvents keyboard;
-    FakeInformationWindows informationWindows;
-    Form1 form(window, {clipboard, locale, dialogs, keyboard, informationWindows});
-    window.Attach(form);
+    Form1Fixture f(',', Form1Fixture::Start::NotLoaded);
+    FakeForm1Window& window = f.window;
+    Form1& form = f.form;
     const auto designWidth = window.outerWidth;
     const auto designHeight = window.outerHeight;
 
@@ -29,7 +24,7 @@ TEST(Form1Window, StartsCentredCollapsedEmptyAndInTheDefaultStyle) {
 
     form.Form_Resize();
     EXPECT_EQ(window.outerHeight, 2060);
-    EXPECT_EQ(clipboard.writes, 0);
+    EXPECT_EQ(f.clipboard.writes, 0);
 }
 
 TEST(Form1Window, SnapsBackToTheMinimumWidthThroughANestedResize) {
