@@ -1,0 +1,70 @@
+// Text as a control stores it: UTF-16, with ill-formed UTF-8 replaced the way
+// MultiByteToWideChar(CP_UTF8) replaces it.
+#include "platform/utf16.h"
+
+#include <gtest/gtest.h>
+
+namespace verbalo::platform {
+namespace {
+
+struct StoredCase {
+    std::string_view name;
+    std::string_view typed;
+    std::string_view stored;
+    int length;  // UTF-16 units
+};
+
+const StoredCase kStoredCases[] = {
+    {"ascii", "1234,5", "1234,5", 6},
+    {"accented", "1234\xC3\xA9", "1234\xC3\xA9", 5},
+    {"euro sign",
+     "\xE2\x82\xAC"
+     "5",
+     "\xE2\x82\xAC"
+     "5",
+     2},
+    {"outside the BMP", "\xF0\x9F\x92\xB6", "\xF0\x9F\x92\xB6", 2},
+    {"stray byte",
+     "1\xFF"
+     "2",
+     "1\xEF\xBF\xBD"
+     "2",
+     3},
+    {"lone continuation", "\x80", "\xEF\xBF\xBD", 1},
+    {"cut two-byte lead", "12\xC3", "12\xEF\xBF\xBD", 3},
+    {"cut three-byte sequence is one subpart", "\xE2\x82", "\xEF\xBF\xBD", 1},
+    {"overlong form", "\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD", 2},
+    {"encoded surrogate", "\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", 3},
+    {"above U+10FFFF", "\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", 4},
+};
+
+TEST(ControlText, IsStoredAsUtf16WithIllFormedBytesReplaced) {
+    for (const auto& c : kStoredCases) {
+        EXPECT_EQ(AsStoredByControl(c.typed), c.stored) << c.name;
+        EXPECT_EQ(Utf16Length(c.typed), c.length) << c.name;
+        EXPECT_EQ(Utf16Length(c.stored), c.length) << c.name;
+    }
+}
+
+TEST(ControlText, AnUnpairedSurrogateComesBackReplaced) {
+    EXPECT_EQ(Utf16ToUtf8(u"1\xD800"), "1\xEF\xBF\xBD");
+    EXPECT_EQ(Utf16ToUtf8(u"\xDC00"
+                          "2"),
+              "\xEF\xBF\xBD"
+              "2");
+}
+
+TEST(ControlText, TheLastCharacterIsCutWhole) {
+    struct Cut {
+        std::string_view text;
+        std::string_view rest;
+    };
+    for (const auto& [text, rest] :
+         {Cut{"1234", "123"}, Cut{"123\xC3\xA9", "123"}, Cut{"1\xF0\x9F\x92\xB6", "1"},
+          Cut{"12\xC3", "12"}, Cut{"1\xEF\xBF\xBD", "1"}, Cut{"", ""}}) {
+        EXPECT_EQ(WithoutLastCharacter(text), rest) << text;
+    }
+}
+
+}  // namespace
+}  // namespace verbalo::platform
