@@ -38,6 +38,9 @@ std::string Formatted(const ExactAmount& amount, char decimalSeparator) {
 }  // namespace
 
 std::string FormatAmount(std::string_view text, char decimalSeparator) {
+    if (const auto amount = ReadAmountOfAnySize(text, decimalSeparator)) {
+        return Formatted(*amount, decimalSeparator);
+    }
     const char grouping = GroupingFor(decimalSeparator);
     std::string ungrouped;
     ungrouped.reserve(text.size());
@@ -46,11 +49,7 @@ std::string FormatAmount(std::string_view text, char decimalSeparator) {
             ungrouped += c;
         }
     }
-    if (ungrouped.empty()) {
-        return ungrouped;
-    }
-    const auto amount = ReadAmount(ungrouped, decimalSeparator);
-    return amount ? Formatted(*amount, decimalSeparator) : ungrouped;
+    return ungrouped;
 }
 
 double LeadingNumber(std::string_view text) {
@@ -83,17 +82,6 @@ double LeadingNumber(std::string_view text) {
     double value = 0.0;
     std::from_chars(number.data(), number.data() + number.size(), value);
     return value;
-}
-
-int CharacterCount(std::string_view utf8) {
-    int count = 0;
-    for (const char c : utf8) {
-        // Count every byte that does not continue a multi-byte sequence.
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++count;
-        }
-    }
-    return count;
 }
 
 }  // namespace verbalo

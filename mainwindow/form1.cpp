@@ -5,6 +5,7 @@
 
 #include "keys/send_key.h"
 #include "mainwindow/amount_echo.h"
+#include "platform/utf16.h"
 #include "resources/form1_layout.h"
 #include "resources/texts.h"
 #include "wording/compose_wording.h"
@@ -65,6 +66,7 @@ void Form1::Form_Resize() {
 void Form1::ClearOutputs() {
     controls_.SetOutputText("");
     controls_.SetStatusCaption("");
+    statusShowsCopyFailure_ = false;
     windowHeight_ = layout::kCollapsedHeight;
 }
 
@@ -107,7 +109,7 @@ void Form1::TabWhenFull(std::int16_t keyAscii) {
     if (keyAscii == kKeyBackspace || keyAscii == kKeyCtrlC) {
         return;
     }
-    if (CharacterCount(controls_.AmountText()) == limit - 1) {
+    if (platform::Utf16Length(controls_.AmountText()) == limit - 1) {
         std::string keyText = "{TAB}";
         std::int16_t modifier = 0;
         (void)SendKey(keyText, modifier, services_.keyboard);  // failures are not reported
@@ -120,14 +122,14 @@ void Form1::Text1_Change() {
     if (std::floor(amountValue_) > static_cast<double>(kMaxIntegerPart)) {
         // Cutting the last character changes the text again: this handler runs nested for the
         // shorter text before this run goes on.
-        std::string text = controls_.AmountText();
-        text.resize(text.size() - 1);
-        controls_.SetAmountText(text);
+        // One whole character goes: the field holds characters, not bytes.
+        const std::string text = controls_.AmountText();
+        controls_.SetAmountText(platform::WithoutLastCharacter(text));
         controls_.SetAmountCaret(kCaretAtEnd);
     }
     const std::string echo = FormatAmount(controls_.AmountText());
     controls_.SetEchoCaption(echo);
-    if (CharacterCount(echo) == controls_.AmountMaxLength()) {
+    if (platform::Utf16Length(echo) == controls_.AmountMaxLength()) {
         DescribeAmount();
     }
 }
@@ -162,8 +164,7 @@ void Form1::DescribeAmount() {
     amountValue_ = composed->amountValue;
     wording_ = composed->wording;
     described_ = Flag::True;
-    const bool copied = ShowAndCopy(caseStyle_);
-    controls_.SetStatusCaption(copied ? texts::kCopied : texts::kCopyFailed);
+    ShowCopyOutcome(ShowAndCopy(caseStyle_));
     windowHeight_ = layout::kExpandedHeight;
     Form_Resize();
     controls_.FocusAmount();
@@ -179,9 +180,16 @@ bool Form1::ShowAndCopy(std::int16_t style) {
 }
 
 void Form1::Mu_Case_Click(std::int16_t index) {
-    if (!ShowAndCopy(index)) {
-        controls_.SetStatusCaption(texts::kCopyFailed);
+    const bool copied = ShowAndCopy(index);
+    // A failure is always reported; a success only replaces a failure still showing.
+    if (!copied || statusShowsCopyFailure_) {
+        ShowCopyOutcome(copied);
     }
+}
+
+void Form1::ShowCopyOutcome(bool copied) {
+    controls_.SetStatusCaption(copied ? texts::kCopied : texts::kCopyFailed);
+    statusShowsCopyFailure_ = !copied;
 }
 
 void Form1::Mu_end_Click() {

@@ -70,6 +70,8 @@ class Form1 {
     char DecimalSeparator() const;
     // Shows the wording in a style and copies the output box; false when the copy failed.
     bool ShowAndCopy(std::int16_t style);
+    // The status line after a copy: done, or failed.
+    void ShowCopyOutcome(bool copied);
 
     Form1Controls& controls_;
     Form1Services services_;
@@ -80,6 +82,7 @@ class Form1 {
     double amountValue_ = 0.0;
     std::int16_t caseStyle_ = 1;
     Flag described_ = Flag::False;
+    bool statusShowsCopyFailure_ = false;
 };
 
 }  // namespace verbalo

@@ -7,7 +7,6 @@
 namespace verbalo {
 namespace {
 
-constexpr std::size_t kMaxSignificantDigits = 12;
 constexpr std::size_t kMaxFractionDigitsForValue = 40;
 constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
@@ -22,15 +21,53 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
+// Reads a text as if every grouping character had been taken out of it first.
+class UngroupedCursor {
+  public:
+    UngroupedCursor(std::string_view text, char grouping) : text_(text), grouping_(grouping) {
+        SkipGrouping();
     }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
+    bool AtEnd() const { return pos_ == text_.size(); }
+    char Peek() const { return text_[pos_]; }
+    void Next() {
+        ++pos_;
+        SkipGrouping();
     }
-    return text;
-}
+    bool NextIs(char c) const { return !AtEnd() && Peek() == c; }
+    bool NextIsDigit() const { return !AtEnd() && IsDigit(Peek()); }
+    void SkipBlanks() {
+        while (!AtEnd() && IsBlank(Peek())) {
+            Next();
+        }
+    }
+
+  private:
+    void SkipGrouping() {
+        while (pos_ < text_.size() && text_[pos_] == grouping_) {
+            ++pos_;
+        }
+    }
+
+    std::string_view text_;
+    char grouping_;
+    std::size_t pos_ = 0;
+};
+
+// The fraction digits that matter: the first three round the cents, the first forty the value.
+class FractionDigits {
+  public:
+    void Add(char digit) {
+        if (size_ < digits_.size()) {
+            digits_[size_++] = digit;
+        }
+    }
+    std::string_view View() const { return {digits_.data(), size_}; }
+    int At(std::size_t i) const { return i < size_ ? digits_[i] - '0' : 0; }
+
+  private:
+    std::array<char, kMaxFractionDigitsForValue> digits_{};
+    std::size_t size_ = 0;
+};
 
 // The amount as a double, correctly rounded. With at most 15 significant digits the digits
 // form an integer that a double holds exactly, and one division by an exact power of ten
@@ -44,11 +81,10 @@ double ValueOf(std::uint64_t integerPart, std::size_t integerDigits, std::string
         return static_cast<double>(mantissa) / kPowersOfTen[fraction.size()];
     }
     // integer digits + "." + fraction digits (cut far below a double's precision) + "0".
-    std::array<char, kMaxSignificantDigits + 1 + kMaxFractionDigitsForValue + 1> buffer{};
-    char* out =
-        std::to_chars(buffer.data(), buffer.data() + kMaxSignificantDigits + 1, integerPart).ptr;
+    std::array<char, kMaxAmountDigits + 1 + kMaxFractionDigitsForValue + 1> buffer{};
+    char* out = std::to_chars(buffer.data(), buffer.data() + kMaxAmountDigits + 1, integerPart).ptr;
     *out++ = '.';
-    out = std::copy_n(fraction.data(), std::min(fraction.size(), kMaxFractionDigitsForValue), out);
+    out = std::copy(fraction.begin(), fraction.end(), out);
     *out++ = '0';
     double value = 0.0;
     std::from_chars(buffer.data(), out, value);
@@ -57,74 +93,60 @@ double ValueOf(std::uint64_t integerPart, std::size_t integerDigits, std::string
 
 }  // namespace
 
-std::expected<ExactAmount, WordingError> ReadAmount(std::string_view text, char decimalSeparator) {
-    const char grouping = GroupingFor(decimalSeparator);
-    text = TrimBlanks(text);
+std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view text,
+                                                             char decimalSeparator) {
+    UngroupedCursor cursor(text, GroupingFor(decimalSeparator));
+    cursor.SkipBlanks();
 
     ExactAmount amount;
-    std::size_t pos = 0;
-    if (pos < text.size() && text[pos] == '-') {
+    if (cursor.NextIs('-')) {
         amount.negative = true;
-        ++pos;
+        cursor.Next();
     }
 
-    // Integer part: digits, with grouping characters only between whole groups ("1.234.567"):
-    // a first group of one to three digits, every later one of exactly three.
-    const std::size_t integerStart = pos;
-    while (pos < text.size() && text[pos] == '0') {
-        ++pos;
-    }
+    bool hasDigits = false;
     std::size_t significantDigits = 0;
-    bool grouped = false;
-    for (std::size_t groupStart = integerStart;; groupStart = ++pos) {
-        while (pos < text.size() && IsDigit(text[pos])) {
-            const bool significant = significantDigits > 0 || text[pos] != '0';
-            if (significant && ++significantDigits <= kMaxSignificantDigits) {
-                amount.integerPart = amount.integerPart * 10 + Digit(text[pos]);
-            }
-            ++pos;
+    for (; cursor.NextIsDigit(); cursor.Next()) {
+        hasDigits = true;
+        const char c = cursor.Peek();
+        if ((significantDigits > 0 || c != '0') && ++significantDigits <= kMaxAmountDigits) {
+            amount.integerPart = amount.integerPart * 10 + Digit(c);
         }
-        const std::size_t groupLength = pos - groupStart;
-        const bool wellFormedGroup =
-            grouped ? groupLength == 3 : groupLength >= 1 && groupLength <= 3;
-        if (pos < text.size() && text[pos] == grouping && wellFormedGroup) {
-            grouped = true;
-            continue;
-        }
-        if (grouped && groupLength != 3) {
-            return std::unexpected(WordingError::InvalidAmount);
-        }
-        break;
     }
-    const bool hasIntegerDigits = pos > integerStart;
 
-    std::string_view fraction;
-    if (pos < text.size()) {
-        if (text[pos] != decimalSeparator) {
-            return std::unexpected(WordingError::InvalidAmount);
+    FractionDigits fraction;
+    if (cursor.NextIs(decimalSeparator)) {
+        cursor.Next();
+        for (; cursor.NextIsDigit(); cursor.Next()) {
+            hasDigits = true;
+            fraction.Add(cursor.Peek());
         }
-        fraction = text.substr(pos + 1);
     }
-    if ((!hasIntegerDigits && fraction.empty()) || !std::ranges::all_of(fraction, IsDigit)) {
+    cursor.SkipBlanks();
+    if (!hasDigits || !cursor.AtEnd()) {
         return std::unexpected(WordingError::InvalidAmount);
     }
-    if (significantDigits > kMaxSignificantDigits) {
+    if (significantDigits > kMaxAmountDigits) {
         return std::unexpected(WordingError::AmountTooLarge);
     }
 
-    amount.value = ValueOf(amount.integerPart, significantDigits, fraction);
+    amount.value = ValueOf(amount.integerPart, significantDigits, fraction.View());
     if (amount.negative) {
         amount.value = -amount.value;
     }
 
     // Cents, rounded half away from zero on the third decimal; a carry goes to the integer part.
-    auto fractionDigit = [&](std::size_t i) { return i < fraction.size() ? fraction[i] - '0' : 0; };
-    amount.cents = fractionDigit(0) * 10 + fractionDigit(1) + (fractionDigit(2) >= 5 ? 1 : 0);
+    amount.cents = fraction.At(0) * 10 + fraction.At(1) + (fraction.At(2) >= 5 ? 1 : 0);
     if (amount.cents == 100) {
         amount.cents = 0;
         ++amount.integerPart;
     }
-    if (amount.integerPart > kMaxIntegerPart) {
+    return amount;
+}
+
+std::expected<ExactAmount, WordingError> ReadAmount(std::string_view text, char decimalSeparator) {
+    auto amount = ReadAmountOfAnySize(text, decimalSeparator);
+    if (amount && amount->integerPart > kMaxIntegerPart) {
         return std::unexpected(WordingError::AmountTooLarge);
     }
     return amount;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <expected>
 #include <string_view>
@@ -9,6 +10,9 @@
 namespace verbalo {
 
 inline constexpr std::uint64_t kMaxIntegerPart = 999'999'999'999;
+// The most significant integer digits an amount text may have to be read at all: far more than
+// the amount field holds, and few enough that the integer part and its carry fit 64 bits.
+inline constexpr std::size_t kMaxAmountDigits = 18;
 
 // An amount read exactly from its text and rounded to the cent, half away from zero.
 struct ExactAmount {
@@ -27,10 +31,15 @@ constexpr char GroupingFor(char decimalSeparator) {
     return decimalSeparator == ',' ? '.' : ',';
 }
 
-// Reads "[-]digits[<separator>digits]" with at least one digit; blanks around the number are
-// ignored, and the integer part may carry grouping characters between groups of three digits
-// ("1.234.567,5" with a comma separator). Anything else is InvalidAmount; an integer part above
-// kMaxIntegerPart after rounding is AmountTooLarge.
+// Reads "[-]digits[<separator>digits]" with at least one digit, as if every grouping character
+// had been taken out of the text first ("1.234.567,5", and also "1.2.3", with a comma
+// separator); blanks around the number are ignored. Anything else is InvalidAmount; an integer
+// part of more than kMaxAmountDigits significant digits is AmountTooLarge.
+std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view text,
+                                                             char decimalSeparator);
+
+// ReadAmountOfAnySize, and an integer part above kMaxIntegerPart after rounding is
+// AmountTooLarge: the amounts that can be worded.
 std::expected<ExactAmount, WordingError> ReadAmount(std::string_view text, char decimalSeparator);
 
 }  // namespace verbalo

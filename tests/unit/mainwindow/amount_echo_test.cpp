@@ -2,6 +2,11 @@
 
 #include "mainwindow/amount_echo.h"
 
+#include <string>
+#include <vector>
+
+#include "wording/amount_text.h"
+
 namespace verbalo {
 namespace {
 
@@ -61,6 +66,72 @@ INSTANTIATE_TEST_SUITE_P(Texts, Leading,
                                            LeadingCase{".5", 0.5}, LeadingCase{"1.2.3", 1.2},
                                            LeadingCase{"1234567890123", 1234567890123.0},
                                            LeadingCase{"12a34", 12.0}));
+
+}  // namespace
+}  // namespace verbalo
+
+namespace verbalo {
+namespace {
+
+// Every text of up to five characters from digits, both separators, a minus sign and a blank.
+std::vector<std::string> ShortTexts() {
+    constexpr std::string_view kAlphabet = "05.,- ";
+    std::vector<std::string> texts = {""};
+    for (std::size_t from = 0, length = 1; length <= 5; ++length) {
+        const std::size_t to = texts.size();
+        for (std::size_t i = from; i < to; ++i) {
+            for (const char c : kAlphabet) {
+                texts.push_back(texts[i] + c);
+            }
+        }
+        from = to;
+    }
+    return texts;
+}
+
+std::string WithoutGrouping(std::string_view text, char decimalSeparator) {
+    std::string ungrouped;
+    for (const char c : text) {
+        if (c != GroupingFor(decimalSeparator)) {
+            ungrouped += c;
+        }
+    }
+    return ungrouped;
+}
+
+// What the user sees and what Enter words always agree: the echo formats exactly the texts that
+// the reader takes for a number (however large), with the reader's integer part and cents.
+TEST(Echo, FormatsExactlyTheTextsTheReaderTakesForANumber) {
+    std::vector<std::string> texts = ShortTexts();
+    for (const char* pasted : {"1.2.3", "1,2,3", "-12345678901234", "-99999999999999", "1.2.3,45",
+                               "123456789012345", "  1.234 ", "--5", "5-", "1,2.3"}) {
+        texts.emplace_back(pasted);
+    }
+    for (const char separator : {',', '.'}) {
+        for (const std::string& text : texts) {
+            const std::string echo = FormatAmount(text, separator);
+            const auto read = ReadAmountOfAnySize(text, separator);
+            const auto worded = ReadAmount(text, separator);
+            EXPECT_EQ(!worded && worded.error() == WordingError::InvalidAmount,
+                      !read && read.error() == WordingError::InvalidAmount)
+                << '"' << text << '"';
+            if (!read) {
+                EXPECT_EQ(echo, WithoutGrouping(text, separator)) << '"' << text << '"';
+                continue;
+            }
+            const auto shown = ReadAmountOfAnySize(echo, separator);
+            ASSERT_TRUE(shown.has_value()) << '"' << text << "\" echoes \"" << echo << '"';
+            EXPECT_EQ(shown->integerPart, read->integerPart) << '"' << text << '"';
+            EXPECT_EQ(shown->cents, read->cents) << '"' << text << '"';
+            EXPECT_EQ(shown->IsNegativeToTheCent(), read->IsNegativeToTheCent()) << text;
+        }
+    }
+}
+
+TEST(Echo, FormatsANegativeAmountTooLargeToWord) {
+    EXPECT_EQ(FormatAmount("-12345678901234", ','), "-12.345.678.901.234,00");
+    EXPECT_EQ(FormatAmount("12345678901234.5", '.'), "12,345,678,901,234.50");
+}
 
 }  // namespace
 }  // namespace verbalo

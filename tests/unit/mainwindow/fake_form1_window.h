@@ -1,6 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "mainwindow/form1.h"
@@ -8,40 +14,56 @@
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_keyboard_events.h"
 #include "platform/fakes/fake_locale.h"
+#include "platform/utf16.h"
 
 namespace verbalo::testing {
 
-// The main window's controls as the real ones behave: a text change runs Text1_Change, a size
-// change runs Form_Resize, focusing the field runs Text1_GotFocus, all before returning.
+// The main window's controls as the real ones behave. Text is stored as a Win32 control stores
+// it (UTF-16: ill-formed UTF-8 comes back as U+FFFD), lengths and the caret count UTF-16 units.
+// A change of the amount field's text runs Text1_Change before returning, and only a change
+// does: setting the same text again, or typing into a full field, runs nothing. A size change
+// runs Form_Resize. Focus follows the window adapter: the field getting the focus runs
+// Text1_GotFocus at once, the field losing it to another window of the program queues
+// Text1_LostFocus until the pending events run, and a later GotFocus queues behind it.
 class FakeForm1Window : public Form1Controls {
   public:
     static constexpr Twips kFrameWidth = 240;     // outer width - client width
     static constexpr Twips kScreenWidth = 19200;  // 1280 pixels at 15 twips each
     static constexpr Twips kScreenHeight = 12000;
+    static constexpr int kMaxChangeNesting = 32;
 
     void Attach(Form1& form) { form_ = &form; }
 
     std::string AmountText() const override { return amountText; }
     void SetAmountText(std::string_view text) override {
-        amountText = std::string(text);
-        ++changeEvents;
-        form_->Text1_Change();
+        ReplaceAmountText(platform::AsStoredByControl(text), 0);
     }
     int AmountMaxLength() const override { return maxLength; }
     void SetAmountCaret(int position) override {
-        caret = std::min(position, static_cast<int>(amountText.size()));
+        caret = std::clamp(position, 0, platform::Utf16Length(amountText));
     }
     void FocusAmount() override {
-        if (!amountFocused) {
-            amountFocused = true;
+        if (amountFocused) {
+            return;
+        }
+        amountFocused = true;
+        if (pendingFocusEvents.empty()) {
             form_->Text1_GotFocus();
+        } else {
+            pendingFocusEvents.push_back([this] { form_->Text1_GotFocus(); });
         }
     }
 
-    void SetEchoCaption(std::string_view text) override { echo = std::string(text); }
-    void SetStatusCaption(std::string_view text) override { status = std::string(text); }
+    void SetEchoCaption(std::string_view text) override {
+        echo = platform::AsStoredByControl(text);
+    }
+    void SetStatusCaption(std::string_view text) override {
+        status = platform::AsStoredByControl(text);
+    }
     std::string OutputText() const override { return output; }
-    void SetOutputText(std::string_view text) override { output = std::string(text); }
+    void SetOutputText(std::string_view text) override {
+        output = platform::AsStoredByControl(text);
+    }
     void SetOutputWidth(Twips width) override { outputWidth = width; }
 
     Twips OuterWidth() const override { return outerWidth; }
@@ -69,17 +91,18 @@ class FakeForm1Window : public Form1Controls {
         form_->Form_Resize();
     }
 
-    // The user types one key into the field: the key-press handler first, then the field
-    // inserts what the handler left (at the end), within its limit, or deletes for Backspace.
+    // The user types one key into the field: the key-press handler first, then the field acts
+    // on what the handler left: Backspace deletes before the caret, Ctrl+V pastes the system
+    // clipboard's text, a character is inserted at the caret within the limit; nothing else.
     void Type(char key) {
         std::int16_t code = static_cast<unsigned char>(key);
         form_->Text1_KeyPress(code);
         if (code == 8) {
-            if (!amountText.empty()) {
-                SetAmountText(amountText.substr(0, amountText.size() - 1));
-            }
-        } else if (code >= 32 && static_cast<int>(amountText.size()) < maxLength) {
-            SetAmountText(amountText + static_cast<char>(code));
+            DeleteBeforeCaret();
+        } else if (code == 22) {
+            Insert(platform::AsStoredByControl(systemClipboard));
+        } else if (code >= 32) {
+            Insert(std::string(1, static_cast<char>(code)));
         }
     }
     void TypeText(std::string_view keys) {
@@ -87,12 +110,37 @@ class FakeForm1Window : public Form1Controls {
             Type(key);
         }
     }
+    // Ctrl+V with this text on the system clipboard.
+    void Paste(std::string_view text) {
+        systemClipboard = std::string(text);
+        Type(22);
+    }
+
+    // The focus moves to another window of the program (a message box, a modal window).
+    void MoveFocusToOwnWindow() {
+        if (amountFocused) {
+            amountFocused = false;
+            pendingFocusEvents.push_back([this] { form_->Text1_LostFocus(); });
+        }
+    }
+    // The focus leaves for another application, or comes back from it: no focus event.
+    void MoveFocusToOtherApplication() { amountFocused = false; }
+    void ReturnFromOtherApplication() { amountFocused = true; }
+    // The message loop runs what was posted.
+    void ProcessPendingEvents() {
+        while (!pendingFocusEvents.empty()) {
+            auto event = std::move(pendingFocusEvents.front());
+            pendingFocusEvents.pop_front();
+            event();
+        }
+    }
 
     // Control state.
     std::string amountText;
     int maxLength = 15;
-    int caret = 0;
+    int caret = 0;  // in UTF-16 units
     bool amountFocused = false;
+    std::string systemClipboard;  // what Ctrl+V pastes
     std::string echo;
     std::string status;
     std::string output;
@@ -105,8 +153,58 @@ class FakeForm1Window : public Form1Controls {
     bool ended = false;
     int changeEvents = 0;
     int resizeEvents = 0;
+    int changeNesting = 0;
+    int deepestChangeNesting = 0;
+    std::deque<std::function<void()>> pendingFocusEvents;
 
   private:
+    // The text before and from a position in UTF-16 units.
+    std::pair<std::string, std::string> SplitAt(int position) const {
+        const std::u16string wide = platform::Utf8ToUtf16(amountText);
+        const auto at =
+            static_cast<std::size_t>(std::clamp(position, 0, static_cast<int>(wide.size())));
+        return {platform::Utf16ToUtf8(wide.substr(0, at)), platform::Utf16ToUtf8(wide.substr(at))};
+    }
+
+    void Insert(const std::string& stored) {
+        const std::u16string wide = platform::Utf8ToUtf16(stored);
+        const int room = maxLength - platform::Utf16Length(amountText);
+        const auto fits =
+            static_cast<std::size_t>(std::clamp(room, 0, static_cast<int>(wide.size())));
+        if (fits == 0) {
+            return;  // a full field takes nothing: no change
+        }
+        const auto [before, after] = SplitAt(caret);
+        const std::string inserted = platform::Utf16ToUtf8(wide.substr(0, fits));
+        ReplaceAmountText(before + inserted + after, caret + static_cast<int>(fits));
+    }
+
+    void DeleteBeforeCaret() {
+        if (caret == 0) {
+            return;
+        }
+        const auto [before, after] = SplitAt(caret);
+        const std::string_view kept = platform::WithoutLastCharacter(before);
+        ReplaceAmountText(std::string(kept) + after, platform::Utf16Length(kept));
+    }
+
+    void ReplaceAmountText(std::string stored, int newCaret) {
+        if (stored == amountText) {
+            return;  // no change of the text, no change event
+        }
+        amountText = std::move(stored);
+        caret = newCaret;
+        ++changeEvents;
+        ++changeNesting;
+        deepestChangeNesting = std::max(deepestChangeNesting, changeNesting);
+        if (changeNesting > kMaxChangeNesting) {
+            ADD_FAILURE() << "change handlers nest without end at \"" << amountText << '"';
+        } else {
+            form_->Text1_Change();
+        }
+        --changeNesting;
+    }
+
     Form1* form_ = nullptr;
 };
 

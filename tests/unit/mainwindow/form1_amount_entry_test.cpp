@@ -109,6 +109,7 @@ TEST(AmountEntry, WithFourteenCharactersAnyKeyButBackspaceAndCtrlCSendsATab) {
 TEST(AmountEntry, TheFifteenthCharacterIsEnteredBeforeTheTab) {
     Form1Fixture f;
     f.window.SetAmountText("-1234567,12345");
+    f.window.SetAmountCaret(20);  // the user presses End
     f.window.Type('6');
     EXPECT_EQ(f.window.amountText, "-1234567,123456");
     ASSERT_EQ(f.keyboard.events.size(), 2u);
@@ -151,6 +152,39 @@ TEST(AmountEntry, FocusDecidesWhetherLeavingTheFieldWordsTheAmount) {
     EXPECT_EQ(f.form.described(), Flag::False);
     f.form.Text1_LostFocus();
     EXPECT_EQ(f.form.wording(), "DueCentoDieci / 00");
+}
+
+TEST(AmountEntry, APasteOverTheLimitIsCutByWholeCharacters) {
+    for (const char* pasted : {"1234567890123\xC3\xA9", "1234567890123\xE2\x82\xAC",
+                               "1234567890123\xF0\x9F\x92\xB6", "1234567890123\xFF"}) {
+        Form1Fixture f;
+        f.window.Paste(pasted);
+        EXPECT_EQ(f.window.amountText, "123456789012") << pasted;
+        EXPECT_EQ(f.window.echo, "123.456.789.012,00") << pasted;
+        EXPECT_LE(f.window.deepestChangeNesting, 3) << pasted;
+    }
+}
+
+TEST(AmountEntry, ANegativeAmountTooLargeToWordEchoesFormattedAndWaitsForEnter) {
+    Form1Fixture f;
+    f.window.TypeText("-12345678901234");
+    EXPECT_EQ(f.window.echo, "-12.345.678.901.234,00");
+    EXPECT_TRUE(f.dialogs.shown.empty());
+    f.window.Type('\r');
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].text, "Importo troppo grande: il massimo è 999.999.999.999,99");
+}
+
+TEST(AmountEntry, ADroppedKeyChangesNothingAndWordsNothing) {
+    Form1Fixture f;
+    f.window.TypeText("999949999999-59");  // the fifteenth character words it: not a number
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    const int changes = f.window.changeEvents;
+    for (const char dropped : {'\x01', 'a', '\x1A', '+'}) {
+        f.window.Type(dropped);
+    }
+    EXPECT_EQ(f.window.changeEvents, changes);
+    EXPECT_EQ(f.dialogs.shown.size(), 1u);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 #include "fake_form1_window.h"
 
 namespace verbalo::testing {
@@ -143,6 +146,41 @@ TEST(CaseMenu, AFailedCopyFromTheMenuIsReported) {
     EXPECT_EQ(f.window.output, "CINQUE / 00");
     EXPECT_EQ(f.window.status, "Impossibile copiare negli appunti di Windows: riprovare");
 }
+
+// Each step: whether the clipboard is held by another program, then what the user does.
+struct CopyStep {
+    bool held;
+    char action;  // '\r' Enter, 'm' a Case menu entry
+    std::string_view status;
+};
+
+class StatusLine : public ::testing::TestWithParam<std::vector<CopyStep>> {};
+
+TEST_P(StatusLine, TellsTheOutcomeOfTheLastCopy) {
+    Form1Fixture f;
+    f.window.TypeText("21");
+    for (const CopyStep& step : GetParam()) {
+        f.clipboard.held = step.held;
+        if (step.action == 'm') {
+            f.form.Mu_Case_Click(1);
+        } else {
+            f.window.Type(step.action);
+        }
+        EXPECT_EQ(f.window.status, step.status) << step.action << (step.held ? " held" : "");
+    }
+}
+
+constexpr std::string_view kCopied = "Descrizione memorizzata negli appunti di Windows";
+constexpr std::string_view kFailed = "Impossibile copiare negli appunti di Windows: riprovare";
+
+INSTANTIATE_TEST_SUITE_P(
+    Copies, StatusLine,
+    ::testing::Values(std::vector<CopyStep>{{true, '\r', kFailed}, {false, '\r', kCopied}},
+                      std::vector<CopyStep>{{true, '\r', kFailed}, {false, 'm', kCopied}},
+                      std::vector<CopyStep>{{true, 'm', kFailed}, {false, 'm', kCopied}},
+                      std::vector<CopyStep>{{false, '\r', kCopied}, {true, 'm', kFailed}},
+                      std::vector<CopyStep>{
+                          {false, '\r', kCopied}, {false, '5', ""}, {false, 'm', ""}}));
 
 }  // namespace
 }  // namespace verbalo::testing

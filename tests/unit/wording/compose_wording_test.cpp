@@ -109,10 +109,13 @@ INSTANTIATE_TEST_SUITE_P(
                     WordingCase{"1.000.000.000.000",
                                 "error: Importo troppo grande: il massimo è 999.999.999.999,99"},
                     WordingCase{"0.000.000.000.000.001", "Uno / 00"},
-                    WordingCase{"1.23,5", "error: Importo non valido"},
-                    WordingCase{"1234.567,5", "error: Importo non valido"},
-                    WordingCase{".123", "error: Importo non valido"},
-                    WordingCase{"1,2.5", "error: Importo non valido"}));
+                    // Grouping characters count for nothing wherever they stand, as in the echo.
+                    WordingCase{"1.23,5", "CentoVentiTre / 50"},
+                    WordingCase{"1234.567,5",
+                                "UnmilioneDueCentoTrentaQuattroMilaCinqueCentoSessantaSette / 50"},
+                    WordingCase{".123", "CentoVentiTre / 00"}, WordingCase{"1,2.5", "Uno / 25"},
+                    WordingCase{".", "error: Importo non valido"},
+                    WordingCase{"1,2,3", "error: Importo non valido"}));
 
 INSTANTIATE_TEST_SUITE_P(NotANumber, EdgeCases,
                          testing::Values(WordingCase{"", "error: Importo non valido"},
@@ -132,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(NotANumber, EdgeCases,
 TEST(ComposeWording, FollowsAPointSeparatorWithCommasAsGrouping) {
     EXPECT_EQ(Wording("1234.5", '.'), "MilleDueCentoTrentaQuattro / 50");
     EXPECT_EQ(Wording("1,234.5", '.'), "MilleDueCentoTrentaQuattro / 50");
-    EXPECT_EQ(Wording("1,5", '.'), "error: Importo non valido");
+    EXPECT_EQ(Wording("1,5", '.'), "Quindici / 00");
 }
 
 TEST(ComposeWording, AcceptsALeadingOrTrailingSeparatorWithDigitsOnTheOtherSide) {
