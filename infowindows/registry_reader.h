@@ -10,9 +10,9 @@
 
 namespace verbalo {
 
-// The access asked for when a key is opened: read control plus the six key rights (query and
-// set value, create and enumerate sub-keys, notify, create link).
-inline constexpr std::uint32_t kRegistryAccess = 0x2003F;
+// The access asked for when a key is opened: KEY_QUERY_VALUE, all that reading a value needs.
+// Anything more is refused to a standard user below HKEY_LOCAL_MACHINE.
+inline constexpr std::uint32_t kRegistryAccess = 0x0001;
 // The largest value the reader accepts, in bytes.
 inline constexpr std::size_t kRegistryValueCapacity = 1024;
 

@@ -17,6 +17,8 @@ constexpr std::string_view MakerLegalName() {
 }
 inline constexpr std::string_view kAmountLabel = "Valore";
 inline constexpr std::string_view kCopied = "Descrizione memorizzata negli appunti di Windows";
+inline constexpr std::string_view kCannotStart =
+    "Impossibile avviare Verbalo: la finestra principale non si è potuta creare.";
 inline constexpr std::string_view kCopyFailed =
     "Impossibile copiare negli appunti di Windows: riprovare";
 

@@ -5,11 +5,13 @@
 #include <commctrl.h>
 
 #include "platform/win32/clipboard_win32.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/form1_window.h"
 #include "platform/win32/information_windows.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
+#include "resources/texts.h"
 
 namespace {
 
@@ -29,10 +31,12 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // The shell, which opens links and starts the system-information tool, wants COM.
+    const ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    Win32Clipboard clipboard(nullptr);
+    Win32Clipboard clipboard;  // owned by the main window once it exists
     Win32Locale locale;
     Win32Dialogs dialogs;
     Win32KeyboardEvents keyboard;
@@ -42,8 +46,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     Form1Window mainWindow(instance, {clipboard, locale, dialogs, keyboard, informationWindows});
     if (!mainWindow.Create(showCommand)) {
+        dialogs.ShowMessage(texts::kCannotStart, platform::Dialogs::Icon::Warning);
         return 1;
     }
+    clipboard.SetOwner(mainWindow.hwnd());
     informationWindows.SetMainWindow(mainWindow.hwnd());
     return RunMessageLoop();
 }

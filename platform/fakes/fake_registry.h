@@ -47,6 +47,12 @@ class FakeRegistry : public Registry {
                   static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
     }
     void AddKey(Key root, std::string_view subKey) { keys_[KeyPath(root, subKey)]; }
+    // A standard user may read HKEY_LOCAL_MACHINE and nothing more: KEY_READ, and the flags that
+    // choose the 32- or 64-bit view. Wherever the registry is not virtualised (a 64-bit program,
+    // or one whose manifest asks for an execution level) any other right is refused.
+    static constexpr std::uint32_t kRightsOfAStandardUser = 0x20019 | 0x0100 | 0x0200;
+    bool standardUser = true;
+
     // Opening the key is refused, as for a key whose security does not grant the access mask.
     void DenyAccess(Key root, std::string_view subKey) { denied_.insert(KeyPath(root, subKey)); }
 
@@ -56,7 +62,8 @@ class FakeRegistry : public Registry {
         }
         requestedAccess.push_back(access);
         const std::string path = KeyPath(root, subKey);
-        if (denied_.contains(path)) {
+        if (denied_.contains(path) ||
+            (standardUser && root == kLocalMachine && (access & ~kRightsOfAStandardUser) != 0)) {
             return kAccessDenied;
         }
         if (!keys_.contains(path)) {

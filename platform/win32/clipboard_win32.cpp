@@ -60,12 +60,16 @@ GlobalMemory CopyToGlobalMemory(const std::wstring& text) {
 }  // namespace
 
 bool Win32Clipboard::ClearAndSetText(std::string_view text) {
-    OpenClipboardSession session(owner_);
-    if (!session.IsOpen() || !EmptyClipboard()) {
+    if (owner_ == nullptr || IsWindow(owner_) == FALSE) {
         return false;
     }
     GlobalMemory memory = CopyToGlobalMemory(Utf8ToWide(text));
-    if (!memory || SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {
+    if (!memory) {
+        return false;
+    }
+    OpenClipboardSession session(owner_);
+    if (!session.IsOpen() || !EmptyClipboard() ||
+        SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {
         return false;
     }
     memory.release();  // the clipboard owns it now

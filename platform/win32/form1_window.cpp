@@ -23,6 +23,11 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;  // resizable, minimize and 
 constexpr std::int16_t kKeyTab = 9;
 constexpr std::int16_t kKeyEnter = 13;
 
+// The amount field's focus events, run from the message queue once the focus change is over:
+// a window must not be shown or activated, nor the focus moved, inside WM_KILLFOCUS.
+constexpr UINT kAmountFieldLostFocus = WM_APP + 1;
+constexpr UINT kAmountFieldGotFocus = WM_APP + 2;
+
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -148,9 +153,17 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case kAmountFieldLostFocus:
+            --pendingFocusEvents_;
+            form_.Text1_LostFocus();
+            return 0;
+        case kAmountFieldGotFocus:
+            --pendingFocusEvents_;
+            form_.Text1_GotFocus();
+            return 0;
         case WM_DESTROY:
             amountFieldSubclass_.reset();
-            PostQuitMessage(0);
+            EndMessageLoop();
             return 0;
         default:
             break;
@@ -184,14 +197,19 @@ bool Form1Window::HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM l
             // Coming back from another application is no focus event of the field.
             if (!focusedOnce_ || BelongsToThisThread(reinterpret_cast<HWND>(wParam))) {
                 focusedOnce_ = true;
-                form_.Text1_GotFocus();
+                // Behind a focus loss still waiting, so that the two run in the order they came.
+                if (pendingFocusEvents_ > 0) {
+                    PostFocusEvent(kAmountFieldGotFocus);
+                } else {
+                    form_.Text1_GotFocus();
+                }
             }
             return true;
         case WM_KILLFOCUS:
             result = WindowSubclass::CallControl(text1_, message, wParam, lParam);
             // Only a move to another window of this program counts as leaving the field.
             if (BelongsToThisThread(reinterpret_cast<HWND>(wParam))) {
-                form_.Text1_LostFocus();
+                PostFocusEvent(kAmountFieldLostFocus);
             }
             return true;
         default:
@@ -202,7 +220,7 @@ bool Form1Window::HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM l
 void Form1Window::OnCommand(WORD id, WORD notification) {
     if (id == IDC_TEXT1) {
         if (notification == EN_CHANGE && loaded_) {
-            form_.Text1_Change();
+            OnAmountFieldChange();
         }
         return;
     }
@@ -223,6 +241,37 @@ void Form1Window::OnCommand(WORD id, WORD notification) {
         default:
             break;
     }
+}
+
+void Form1Window::OnAmountFieldChange() {
+    // The edit also reports a "change" that leaves its text as it was (typing into a full field,
+    // selecting all): that is no change of the field.
+    std::wstring text = WindowText(text1_);
+    if (text == reportedAmountText_) {
+        return;
+    }
+    reportedAmountText_ = std::move(text);
+    form_.Text1_Change();
+}
+
+void Form1Window::PostFocusEvent(UINT event) {
+    if (PostMessageW(hwnd_, event, 0, 0) != FALSE) {
+        ++pendingFocusEvents_;
+    }
+}
+
+void Form1Window::EndMessageLoop() noexcept {
+    // A window that never finished loading leaves the ending to the program, which reports it.
+    if (loaded_) {
+        PostQuitMessage(0);
+    }
+}
+
+LRESULT Form1Window::AfterException(UINT message) noexcept {
+    if (message == WM_DESTROY) {
+        EndMessageLoop();  // the program must not go on without its window
+    }
+    return ResultAfterException(hwnd_, message);
 }
 
 LRESULT Form1Window::OnControlColor(HDC dc, HWND control) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "mainwindow/form1.h"
 #include "platform/win32/gdi_objects.h"
@@ -27,6 +28,8 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     Form1& form() { return form_; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // What a message is owed when its handler threw; WM_DESTROY still ends the message loop.
+    LRESULT AfterException(UINT message) noexcept;
 
     // Form1Controls.
     std::string AmountText() const override;
@@ -56,6 +59,9 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
                        int id, int left, int top, int width, int height, HFONT font);
     bool HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnCommand(WORD id, WORD notification);
+    void OnAmountFieldChange();
+    void PostFocusEvent(UINT event);
+    void EndMessageLoop() noexcept;
     LRESULT OnControlColor(HDC dc, HWND control);
     RECT OuterRect() const;
     bool BelongsToThisThread(HWND window) const;
@@ -75,6 +81,8 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     bool loaded_ = false;
     bool activatedOnce_ = false;
     bool focusedOnce_ = false;
+    std::wstring reportedAmountText_;  // the amount field's text at its last change
+    int pendingFocusEvents_ = 0;       // posted, not yet run
 };
 
 }  // namespace verbalo::platform::win32

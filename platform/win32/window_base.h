@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include "platform/win32/message_results.h"
+
 namespace verbalo::platform::win32 {
 
 // Binds a C++ object to its window at WM_NCCREATE and hands every later message to the
 // object's HandleMessage. No exception crosses into user32: one that reaches the edge is
-// stopped there and the message gets its default handling.
+// stopped there, and the message gets the result of AfterException, never its default handling
+// on top of a handler that failed half-way. A window that owes a message more even then (the
+// main window ends the program on WM_DESTROY) declares its own AfterException.
 template <class Derived>
 class BaseWindow {
   public:
@@ -35,9 +39,11 @@ class BaseWindow {
             }
             return result;
         } catch (...) {
-            return DefWindowProcW(hwnd, message, wParam, lParam);
+            return self->AfterException(message);
         }
     }
+
+    LRESULT AfterException(UINT message) noexcept { return ResultAfterException(hwnd_, message); }
 
     HWND hwnd_ = nullptr;
 };

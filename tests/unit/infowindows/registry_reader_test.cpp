@@ -140,7 +140,7 @@ TEST(ReadRegistryValue, AValueWithNoDataIsReportedAndLeavesTheTextAsPassed) {
     }
 }
 
-TEST(ReadRegistryValue, OpensWithTheFullAccessMaskBelowTheRootGiven) {
+TEST(ReadRegistryValue, OpensWithQueryRightsOnlyBelowTheRootGiven) {
     FakeRegistry registry;
     registry.SetString(Registry::kCurrentUser, kKey, "Value", "user");
     registry.SetString(Registry::kLocalMachine, kKey, "Value", "machine");
@@ -149,7 +149,7 @@ TEST(ReadRegistryValue, OpensWithTheFullAccessMaskBelowTheRootGiven) {
     ASSERT_TRUE(ReadRegistryValue(registry, Registry::kCurrentUser, kKey, "Value", text).value());
 
     EXPECT_EQ(text, "user");
-    EXPECT_EQ(registry.requestedAccess, std::vector<std::uint32_t>{0x2003F});
+    EXPECT_EQ(registry.requestedAccess, std::vector<std::uint32_t>{0x0001});
 }
 
 }  // namespace

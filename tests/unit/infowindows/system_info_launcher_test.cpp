@@ -49,7 +49,7 @@ TEST_F(LaunchSystemInfoTest, StartsThePathValueAsItIsWithoutLookingForTheFile) {
     EXPECT_EQ(producerWindow.handleRequests, 1);
     EXPECT_EQ(global.systemInfoNotFound, 0);
     EXPECT_TRUE(registry.openKeys.empty());
-    EXPECT_EQ(registry.requestedAccess, std::vector<std::uint32_t>{0x2003F});
+    EXPECT_EQ(registry.requestedAccess, std::vector<std::uint32_t>{0x0001});
 }
 
 TEST_F(LaunchSystemInfoTest, WithoutPathStartsTheToolInTheRegisteredFolder) {
