@@ -12,10 +12,14 @@ namespace verbalo::platform::win32 {
 
 std::intptr_t Win32Shell::Execute(WindowHandle owner, std::string_view file,
                                   std::string_view directory, int showCommand) {
-    const std::string ansiFile = Utf8ToAnsi(file);
-    const std::string ansiDirectory = Utf8ToAnsi(directory);
-    const HINSTANCE result = ShellExecuteA(reinterpret_cast<HWND>(owner), nullptr, ansiFile.c_str(),
-                                           nullptr, ansiDirectory.c_str(), showCommand);
+    const std::optional<std::string> ansiFile = Utf8ToAnsi(file);
+    const std::optional<std::string> ansiDirectory = Utf8ToAnsi(directory);
+    if (!ansiFile || !ansiDirectory) {
+        return SE_ERR_FNF;  // the code page cannot name it: never start a look-alike
+    }
+    const HINSTANCE result =
+        ShellExecuteA(reinterpret_cast<HWND>(owner), nullptr, ansiFile->c_str(), nullptr,
+                      ansiDirectory->c_str(), showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

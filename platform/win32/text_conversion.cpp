@@ -36,8 +36,22 @@ std::wstring Utf8ToWide(std::string_view utf8) {
 std::string WideToUtf8(std::wstring_view wide) {
     return FromWide(CP_UTF8, wide);
 }
-std::string Utf8ToAnsi(std::string_view utf8) {
-    return FromWide(CP_ACP, Utf8ToWide(utf8));
+std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
+    const std::wstring wide = Utf8ToWide(utf8);
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int size = static_cast<int>(wide.size());
+    BOOL lossy = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
+                                           0, nullptr, &lossy);
+    if (length == 0 || lossy != FALSE) {
+        return std::nullopt;
+    }
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length,
+                        nullptr, nullptr);
+    return text;
 }
 std::string AnsiToUtf8(std::string_view ansi) {
     return WideToUtf8(ToWide(CP_ACP, ansi));

@@ -87,7 +87,7 @@ TEST_F(RealRegistry, ReadsTextWithOrWithoutItsTerminator) {
 }
 
 TEST_F(RealRegistry, TextComesBackAsUtf8ThroughTheCodePage) {
-    if (platform::win32::AnsiToUtf8(platform::win32::Utf8ToAnsi("Città")) != "Città") {
+    if (!platform::win32::Utf8ToAnsi("Città")) {
         GTEST_SKIP() << "the ANSI code page has no à";
     }
     const std::wstring wide = L"C:\\Citt\u00E0\\msinfo32.exe";
