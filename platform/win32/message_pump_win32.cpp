@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/dialog_message_dispatch.h"
+
 namespace verbalo::platform::win32 {
 
 void Win32MessagePump::ProcessPendingMessages() {
@@ -11,8 +13,7 @@ void Win32MessagePump::ProcessPendingMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchThreadMessage(message);
     }
 }
 

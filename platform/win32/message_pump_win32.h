@@ -4,8 +4,9 @@
 
 namespace verbalo::platform::win32 {
 
-// Dispatches the messages waiting for this thread. A WM_QUIT met here is posted again, so that
-// the main message loop still ends the program.
+// Dispatches the messages waiting for this thread, the dialog keys of a modal window included
+// (see DispatchThreadMessage). A WM_QUIT met here is posted again, so that the main message loop
+// still ends the program.
 class Win32MessagePump : public MessagePump {
   public:
     void ProcessPendingMessages() override;

@@ -21,7 +21,7 @@ BOOL CALLBACK DisableOther(HWND window, LPARAM data) {
 }  // namespace
 
 ModalSession::ModalSession(HWND window, ModalSession*& slot)
-    : window_(window), slot_(slot), previousActive_(GetActiveWindow()) {
+    : window_(window), slot_(slot), previousActive_(GetActiveWindow()), dialogKeys_(window) {
     slot_ = this;
     // Shown first, so that the focus moves from the active window straight into this one.
     EnableWindow(window_, TRUE);
@@ -54,11 +54,7 @@ bool ModalSession::Run(const std::function<bool()>& closed) {
         if (got == -1) {
             return false;
         }
-        if (IsWindow(window_) && IsDialogMessageW(window_, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchThreadMessage(message);
     }
     return true;
 }

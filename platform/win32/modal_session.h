@@ -5,12 +5,15 @@
 #include <functional>
 #include <vector>
 
+#include "platform/win32/dialog_message_dispatch.h"
+
 namespace verbalo::platform::win32 {
 
 // Shows a window modally: while it is open the program's other windows take no input, and the
 // dialog keys work in it (Tab and Shift+Tab between its controls, access keys, Enter as IDOK and
-// Esc as IDCANCEL). Afterwards the other windows take input again and the window that was
-// active before is active again.
+// Esc as IDCANCEL), in its own loop and in any other that dispatches with DispatchThreadMessage.
+// Afterwards the other windows take input again and the window that was active before is active
+// again.
 //
 //   ModalSession session(window, slot);   // shows the window, disables the others
 //   session.Run([&] { return closed; });
@@ -38,6 +41,7 @@ class ModalSession {
     ModalSession*& slot_;
     HWND previousActive_;
     std::vector<HWND> disabled_;
+    ModalDialogScope dialogKeys_;
 };
 
 }  // namespace verbalo::platform::win32

@@ -328,6 +328,69 @@ TEST_F(ProducerWindowTest, SistemaFindsTheToolBelowProgrammi) {
     EXPECT_TRUE(dialogs_.shown.empty());
 }
 
+// The dialog keys work while Sistema searches the folders: each time the search processes
+// messages, one key is posted to the control with the focus before the program's pump runs.
+enum class Key { Tab, Enter, AltO, AltS };
+
+struct KeysDuringSearch {
+    const char* name;
+    std::vector<Key> keys;         // the last one closes the window
+    std::vector<int> focusBefore;  // the control with the focus as each key is pressed
+};
+
+void PrintTo(const KeysDuringSearch& keys, std::ostream* out) {
+    *out << keys.name;
+}
+
+class ProducerWindowSearchKeys : public ProducerWindowTest,
+                                 public ::testing::WithParamInterface<KeysDuringSearch> {};
+
+TEST_P(ProducerWindowSearchKeys, MoveTheFocusAndPressTheButtonsTheSearchStopsWithTheWindow) {
+    launcher_.startsTool = false;
+    for (const char* folder : {"A", "B", "C", "D", "E", "F", "G", "H"}) {
+        fileSystem_.AddFolder(std::string("C:\\Programmi\\") + folder);
+    }
+    const std::vector<Key>& keys = GetParam().keys;
+    std::vector<int> focusBefore;
+    pump_.onPump = [&] {
+        if (pump_.calls <= static_cast<int>(keys.size())) {
+            focusBefore.push_back(GetDlgCtrlID(GetFocus()));
+            switch (keys[static_cast<std::size_t>(pump_.calls - 1)]) {
+                case Key::Tab:
+                    test::PostKey(VK_TAB);
+                    break;
+                case Key::Enter:
+                    test::PostKey(VK_RETURN);
+                    break;
+                case Key::AltO:
+                    test::PostAltLetter(L'o');
+                    break;
+                case Key::AltS:
+                    test::PostAltLetter(L's');
+                    break;
+            }
+        }
+        Win32MessagePump().ProcessPendingMessages();
+    };
+    ShowModalWith({[] { test::PostAltLetter(L's'); }});
+    EXPECT_EQ(focusBefore, GetParam().focusBefore);
+    EXPECT_EQ(pump_.calls, static_cast<int>(keys.size())) << "the search goes no further";
+    EXPECT_FALSE(producer_.IsLoaded());
+    EXPECT_TRUE(dialogs_.shown.empty()) << "a search stopped with its window says nothing";
+    EXPECT_EQ(launcher_.calls, 1) << "Sistema pressed again while it searches starts nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ProducerWindowSearchKeys,
+    ::testing::Values(
+        KeysDuringSearch{"AltO", {Key::AltO}, {IDC_PRODUCER_CMDINFOSYS}},
+        KeysDuringSearch{
+            "AltSAltO", {Key::AltS, Key::AltO}, {IDC_PRODUCER_CMDINFOSYS, IDC_PRODUCER_CMDINFOSYS}},
+        KeysDuringSearch{"TabTabEnter",
+                         {Key::Tab, Key::Tab, Key::Enter},
+                         {IDC_PRODUCER_CMDINFOSYS, IDC_PRODUCER_PICTURE1, IDC_PRODUCER_COMMAND1}}),
+    [](const ::testing::TestParamInfo<KeysDuringSearch>& tested) { return tested.param.name; });
+
 TEST_F(ProducerWindowTest, TheCloseBoxUnloadsIt) {
     ASSERT_TRUE(producer_.Load());
     SendMessageW(producer_.hwnd(), WM_CLOSE, 0, 0);

@@ -16,7 +16,10 @@
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
+#include "platform/utf16.h"
+#include "resources/about_layout.h"
 #include "resources/maker_data.h"
+#include "resources/producer_layout.h"
 
 namespace verbalo::info_test {
 
@@ -61,11 +64,12 @@ class FakeProducerWindow : public ProducerWindowHandleSource, public ProducerWin
 };
 
 // The producer window's controls, sized as the layout has them, with every look change logged.
+// Texts are stored as a control stores them.
 class FakeInfTalvoWindow : public InfTalvoControls {
   public:
     static constexpr platform::WindowHandle kHandle = 0x5150;
     static constexpr Size kOuterSize = {5415, 4290};
-    static constexpr Twips kInnerWidth = 5325;
+    static constexpr Twips kInnerWidth = producer_layout::kClientWidth;
     static constexpr Size kScreenSize = {19200, 12000};
 
     struct LabelState {
@@ -77,11 +81,14 @@ class FakeInfTalvoWindow : public InfTalvoControls {
     };
 
     FakeInfTalvoWindow() {
-        labels[Label::lbIndirizzo] = {"lbIndirizzo", {5055, 330}};
-        labels[Label::Lb_dati] = {"Lb_dati", {5325, 600}};
-        labels[Label::Lb_cr] = {"Lb_cr", {3570, 870}};
-        labels[Label::lbMail] = {std::string(maker::kEmail), {1530, 345}};
-        labels[Label::lbSito] = {std::string(maker::kWebAddress), {2280, 345}};
+        namespace layout = producer_layout;
+        labels[Label::lbIndirizzo] = {std::string(layout::kTownPlaceholder),
+                                      SizeOf(layout::kLbIndirizzo)};
+        labels[Label::Lb_dati] = {std::string(layout::kNumbersPlaceholder),
+                                  SizeOf(layout::kLbDati)};
+        labels[Label::Lb_cr] = {std::string(layout::kNoticePlaceholder), SizeOf(layout::kLbCr)};
+        labels[Label::lbMail] = {std::string(maker::kEmail), SizeOf(layout::kLbMail)};
+        labels[Label::lbSito] = {std::string(maker::kWebAddress), SizeOf(layout::kLbSito)};
     }
 
     static std::string Name(Label label) {
@@ -103,7 +110,7 @@ class FakeInfTalvoWindow : public InfTalvoControls {
     platform::WindowHandle Handle() const override { return kHandle; }
     std::string LabelText(Label label) const override { return labels.at(label).text; }
     void SetLabelText(Label label, std::string_view text) override {
-        labels[label].text = std::string(text);
+        labels[label].text = platform::AsStoredByControl(text);
         log.push_back(Name(label) + " text");
     }
     Size LabelSize(Label label) const override { return labels.at(label).size; }
@@ -143,6 +150,10 @@ class FakeInfTalvoWindow : public InfTalvoControls {
         labels[label].bold = true;
     }
 
+    static constexpr Size SizeOf(const window_layout::ControlRect& rect) {
+        return {rect.width, rect.height};
+    }
+
     std::map<Label, LabelState> labels;
     std::vector<std::string> log;
     Twips line1X2 = 0;
@@ -151,20 +162,20 @@ class FakeInfTalvoWindow : public InfTalvoControls {
     int unloads = 0;
 };
 
-// The About window's controls.
+// The About window's controls; texts are stored as a control stores them.
 class FakeFrmAboutWindow : public FrmAboutControls {
   public:
     Position MainWindowPosition() const override { return mainWindow; }
     void MoveTo(Twips l, Twips t) override { position = {l, t}; }
-    void SetCaption(std::string_view text) override { caption = std::string(text); }
+    void SetCaption(std::string_view text) override { caption = platform::AsStoredByControl(text); }
     void SetLabelText(Label label, std::string_view text) override {
-        labels[label] = std::string(text);
+        labels[label] = platform::AsStoredByControl(text);
     }
     void Unload() override { ++unloads; }
 
     Position mainWindow = {1200, 900};
     Position position = {-1, -1};
-    std::string caption = "Informazioni ";
+    std::string caption = std::string(about_layout::kStoredCaption);
     std::map<Label, std::string> labels;
     int unloads = 0;
 };
