@@ -13,6 +13,8 @@
 # Everything that can wait has a timeout. Settings (environment):
 #   VERBALO_EXE          the program (default build/win32/Verbalo.exe where 32-bit Wine runs,
 #                        else build/win64/Verbalo.exe)
+#   VERBALO_E2E_PROBE    the main-window reader for e2e_probe (default
+#                        build/ARCH/tests/e2e/probe/verbalo-e2e-probe.exe, beside VERBALO_EXE's build)
 #   VERBALO_WINE         the Wine loader (default /usr/lib/wine/wine if it runs, else wine64)
 #   VERBALO_WINESERVER   the wineserver (default wineserver64 beside the loaders)
 #   VERBALO_E2E_DIR      output: prefix, logs, screenshots (default build/e2e)
@@ -56,6 +58,7 @@ if [[ -z ${VERBALO_WINESERVER:-} ]]; then
     fi
 fi
 VERBALO_EXE=${VERBALO_EXE:-$E2E_ROOT/build/$E2E_ARCH/Verbalo.exe}
+VERBALO_E2E_PROBE=${VERBALO_E2E_PROBE:-$E2E_ROOT/build/$E2E_ARCH/tests/e2e/probe/verbalo-e2e-probe.exe}
 
 export WINEPREFIX=$E2E_DIR/wineprefix-$E2E_ARCH
 export WINEARCH=$E2E_ARCH
@@ -273,6 +276,26 @@ e2e_launch() {
         return 1
     fi
     e2e_focus "$E2E_WINDOW"
+}
+
+# e2e_probe ARGS...: reads the running Verbalo's main window from another Windows process, in
+# the same prefix, display and locale: "e2e_probe text field|echo|output|status" prints the text
+# of that control, "e2e_probe clipboard-owner" prints main, none, or "other CLASS". Fails, with
+# a message on standard error, when the main window is not there.
+e2e_probe() { e2e_wine "$VERBALO_E2E_PROBE" "$@"; }
+
+# e2e_probe_wait EXPECTED ARGS...: runs e2e_probe ARGS until it prints EXPECTED, at most 3 s,
+# and prints what it printed last: a reading taken right after a keystroke may come before the
+# program has handled it.
+e2e_probe_wait() {
+    local expected=$1 text deadline=$((SECONDS + 3))
+    shift
+    while :; do
+        text=$(e2e_probe "$@")
+        if [[ $text == "$expected" ]] || ((SECONDS >= deadline)); then break; fi
+        sleep 0.1
+    done
+    printf '%s' "$text"
 }
 
 # e2e_alive: is the program still running?
