@@ -40,7 +40,7 @@ E2E_OTHER_PID=""
 E2E_SERVER_STARTED=""
 E2E_STEP=""
 # Bumped when the prefix settings below change, so that an existing prefix is brought up to date.
-E2E_PREFIX_VERSION=3
+E2E_PREFIX_VERSION=4
 
 if [[ -z ${VERBALO_WINE:-} ]]; then
     if /usr/lib/wine/wine --version >/dev/null 2>&1; then
@@ -152,7 +152,8 @@ _e2e_start_display() {
 # Once per prefix: wineboot, then the X11 driver settings.
 #  UseTakeFocus=N: without it focus never comes back after another X window took it.
 #  Arial Narrow and Garamond, which Wine lacks, are drawn with Liberation Sans Narrow (metric-
-#  compatible) and Liberation Serif, so that screenshots come close to the layout.
+#  compatible) and EB Garamond, so that screenshots come close to the layout
+#  (tests/win/font_replacements.sh, shared with the Windows tests).
 #  Managed=N: with no window manager, each window Wine hides would wait 2 s for one to answer;
 #  unmanaged windows close at once, focus returns to the owner like on Windows, and Wine draws
 #  the caption and frame itself, so the X geometry is the whole window. But Wine then ignores
@@ -168,10 +169,8 @@ _e2e_prepare_prefix() {
     local key='HKCU\Software\Wine\X11 Driver'
     timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
         timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
-        timeout 60 "$VERBALO_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial Narrow' \
-            /d 'Liberation Sans Narrow' /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
-        timeout 60 "$VERBALO_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Garamond' \
-            /d 'Liberation Serif' /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- ||
+        timeout 120 bash "$E2E_ROOT/tests/win/font_replacements.sh" "$VERBALO_WINE" \
+            >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- ||
         return 1
     timeout 60 "$VERBALO_WINESERVER" -w 8>&- 9>&- || return 1
     echo "$E2E_PREFIX_VERSION" >"$ready"
