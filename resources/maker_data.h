@@ -3,7 +3,8 @@
 #include <string_view>
 
 // Who makes Verbalo and how to reach them: the one place these values live. Everything here is
-// fictitious; the addresses use the reserved domain talvo.example.
+// fictitious; the addresses use the reserved domain tlv.example, short enough for the e-mail and
+// web labels of the producer window.
 namespace verbalo::maker {
 
 inline constexpr std::string_view kTradeName = "TALVO";
@@ -20,7 +21,7 @@ inline constexpr std::string_view kTelephone = "000 111222";
 inline constexpr std::string_view kFax = "000 111333";
 inline constexpr std::string_view kMobile = "300 1112223";
 
-inline constexpr std::string_view kEmail = "tv@talvo.example";
-inline constexpr std::string_view kWebAddress = "http://talvo.example";
+inline constexpr std::string_view kEmail = "tv@tlv.example";
+inline constexpr std::string_view kWebAddress = "https://tlv.example";
 
 }  // namespace verbalo::maker

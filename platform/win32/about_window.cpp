@@ -21,6 +21,7 @@ namespace layout = about_layout;
 constexpr wchar_t kClassName[] = L"VerbaloAbout";
 constexpr COLORREF kDarkRed = RGB(128, 0, 0);
 constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
 // A fixed dialog border: no resizing, no minimize or maximize box; the close box stays.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
@@ -138,7 +139,7 @@ void AboutWindow::CreateControls() {
     c.colors.Add(c.lblTitle, kDarkRed, face);
     c.colors.Add(c.label1, kNavy, face);
     c.colors.Add(c.lblVersion, kNavy, face);
-    c.colors.Add(c.lblDescription, std::nullopt, face);
+    c.colors.Add(c.lblDescription, kBlack, face);
     c.colors.Add(c.lbCr, std::nullopt, face);
     controls_ = std::move(controls);
 }

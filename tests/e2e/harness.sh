@@ -13,6 +13,8 @@
 # Everything that can wait has a timeout. Settings (environment):
 #   VERBALO_EXE          the program (default build/win32/Verbalo.exe where 32-bit Wine runs,
 #                        else build/win64/Verbalo.exe)
+#   VERBALO_E2E_PROBE    the main-window reader for e2e_probe (default
+#                        build/ARCH/tests/e2e/probe/verbalo-e2e-probe.exe, beside VERBALO_EXE's build)
 #   VERBALO_WINE         the Wine loader (default /usr/lib/wine/wine if it runs, else wine64)
 #   VERBALO_WINESERVER   the wineserver (default wineserver64 beside the loaders)
 #   VERBALO_E2E_DIR      output: prefix, logs, screenshots (default build/e2e)
@@ -38,7 +40,7 @@ E2E_OTHER_PID=""
 E2E_SERVER_STARTED=""
 E2E_STEP=""
 # Bumped when the prefix settings below change, so that an existing prefix is brought up to date.
-E2E_PREFIX_VERSION=3
+E2E_PREFIX_VERSION=4
 
 if [[ -z ${VERBALO_WINE:-} ]]; then
     if /usr/lib/wine/wine --version >/dev/null 2>&1; then
@@ -56,6 +58,7 @@ if [[ -z ${VERBALO_WINESERVER:-} ]]; then
     fi
 fi
 VERBALO_EXE=${VERBALO_EXE:-$E2E_ROOT/build/$E2E_ARCH/Verbalo.exe}
+VERBALO_E2E_PROBE=${VERBALO_E2E_PROBE:-$E2E_ROOT/build/$E2E_ARCH/tests/e2e/probe/verbalo-e2e-probe.exe}
 
 export WINEPREFIX=$E2E_DIR/wineprefix-$E2E_ARCH
 export WINEARCH=$E2E_ARCH
@@ -149,7 +152,8 @@ _e2e_start_display() {
 # Once per prefix: wineboot, then the X11 driver settings.
 #  UseTakeFocus=N: without it focus never comes back after another X window took it.
 #  Arial Narrow and Garamond, which Wine lacks, are drawn with Liberation Sans Narrow (metric-
-#  compatible) and Liberation Serif, so that screenshots come close to the layout.
+#  compatible) and EB Garamond, so that screenshots come close to the layout
+#  (tests/win/font_replacements.sh, shared with the Windows tests).
 #  Managed=N: with no window manager, each window Wine hides would wait 2 s for one to answer;
 #  unmanaged windows close at once, focus returns to the owner like on Windows, and Wine draws
 #  the caption and frame itself, so the X geometry is the whole window. But Wine then ignores
@@ -165,10 +169,8 @@ _e2e_prepare_prefix() {
     local key='HKCU\Software\Wine\X11 Driver'
     timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
         timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
-        timeout 60 "$VERBALO_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial Narrow' \
-            /d 'Liberation Sans Narrow' /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
-        timeout 60 "$VERBALO_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Garamond' \
-            /d 'Liberation Serif' /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- ||
+        timeout 120 bash "$E2E_ROOT/tests/win/font_replacements.sh" "$VERBALO_WINE" \
+            >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- ||
         return 1
     timeout 60 "$VERBALO_WINESERVER" -w 8>&- 9>&- || return 1
     echo "$E2E_PREFIX_VERSION" >"$ready"
@@ -273,6 +275,26 @@ e2e_launch() {
         return 1
     fi
     e2e_focus "$E2E_WINDOW"
+}
+
+# e2e_probe ARGS...: reads the running Verbalo's main window from another Windows process, in
+# the same prefix, display and locale: "e2e_probe text field|echo|output|status" prints the text
+# of that control, "e2e_probe clipboard-owner" prints main, none, or "other CLASS". Fails, with
+# a message on standard error, when the main window is not there.
+e2e_probe() { e2e_wine "$VERBALO_E2E_PROBE" "$@"; }
+
+# e2e_probe_wait EXPECTED ARGS...: runs e2e_probe ARGS until it prints EXPECTED, at most 3 s,
+# and prints what it printed last: a reading taken right after a keystroke may come before the
+# program has handled it.
+e2e_probe_wait() {
+    local expected=$1 text deadline=$((SECONDS + 3))
+    shift
+    while :; do
+        text=$(e2e_probe "$@")
+        if [[ $text == "$expected" ]] || ((SECONDS >= deadline)); then break; fi
+        sleep 0.1
+    done
+    printf '%s' "$text"
 }
 
 # e2e_alive: is the program still running?

@@ -25,6 +25,34 @@ namespace {
 using test::ModalScript;
 using test::Text;
 
+// The system's button-text colour, changed for as long as the object lives.
+class ButtonTextColour {
+  public:
+    explicit ButtonTextColour(COLORREF colour) : saved_(GetSysColor(COLOR_BTNTEXT)) { Set(colour); }
+    ~ButtonTextColour() { Set(saved_); }
+    ButtonTextColour(const ButtonTextColour&) = delete;
+    ButtonTextColour& operator=(const ButtonTextColour&) = delete;
+
+  private:
+    static void Set(COLORREF colour) {
+        const INT element = COLOR_BTNTEXT;
+        SetSysColors(1, &element, &colour);
+    }
+    COLORREF saved_;
+};
+
+// The text colour that the label's parent sets when the label asks it with WM_CTLCOLORSTATIC
+// before drawing.
+COLORREF TextColourOf(HWND label) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(label));
+    const COLORREF colour = GetTextColor(dc);
+    DeleteDC(dc);
+    return colour;
+}
+
 class CountingOpener : public ProducerWindowOpener {
   public:
     void ShowProducerWindowModally() override { ++shows; }
@@ -99,6 +127,25 @@ TEST_F(AboutWindowTest, TheLoadWritesCaptionTitleVersionDescriptionAndNotice) {
     EXPECT_EQ(Text(Control(IDC_ABOUT_LABEL1)), L"by TALVO snc di Fittizio && C.");
     EXPECT_EQ(Text(Control(IDC_ABOUT_CMDOK)), L"OK");
     EXPECT_EQ(Text(Control(IDC_ABOUT_CMDSYSINFO)), L"&System Info...");
+}
+
+TEST_F(AboutWindowTest, EachLabelHasItsOwnTextColourTheNoticeTheSystemsButtonText) {
+    // A button-text colour that no label has by design: the ones that have their own keep it.
+    const COLORREF buttonText = RGB(0, 160, 0);
+    const ButtonTextColour changed(buttonText);
+    ASSERT_EQ(GetSysColor(COLOR_BTNTEXT), buttonText);
+    ASSERT_TRUE(about_.Load());
+    const struct {
+        int id;
+        COLORREF colour;
+    } labels[] = {
+        {IDC_ABOUT_LBLTITLE, RGB(128, 0, 0)},   {IDC_ABOUT_LABEL1, RGB(0, 0, 128)},
+        {IDC_ABOUT_LBLVERSION, RGB(0, 0, 128)}, {IDC_ABOUT_LBLDESCRIPTION, RGB(0, 0, 0)},
+        {IDC_ABOUT_LB_CR, buttonText},
+    };
+    for (const auto& label : labels) {
+        EXPECT_EQ(TextColourOf(Control(label.id)), label.colour) << "label " << label.id;
+    }
 }
 
 TEST_F(AboutWindowTest, ControlsStandAtTheirLayoutPositions) {

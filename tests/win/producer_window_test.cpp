@@ -25,6 +25,36 @@ namespace {
 using test::ModalScript;
 using test::Text;
 
+// The width of the part of a control that shows: its client area, cut by its parent's and so on
+// up to the window's, which some labels reach past.
+int VisibleWidth(HWND control, HWND window) {
+    RECT visible{};
+    GetClientRect(control, &visible);
+    MapWindowPoints(control, window, reinterpret_cast<POINT*>(&visible), 2);
+    for (HWND area = GetParent(control); area != nullptr;
+         area = area == window ? nullptr : GetParent(area)) {
+        RECT client{};
+        GetClientRect(area, &client);
+        MapWindowPoints(area, window, reinterpret_cast<POINT*>(&client), 2);
+        IntersectRect(&visible, &visible, &client);
+    }
+    return visible.right - visible.left;
+}
+
+// The width of a label's text, its longest line, drawn in the label's current font, "&" marking
+// an access key. A label breaks a line that is wider than itself at a blank, or cuts it.
+int TextWidth(HWND label) {
+    const std::wstring text = Text(label);
+    const HDC dc = GetDC(label);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT rect{};
+    DrawTextW(dc, text.c_str(), -1, &rect, DT_CALCRECT | DT_EXPANDTABS);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    return rect.right - rect.left;
+}
+
 class ProducerWindowTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { main_ = new test::StandInMainWindow(60, 80); }
@@ -127,8 +157,8 @@ TEST_F(ProducerWindowTest, NamesLinksAndButtonsShowTheirTexts) {
     EXPECT_EQ(test::FontOf(Control(IDC_PRODUCER_LB_ADP4)).lfCharSet, SYMBOL_CHARSET);
     EXPECT_EQ(Text(Control(IDC_PRODUCER_LABEL3_1)), L"E-mail:");
     EXPECT_EQ(Text(Control(IDC_PRODUCER_LABEL3_0)), L"Sito:");
-    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBMAIL)), L"tv@talvo.example");
-    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBSITO)), L"http://talvo.example");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBMAIL)), L"tv@tlv.example");
+    EXPECT_EQ(Text(Control(IDC_PRODUCER_LBSITO)), L"https://tlv.example");
     EXPECT_EQ(Text(Control(IDC_PRODUCER_COMMAND1)), L"&OK");
     EXPECT_EQ(Text(Control(IDC_PRODUCER_CMDINFOSYS)), L"? &Sistema");
     const LOGFONTW trade = test::FontOf(Control(IDC_PRODUCER_LB_ADP0));
@@ -158,6 +188,30 @@ TEST_F(ProducerWindowTest, ControlsStandAtTheirLayoutPositions) {
     EXPECT_EQ(ok.right - ok.left, scale_.ToPixels(1365));
     const RECT sysInfo = test::RectIn(Control(IDC_PRODUCER_CMDINFOSYS), window);
     EXPECT_EQ(sysInfo.top, scale_.ToPixels(2655) + scale_.ToPixels(630));
+}
+
+// The maker's data that the producer window shows is ours to choose, its labels' sizes and fonts
+// are not: each line must fit in the part of its label that shows, so that it is neither cut nor
+// broken onto a line the label has no room for; the links also when hot (bold and underlined).
+// Measured in the fonts the labels ask for, as the test prefix draws them (font_replacements.sh).
+// The trade name is left out: it is given, as is its label.
+TEST_F(ProducerWindowTest, TheMakersTextsShowWholeInTheirLabelsTheLinksAlsoHot) {
+    ASSERT_TRUE(producer_.Load());
+    const HWND window = producer_.hwnd();
+    auto expectShowsWhole = [&](int id, const char* look) {
+        const HWND label = Control(id);
+        EXPECT_LE(TextWidth(label), VisibleWidth(label, window))
+            << "label " << id << " (" << look << ")";
+    };
+    for (const int id : {IDC_PRODUCER_LB_ADP1, IDC_PRODUCER_LB_ADP3, IDC_PRODUCER_LBINDIRIZZO,
+                         IDC_PRODUCER_LB_DATI, IDC_PRODUCER_LBMAIL, IDC_PRODUCER_LBSITO}) {
+        expectShowsWhole(id, "plain");
+    }
+    for (const int id : {IDC_PRODUCER_LBMAIL, IDC_PRODUCER_LBSITO}) {
+        MoveOver(Control(id), 10, 10);
+        ASSERT_TRUE(IsHot(id));
+        expectShowsWhole(id, "hot");
+    }
 }
 
 TEST_F(ProducerWindowTest, ButtonsAreOwnerDrawnAndNeitherIsADefaultButton) {
@@ -258,8 +312,8 @@ TEST_F(ProducerWindowTest, AnyButtonOnALinkOpensItWithThisWindowAsOwner) {
     SendMessageW(Control(IDC_PRODUCER_LBSITO), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(4, 4));
     const auto owner = reinterpret_cast<WindowHandle>(producer_.hwnd());
     ASSERT_EQ(shell_.calls.size(), 3u);
-    EXPECT_EQ(shell_.calls[0], (FakeShell::Call{owner, "mailto:tv@talvo.example", "c:\\", 1}));
-    EXPECT_EQ(shell_.calls[1], (FakeShell::Call{owner, "http://talvo.example", "c:\\", 1}));
+    EXPECT_EQ(shell_.calls[0], (FakeShell::Call{owner, "mailto:tv@tlv.example", "c:\\", 1}));
+    EXPECT_EQ(shell_.calls[1], (FakeShell::Call{owner, "https://tlv.example", "c:\\", 1}));
     EXPECT_EQ(shell_.calls[2], shell_.calls[1]);
 }
 

@@ -148,10 +148,10 @@ class LinkPress : public InfTalvoTest, public ::testing::WithParamInterface<Pres
 TEST_P(LinkPress, AnyButtonOpensTheMailLinkOwnedByThisWindow) {
     talvo.lbMail_MouseDown(GetParam().button, GetParam().shift, 10.0f, 10.0f);
 
-    const platform::FakeShell::Call expected{FakeInfTalvoWindow::kHandle, "mailto:tv@talvo.example",
+    const platform::FakeShell::Call expected{FakeInfTalvoWindow::kHandle, "mailto:tv@tlv.example",
                                              "c:\\", 1};
     EXPECT_EQ(shell.calls, std::vector{expected});
-    EXPECT_EQ(talvo.launchTarget(), "mailto:tv@talvo.example");
+    EXPECT_EQ(talvo.launchTarget(), "mailto:tv@tlv.example");
 }
 
 TEST_P(LinkPress, AnyButtonOpensTheWebAddressUnchanged) {
@@ -167,14 +167,14 @@ INSTANTIATE_TEST_SUITE_P(LeftRightMiddleWithShifts, LinkPress,
                                            Press{2, 2}, Press{4, 4}));
 
 TEST_F(InfTalvoTest, ALinkOpensWhatTheLabelShowsNowAndAFailingShellShowsNothing) {
-    window.labels[Label::lbMail].text = "altro@talvo.example";
+    window.labels[Label::lbMail].text = "altro@tlv.example";
     shell.result = 2;
 
     talvo.lbMail_MouseDown(1, 0, 0.0f, 0.0f);
 
-    EXPECT_EQ(shell.calls.at(0).file, "mailto:altro@talvo.example");
+    EXPECT_EQ(shell.calls.at(0).file, "mailto:altro@tlv.example");
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(talvo.launchTarget(), "mailto:altro@talvo.example");
+    EXPECT_EQ(talvo.launchTarget(), "mailto:altro@tlv.example");
 }
 
 TEST_F(InfTalvoTest, OkUnloadsTheWindow) {
