@@ -18,7 +18,9 @@ inline constexpr Twips kClientHeight = 3795;
 
 inline constexpr ControlRect kPicture1{90, 90, 945, 900};
 inline constexpr ControlRect kLbAdp4{160, 0, 600, 780};  // in Picture1
-inline constexpr ControlRect kLbAdp0{1170, 90, 1725, 600};
+// The trade name's label reaches up to the company form's (1800 rather than 1725 wide): "TALVO"
+// in a bold Garamond of 26.25 points is some 118 pixels wide at 96 DPI, more than 1725 twips.
+inline constexpr ControlRect kLbAdp0{1170, 90, 1800, 600};
 inline constexpr ControlRect kLbAdp1{2970, 135, 735, 510};
 inline constexpr ControlRect kLbAdp3{1170, 630, 3930, 510};
 // Line1 runs from (0, kLine1Y) to (X2, kLine1Y); the load sets X2.

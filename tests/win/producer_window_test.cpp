@@ -194,7 +194,7 @@ TEST_F(ProducerWindowTest, ControlsStandAtTheirLayoutPositions) {
 // are not: each line must fit in the part of its label that shows, so that it is neither cut nor
 // broken onto a line the label has no room for; the links also when hot (bold and underlined).
 // Measured in the fonts the labels ask for, as the test prefix draws them (font_replacements.sh).
-// The trade name is left out: it is given, as is its label.
+// The trade name is given, and its label reaches up to the company form's so that it fits.
 TEST_F(ProducerWindowTest, TheMakersTextsShowWholeInTheirLabelsTheLinksAlsoHot) {
     ASSERT_TRUE(producer_.Load());
     const HWND window = producer_.hwnd();
@@ -203,8 +203,9 @@ TEST_F(ProducerWindowTest, TheMakersTextsShowWholeInTheirLabelsTheLinksAlsoHot) 
         EXPECT_LE(TextWidth(label), VisibleWidth(label, window))
             << "label " << id << " (" << look << ")";
     };
-    for (const int id : {IDC_PRODUCER_LB_ADP1, IDC_PRODUCER_LB_ADP3, IDC_PRODUCER_LBINDIRIZZO,
-                         IDC_PRODUCER_LB_DATI, IDC_PRODUCER_LBMAIL, IDC_PRODUCER_LBSITO}) {
+    for (const int id : {IDC_PRODUCER_LB_ADP0, IDC_PRODUCER_LB_ADP1, IDC_PRODUCER_LB_ADP3,
+                         IDC_PRODUCER_LBINDIRIZZO, IDC_PRODUCER_LB_DATI, IDC_PRODUCER_LBMAIL,
+                         IDC_PRODUCER_LBSITO}) {
         expectShowsWhole(id, "plain");
     }
     for (const int id : {IDC_PRODUCER_LBMAIL, IDC_PRODUCER_LBSITO}) {
