@@ -6,6 +6,7 @@
 #include <string>
 
 #include "infowindows/frm_about_controls.h"
+#include "tests/contract/shared_harness_contract.h"
 
 // The contract of the About window's controls, FrmAboutControls: what frmAbout's handlers rely
 // on. The same tests run against the fake in the unit tests and against the real window under
@@ -44,26 +45,6 @@ class FrmAboutHarness {
 
 using FrmAboutHarnessFactory = std::unique_ptr<FrmAboutHarness> (*)();
 
-// One harness serves every test of the suite: a real window is slow to make.
-class FrmAboutControlsContract : public ::testing::TestWithParam<FrmAboutHarnessFactory> {
-  protected:
-    static void TearDownTestSuite() {
-        shared_.reset();
-        factory_ = nullptr;
-    }
-    void SetUp() override {
-        if (factory_ != GetParam()) {
-            shared_ = GetParam()();
-            factory_ = GetParam();
-        }
-    }
-
-    FrmAboutHarness& harness() { return *shared_; }
-    FrmAboutControls& controls() { return shared_->Controls(); }
-
-  private:
-    static inline std::unique_ptr<FrmAboutHarness> shared_;
-    static inline FrmAboutHarnessFactory factory_ = nullptr;
-};
+class FrmAboutControlsContract : public SharedHarnessContract<FrmAboutHarness> {};
 
 }  // namespace verbalo::contract

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "infowindows/inf_talvo_controls.h"
+#include "tests/contract/shared_harness_contract.h"
 
 // The contract of the producer window's controls, InfTalvoControls: what InfTalvo's handlers
 // rely on. The same tests run against the fake in the unit tests and against the real window
@@ -44,26 +45,6 @@ class InfTalvoHarness {
 
 using InfTalvoHarnessFactory = std::unique_ptr<InfTalvoHarness> (*)();
 
-// One harness serves every test of the suite: a real window is slow to make.
-class InfTalvoControlsContract : public ::testing::TestWithParam<InfTalvoHarnessFactory> {
-  protected:
-    static void TearDownTestSuite() {
-        shared_.reset();
-        factory_ = nullptr;
-    }
-    void SetUp() override {
-        if (factory_ != GetParam()) {
-            shared_ = GetParam()();
-            factory_ = GetParam();
-        }
-    }
-
-    InfTalvoHarness& harness() { return *shared_; }
-    InfTalvoControls& controls() { return shared_->Controls(); }
-
-  private:
-    static inline std::unique_ptr<InfTalvoHarness> shared_;
-    static inline InfTalvoHarnessFactory factory_ = nullptr;
-};
+class InfTalvoControlsContract : public SharedHarnessContract<InfTalvoHarness> {};
 
 }  // namespace verbalo::contract
