@@ -38,8 +38,11 @@ class InfTalvo {
   public:
     // Where the fallback search starts.
     static constexpr std::string_view kSearchRoot = "C:\\Programmi";
-    // How many folder levels the search goes down at most, counting its start as the first.
-    static constexpr int kMaxSearchDepth = 256;
+    // How many folder levels the search goes down at most, counting its start as the first: it
+    // ends a loop that the file system does not report as a link. Far deeper than trees go (a
+    // 300-level one is found), and shallow enough that the recursion, about 300 bytes of stack
+    // a level in the 32-bit build, stays well inside the program's 2 MB stack.
+    static constexpr int kMaxSearchDepth = 1024;
 
     // dirHiddenStartFolder: where the hidden directory list starts, the program's current
     // folder.

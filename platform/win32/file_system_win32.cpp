@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/find_handle.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/text_conversion.h"
 
 namespace verbalo::platform::win32 {
@@ -14,7 +15,7 @@ constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
                              FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
 
 bool IsFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -29,7 +30,7 @@ bool Win32FileSystem::NormalFileExists(std::string_view path) {
         return false;
     }
     WIN32_FIND_DATAW found{};
-    const FindHandle find(FindFirstFileW(Utf8ToWide(path).c_str(), &found));
+    const FindHandle find(FindFirstFileW(ExtendedLengthPath(Utf8ToWide(path)).c_str(), &found));
     return find.valid() && (found.dwFileAttributes & kNotNormal) == 0;
 }
 
@@ -43,7 +44,7 @@ std::optional<std::vector<FileSystem::Folder>> Win32FileSystem::Subfolders(
     const std::wstring pattern = Utf8ToWide(std::string(folder) + separator + "*");
 
     WIN32_FIND_DATAW entry{};
-    const FindHandle find(FindFirstFileW(pattern.c_str(), &entry));
+    const FindHandle find(FindFirstFileW(ExtendedLengthPath(pattern).c_str(), &entry));
     if (!find.valid()) {
         // An empty drive root lists nothing, not even "." and "..".
         if (GetLastError() == ERROR_FILE_NOT_FOUND && IsFolder(wideFolder)) {

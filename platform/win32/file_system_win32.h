@@ -4,7 +4,8 @@
 
 namespace verbalo::platform::win32 {
 
-// The file system through the wide find calls, so that any folder name survives.
+// The file system through the wide find calls, so that any folder name survives, at any length
+// (see ExtendedLengthPath).
 class Win32FileSystem final : public FileSystem {
   public:
     // A file that is neither a folder, hidden nor a system file; a path with wildcards names no

@@ -4,7 +4,8 @@
 
 namespace verbalo::platform::win32 {
 
-// ShellExecuteA, with the file and the working directory in the system's ANSI code page.
+// ShellExecuteW: the file and the working directory reach the shell as they are, whatever the
+// system's ANSI code page lacks (a folder found on disk may be named in any script).
 class Win32Shell final : public Shell {
   public:
     std::intptr_t Execute(WindowHandle owner, std::string_view file, std::string_view directory,

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/text_conversion.h"
 
 namespace verbalo {
 namespace {
 
+using platform::win32::ExtendedLengthPath;
 using platform::win32::Utf8ToWide;
 using platform::win32::WideToUtf8;
 
@@ -155,6 +157,29 @@ TEST_F(Win32FileSystemTest, OnlyAPlainFileIsANormalFile) {
     EXPECT_FALSE(files.NormalFileExists(scratch.Path("manca.exe")));
     EXPECT_FALSE(files.NormalFileExists(scratch.Path("*.EXE")));
     EXPECT_FALSE(files.NormalFileExists(""));
+}
+
+// The plain form of a path reaches MAX_PATH - 1 characters; the wide calls reach a longer one
+// only through the extended-length prefix, which turns off the system's making of the path, so
+// that it is made first.
+TEST(ExtendedLengthPath, APathOfMaxPathOrMoreIsMadeFullAndPrefixed) {
+    const std::wstring a(300, L'a');
+    const struct {
+        std::wstring path;
+        std::wstring passed;
+    } cases[] = {
+        {L"C:\\Programmi\\x", L"C:\\Programmi\\x"},
+        {L"C:\\" + a.substr(0, 256), L"C:\\" + a.substr(0, 256)},  // MAX_PATH - 1
+        {L"C:\\" + a.substr(0, 257), L"\\\\?\\C:\\" + a.substr(0, 257)},
+        {L"C:/" + a + L"/./b/../c/*", L"\\\\?\\C:\\" + a + L"\\c\\*"},
+        {L"C:\\" + a + L".\\x", L"\\\\?\\C:\\" + a + L"\\x"},  // a name's trailing dot
+        {L"\\\\server\\share\\" + a, L"\\\\?\\UNC\\server\\share\\" + a},
+        {L"\\\\?\\C:\\" + a + L"\\..", L"\\\\?\\C:\\" + a + L"\\.."},
+    };
+    for (const auto& tried : cases) {
+        EXPECT_EQ(WideToUtf8(ExtendedLengthPath(tried.path)), WideToUtf8(tried.passed))
+            << tried.path.size() << " characters";
+    }
 }
 
 }  // namespace

@@ -235,6 +235,18 @@ TEST_F(SystemInfoSearch, FortyThousandSubfoldersAreAllSearched) {
     EXPECT_EQ(pump.calls, kCount);
 }
 
+TEST_F(SystemInfoSearch, AToolThreeHundredLevelsDownIsFound) {
+    std::string folder = "C:\\Programmi";
+    for (int level = 0; level < 300; ++level) {
+        folder += "\\d";
+    }
+    files.AddFile(folder + "\\MSINFO32.EXE");
+
+    Window().cmdInfoSys_Click();
+
+    EXPECT_EQ(shell.calls, Started(folder + "\\MSINFO32.EXE"));
+}
+
 TEST_F(SystemInfoSearch, ASecondPressDuringTheSearchIsIgnored) {
     files.AddFolder("C:\\Programmi\\A");
     files.AddFolder("C:\\Programmi\\B");
