@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fake_form1_window.h"
+#include "mainwindow/fakes/fake_form1_window.h"
 
 namespace verbalo::testing {
 namespace {
