@@ -180,6 +180,9 @@ bool Form1::ShowAndCopy(std::int16_t style) {
 }
 
 void Form1::Mu_Case_Click(std::int16_t index) {
+    if (!ApplyCaseStyle(wording_, index)) {
+        return;  // no entry of the menu has this index: nothing changes
+    }
     const bool copied = ShowAndCopy(index);
     // A failure is always reported; a success only replaces a failure still showing.
     if (!copied || statusShowsCopyFailure_) {

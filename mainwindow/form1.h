@@ -44,6 +44,8 @@ class Form1 {
 
     // The menu.
     void Mu_end_Click();
+    // Shows and copies the last wording in the style of the entry `index` (0 to 2); an index
+    // that names no entry changes nothing.
     void Mu_Case_Click(std::int16_t index);
     void Mu_progr_Click();
     void Mu_Talvo_Click();

@@ -1,7 +1,9 @@
 #include "wording/word_tables.h"
 
+#include <charconv>
 #include <string>
 
+#include "wording/text_buffer.h"
 #include "wording/word_group.h"
 
 namespace verbalo {
@@ -49,14 +51,17 @@ std::string_view WordTables::GroupPiece(Scale scale, std::uint32_t value, bool l
         .substr(pieceStart_[piece], pieceStart_[piece + 1] - pieceStart_[piece]);
 }
 
+// Each piece is put together on the stack: indexing allocates only the text of all pieces.
 void WordTables::IndexGroupPieces() {
     piecesText_.clear();
     for (std::size_t piece = 0; piece < kPieceCount; ++piece) {
         pieceStart_[piece] = static_cast<std::uint32_t>(piecesText_.size());
-        const std::string words =
-            WordGroup(*this, std::to_string(piece % kGroupCount)).value_or("");
-        if (!words.empty()) {
-            piecesText_ += words;
+        std::array<char, 3> digits{};
+        const char* digitsEnd =
+            std::to_chars(digits.data(), digits.data() + digits.size(), piece % kGroupCount).ptr;
+        TextBuffer words;
+        if (AppendGroupWords(*this, {digits.data(), digitsEnd}, words) && words.size() > 0) {
+            piecesText_ += words.View();
             piecesText_ += kScaleWords[piece / kGroupCount].plural;
         }
     }

@@ -1,5 +1,5 @@
 // The fake main window held to the contract of the real one.
-#include "fake_form1_window.h"
+#include "mainwindow/fakes/fake_form1_window.h"
 #include "tests/contract/form1_controls_contract.h"
 
 namespace verbalo::testing {

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fake_form1_window.h"
+#include "mainwindow/fakes/fake_form1_window.h"
 
 namespace verbalo::testing {
 namespace {
@@ -128,6 +128,21 @@ TEST(CaseMenu, BeforeAnyDescriptionTheBoxIsEmptiedAndTheClipboardGetsTheEmptyTex
     EXPECT_EQ(f.window.output, "");
     EXPECT_EQ(f.clipboard.contents, "");
     EXPECT_EQ(f.clipboard.writes, 1);
+}
+
+TEST(CaseMenu, AnIndexThatNamesNoEntryChangesNothing) {
+    Form1Fixture f;
+    f.window.TypeText("21000\r");
+    const std::int16_t indexes[] = {3, -1, 32767};
+    for (const std::int16_t index : indexes) {
+        f.form.Mu_Case_Click(index);
+    }
+    EXPECT_EQ(f.form.caseStyle(), 1);
+    EXPECT_EQ(f.window.output, "Ventunomila / 00");
+    EXPECT_EQ(f.clipboard.writes, 1);
+    f.window.TypeText("5\r");  // 210005: worded, shown and copied in the style chosen before
+    EXPECT_EQ(f.window.output, "Duecentodiecimilacinque / 00");
+    EXPECT_EQ(f.clipboard.contents, "Duecentodiecimilacinque / 00");
 }
 
 TEST(CaseMenu, TheCurrentStyleStillRewritesAndRecopies) {

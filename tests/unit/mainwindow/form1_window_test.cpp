@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake_form1_window.h"
+#include "mainwindow/fakes/fake_form1_window.h"
 
 namespace verbalo::testing {
 namespace {
