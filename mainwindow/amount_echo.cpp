@@ -41,15 +41,7 @@ std::string FormatAmount(std::string_view text, char decimalSeparator) {
     if (const auto amount = ReadAmountOfAnySize(text, decimalSeparator)) {
         return Formatted(*amount, decimalSeparator);
     }
-    const char grouping = GroupingFor(decimalSeparator);
-    std::string ungrouped;
-    ungrouped.reserve(text.size());
-    for (const char c : text) {
-        if (c != grouping) {
-            ungrouped += c;
-        }
-    }
-    return ungrouped;
+    return WithoutGrouping(text, decimalSeparator);
 }
 
 double LeadingNumber(std::string_view text) {

@@ -93,6 +93,18 @@ double ValueOf(std::uint64_t integerPart, std::size_t integerDigits, std::string
 
 }  // namespace
 
+std::string WithoutGrouping(std::string_view text, char decimalSeparator) {
+    const char grouping = GroupingFor(decimalSeparator);
+    std::string ungrouped;
+    ungrouped.reserve(text.size());
+    for (const char c : text) {
+        if (c != grouping) {
+            ungrouped += c;
+        }
+    }
+    return ungrouped;
+}
+
 std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view text,
                                                              char decimalSeparator) {
     UngroupedCursor cursor(text, GroupingFor(decimalSeparator));

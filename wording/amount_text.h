@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <expected>
+#include <string>
 #include <string_view>
 
 #include "wording/wording_error.h"
@@ -30,6 +31,9 @@ struct ExactAmount {
 constexpr char GroupingFor(char decimalSeparator) {
     return decimalSeparator == ',' ? '.' : ',';
 }
+
+// The text with every grouping character that goes with the decimal separator taken out.
+std::string WithoutGrouping(std::string_view text, char decimalSeparator);
 
 // Reads "[-]digits[<separator>digits]" with at least one digit, as if every grouping character
 // had been taken out of the text first ("1.234.567,5", and also "1.2.3", with a comma

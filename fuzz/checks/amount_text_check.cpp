@@ -50,16 +50,6 @@ std::string EchoOf(const WordedAmount& amount, char separator) {
     return echo;
 }
 
-std::string WithoutGrouping(std::string_view text, char separator) {
-    std::string ungrouped;
-    for (const char c : text) {
-        if (c != GroupingFor(separator)) {
-            ungrouped += c;
-        }
-    }
-    return ungrouped;
-}
-
 }  // namespace
 
 void CheckAmountText(const std::uint8_t* data, std::size_t size) {

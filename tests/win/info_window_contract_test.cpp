@@ -108,7 +108,8 @@ class AboutWindowHarness final : public contract::FrmAboutHarness {
     AboutWindow about_{GetModuleHandleW(nullptr), launcher_, producerWindow_, {"Verbalo", {}}};
 };
 
-class ProducerWindowHarness final : public contract::InfTalvoHarness {
+class ProducerWindowHarness final : public contract::InfTalvoHarness,
+                                    private test::ProducerWindowOnDoubles {
   public:
     InfTalvoControls& Controls() override {
         producer_.Load();
@@ -146,15 +147,6 @@ class ProducerWindowHarness final : public contract::InfTalvoHarness {
     }
 
     TwipsScale scale_;
-    Global global_;
-    test::FakeLauncher launcher_{global_};
-    FakeFileSystem fileSystem_;
-    FakeShell shell_;
-    FakeDialogs dialogs_;
-    FakeMessagePump pump_;
-    ProducerWindow producer_{GetModuleHandleW(nullptr),
-                             {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
-                             "C:\\"};
 };
 
 std::unique_ptr<contract::FrmAboutHarness> MakeAboutWindow() {

@@ -10,7 +10,12 @@
 
 #include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
+#include "platform/fakes/fake_dialogs.h"
+#include "platform/fakes/fake_file_system.h"
+#include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_shell.h"
 #include "platform/win32/message_pump_win32.h"
+#include "platform/win32/producer_window.h"
 
 namespace verbalo::platform::win32::test {
 
@@ -152,6 +157,20 @@ class FakeLauncher : public SystemInfoLauncher {
 
   private:
     Global& global_;
+};
+
+// The producer window on doubles of every service it uses, its folder list starting at "C:\".
+// A base of the fixtures and harnesses that drive it.
+struct ProducerWindowOnDoubles {
+    Global global_;
+    FakeLauncher launcher_{global_};
+    FakeFileSystem fileSystem_;
+    FakeShell shell_;
+    FakeDialogs dialogs_;
+    FakeMessagePump pump_;
+    ProducerWindow producer_{GetModuleHandleW(nullptr),
+                             {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
+                             "C:\\"};
 };
 
 }  // namespace verbalo::platform::win32::test

@@ -55,7 +55,7 @@ int TextWidth(HWND label) {
     return rect.right - rect.left;
 }
 
-class ProducerWindowTest : public ::testing::Test {
+class ProducerWindowTest : public ::testing::Test, protected test::ProducerWindowOnDoubles {
   protected:
     static void SetUpTestSuite() { main_ = new test::StandInMainWindow(60, 80); }
     static void TearDownTestSuite() {
@@ -101,15 +101,6 @@ class ProducerWindowTest : public ::testing::Test {
 
     static inline test::StandInMainWindow* main_ = nullptr;
     TwipsScale scale_;
-    Global global_;
-    test::FakeLauncher launcher_{global_};
-    FakeFileSystem fileSystem_;
-    FakeShell shell_;
-    FakeDialogs dialogs_;
-    FakeMessagePump pump_;
-    ProducerWindow producer_{GetModuleHandleW(nullptr),
-                             {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
-                             "C:\\"};
 };
 
 TEST_F(ProducerWindowTest, HasItsClientSizeCaptionAndOnlyACloseBox) {

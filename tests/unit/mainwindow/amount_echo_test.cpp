@@ -89,16 +89,6 @@ std::vector<std::string> ShortTexts() {
     return texts;
 }
 
-std::string WithoutGrouping(std::string_view text, char decimalSeparator) {
-    std::string ungrouped;
-    for (const char c : text) {
-        if (c != GroupingFor(decimalSeparator)) {
-            ungrouped += c;
-        }
-    }
-    return ungrouped;
-}
-
 // What the user sees and what Enter words always agree: the echo formats exactly the texts that
 // the reader takes for a number (however large), with the reader's integer part and cents.
 TEST(Echo, FormatsExactlyTheTextsTheReaderTakesForANumber) {
