@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mainwindow/easter_date.h"
+#include "easter/easter_date.h"
 #include "mainwindow/form1_controls.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"

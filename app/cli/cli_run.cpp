@@ -6,8 +6,9 @@
 #include <ostream>
 #include <string>
 
-#include "mainwindow/easter_date.h"
+#include "easter/easter_date.h"
 #include "platform/dialogs.h"
+#include "resources/version.h"
 #include "wording/compose_wording.h"
 #include "wording/letter_case.h"
 #include "wording/word_tables.h"
@@ -84,7 +85,7 @@ std::string_view HelpText() {
 }
 
 std::string_view VersionText() {
-    return "verbalo-cli 18.3.0.12\n";
+    return "verbalo-cli " VERBALO_VERSION_TEXT "\n";
 }
 
 int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& in,

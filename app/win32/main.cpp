@@ -7,11 +7,11 @@
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/dialogs_win32.h"
-#include "platform/win32/form1_window.h"
-#include "platform/win32/information_windows.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "resources/texts.h"
+#include "ui/win32/form1_window.h"
+#include "ui/win32/information_windows.h"
 
 namespace {
 

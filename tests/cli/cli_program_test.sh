@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the command-line program as a user would and checks its output and exit codes.
-# Usage: cli_program_test.sh [runner...] path/to/verbalo-cli
+# Usage: cli_program_test.sh [runner...] path/to/verbalo-cli VERSION
 set -u
-cli=("$@")
+version=${*: -1}
+cli=("${@:1:$#-1}")
 failures=0
 passes=0
 
@@ -39,7 +40,7 @@ out=$("${cli[@]}" --case maiuscolo --separator . 21000.5)
 check "case and point separator" "VENTUNOMILA / 50" "$out"
 
 out=$("${cli[@]}" --version)
-check "version" "verbalo-cli 18.3.0.12" "$out"
+check "version" "verbalo-cli $version" "$out"
 
 # The date of Easter.
 out=$("${cli[@]}" --pasqua 2024)

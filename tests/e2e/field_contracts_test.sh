@@ -80,5 +80,5 @@ clear_field
 e2e_type '1234,5'
 e2e_clipboard_mark
 e2e_key Return
-assert_eq "wording" "Milleduecentotrentaquattro / 50" "$(e2e_clipboard_wait 5)"
+assert_eq "wording" "Milleduecentotrentaquattro / 50" "$(e2e_clipboard_wait)"
 assert_eq "owner of the wording on the clipboard" "main" "$(e2e_probe clipboard-owner)"

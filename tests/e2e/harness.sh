@@ -479,13 +479,18 @@ e2e_clipboard_mark() {
     e2e_clipboard_set "$E2E_CLIPBOARD_MARK"
 }
 
-# e2e_clipboard_wait [TIMEOUT]: waits (default 5 s) until the clipboard no longer holds the
-# marker and prints what it holds (nothing, if the program emptied it); fails on timeout.
+# e2e_clipboard_wait [TIMEOUT]: waits (default 15 s) until the clipboard holds a text other than
+# the marker and prints it; fails on timeout. Wine's clipboard manager takes the marker from the
+# X selection into the Windows clipboard and owns it; while it is busy with X, the program's
+# EmptyClipboard waits for it to answer WM_DESTROYCLIPBOARD (up to 5 s under Wine), so a copy
+# can take seconds. An empty clipboard is not an answer either: between EmptyClipboard and the
+# new text, Wine briefly offers an empty selection, and a read in that moment would let the late
+# text arrive during the next step.
 e2e_clipboard_wait() {
-    local text deadline=$((SECONDS + ${1:-5}))
+    local text deadline=$((SECONDS + ${1:-15}))
     while ((SECONDS < deadline)); do
         text=$(e2e_clipboard_get)
-        if [[ $text != "$E2E_CLIPBOARD_MARK" ]]; then
+        if [[ -n $text && $text != "$E2E_CLIPBOARD_MARK" ]]; then
             printf '%s' "$text"
             return 0
         fi

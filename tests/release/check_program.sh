@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows program as it ships: one stripped file of at most 512 KB that imports only system
-# DLLs and carries the version 18.3.0.12. Usage: check_program.sh OBJDUMP Verbalo.exe
+# DLLs and carries the project's version. Usage: check_program.sh OBJDUMP Verbalo.exe VERSION
 set -u
 objdump=$1
 exe=$2
+version=$3
 passes=0
 failures=0
 check() {  # name, command...
@@ -29,12 +30,13 @@ echo "imports: $(echo $imports)"
 for dll in $imports; do
     check "system DLL $dll" grep -qiE "$system_dlls" <<<"$dll"
 done
-check "version 18.3.0.12" grep -qx '18.3.0.12' <(strings -el "$exe")
+check "version $version" grep -qxF "$version" <(strings -el "$exe")
 check "product name Verbalo" grep -qx 'Verbalo' <(strings -el "$exe")
 
 # The embedded manifest: run as the user who starts it (no installer heuristics, no registry
 # or file virtualisation), on Windows 7 to 11.
 manifest=$(strings -n 8 "$exe" | tr -d '\r')
+check "manifest version $version" grep -qF "name=\"Verbalo\" version=\"$version\"" <<<"$manifest"
 check "runs as invoker" grep -q 'requestedExecutionLevel level="asInvoker"' <<<"$manifest"
 for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a 4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 \
     1f676c76-80e1-4239-95bb-83d0f6d0da78 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a; do

@@ -1,7 +1,7 @@
 // The real About window under Win32: its size at the screen's DPI, its caption and texts after
 // the load, where it stands against the main window, and how it behaves shown modally: the
 // dialog keys, Enter and Esc, the credit line that opens the producer window on top of it.
-#include "platform/win32/about_window.h"
+#include "ui/win32/about_window.h"
 
 #include <windows.h>
 
@@ -14,10 +14,10 @@
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
-#include "platform/win32/producer_window.h"
-#include "platform/win32/program_version.h"
-#include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
+#include "ui/win32/producer_window.h"
+#include "ui/win32/program_version.h"
+#include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
 namespace {

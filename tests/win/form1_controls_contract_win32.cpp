@@ -6,11 +6,11 @@
 
 #include "platform/fakes/fake_keyboard_events.h"
 #include "platform/fakes/fake_locale.h"
-#include "platform/win32/form1_window.h"
 #include "platform/win32/message_pump_win32.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/resource_ids.h"
 #include "tests/contract/form1_controls_contract.h"
+#include "ui/win32/form1_window.h"
 
 namespace verbalo::platform::win32 {
 namespace {

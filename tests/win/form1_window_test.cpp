@@ -11,9 +11,9 @@
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_keyboard_events.h"
 #include "platform/fakes/fake_locale.h"
-#include "platform/win32/form1_window.h"
-#include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
+#include "ui/win32/form1_window.h"
+#include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
 namespace {

@@ -19,11 +19,11 @@
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/message_pump_win32.h"
-#include "platform/win32/producer_window.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/resource_ids.h"
 #include "tool_stand_in.h"
+#include "ui/win32/producer_window.h"
 
 namespace verbalo::platform::win32 {
 namespace {

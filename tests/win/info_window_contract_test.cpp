@@ -10,14 +10,14 @@
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
-#include "platform/win32/about_window.h"
-#include "platform/win32/child_controls.h"
-#include "platform/win32/producer_window.h"
 #include "platform/win32/text_conversion.h"
-#include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 #include "tests/contract/frm_about_controls_contract.h"
 #include "tests/contract/inf_talvo_controls_contract.h"
+#include "ui/win32/about_window.h"
+#include "ui/win32/child_controls.h"
+#include "ui/win32/producer_window.h"
+#include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
 #include "platform/win32/message_pump_win32.h"
-#include "platform/win32/producer_window.h"
+#include "ui/win32/producer_window.h"
 
 namespace verbalo::platform::win32::test {
 

@@ -9,11 +9,11 @@
 #include "platform/fakes/fake_clipboard.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_keyboard_events.h"
-#include "platform/win32/form1_window.h"
-#include "platform/win32/window_base.h"
-#include "platform/win32/window_class.h"
-#include "platform/win32/window_subclass.h"
 #include "resources/resource_ids.h"
+#include "ui/win32/form1_window.h"
+#include "ui/win32/window_base.h"
+#include "ui/win32/window_class.h"
+#include "ui/win32/window_subclass.h"
 
 namespace verbalo::platform::win32 {
 namespace {

@@ -2,7 +2,7 @@
 // its colours on the screen, the pointer moves that make the link labels hot or plain and the
 // presses that open the links, its loading hidden for the launcher, and how it behaves shown
 // modally: the focus order, Alt+O, Enter on the focused button and no cancel button.
-#include "platform/win32/producer_window.h"
+#include "ui/win32/producer_window.h"
 
 #include <windows.h>
 
@@ -16,8 +16,8 @@
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
-#include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
+#include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
 namespace {

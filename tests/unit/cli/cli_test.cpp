@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli/cli_run.h"
+#include "resources/version.h"
 
 namespace verbalo::cli {
 namespace {
@@ -77,7 +78,7 @@ TEST(Cli, UsageErrorsExitWithTwo) {
 
 TEST(Cli, HelpAndVersion) {
     EXPECT_NE(RunProgram({"--help"}).out.find("Uso: verbalo-cli"), std::string::npos);
-    EXPECT_EQ(RunProgram({"--version"}).out, "verbalo-cli 18.3.0.12\n");
+    EXPECT_EQ(RunProgram({"--version"}).out, "verbalo-cli " VERBALO_VERSION_TEXT "\n");
 }
 
 TEST(Cli, TooLargeAmountIsReportedWithItsReason) {

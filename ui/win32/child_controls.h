@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "resources/layout_rect.h"
+#include "ui/win32/twips.h"
+
+namespace verbalo::platform::win32 {
+
+// A control's rectangle in its container's client pixels.
+RECT PixelRect(const TwipsScale& scale, const window_layout::ControlRect& rect);
+
+// A label: a static control that shows its text transparently on its container and takes the
+// pointer's messages itself (SS_NOTIFY), so that they never reach the container. "&" marks an
+// access key and "&&" shows one "&". align: SS_LEFT, SS_CENTER or SS_RIGHT.
+HWND CreateLabel(HINSTANCE instance, HWND parent, int id, std::string_view text, DWORD align,
+                 const RECT& rect, HFONT font);
+
+// A push button that takes the focus in the tab order.
+HWND CreatePushButton(HINSTANCE instance, HWND parent, int id, std::string_view caption, DWORD kind,
+                      const RECT& rect, HFONT font);
+
+// The text of a window or control.
+std::wstring WindowTextOf(HWND window);
+
+}  // namespace verbalo::platform::win32

@@ -1,0 +1,68 @@
+#include "ui/win32/coloured_button.h"
+
+#include <string>
+
+namespace verbalo::platform::win32 {
+namespace {
+
+constexpr int kFocusInset = 4;  // pixels between the edge and the focus rectangle
+
+std::wstring Caption(HWND button) {
+    wchar_t text[128] = {};
+    GetWindowTextW(button, text, 128);
+    return text;
+}
+
+}  // namespace
+
+ColouredButton::ColouredButton(HINSTANCE instance, HWND parent, int id, const wchar_t* caption,
+                               const RECT& rect, HFONT font, COLORREF face)
+    : face_(CreateSolidBrush(face)) {
+    hwnd_ = CreateWindowExW(
+        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW,
+        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The dialog keys would make a push button the default one by changing its style, which
+    // would end the owner drawing: this button says it is no push button.
+    subclass_ = std::make_unique<WindowSubclass>(
+        hwnd_, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+            if (message != WM_GETDLGCODE) {
+                return false;
+            }
+            result = WindowSubclass::CallControl(hwnd_, message, wParam, lParam) &
+                     ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+            return true;
+        });
+}
+
+void ColouredButton::Draw(const DRAWITEMSTRUCT& item) const {
+    const HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &rect, face_.get());
+    DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    RECT text = rect;
+    if (pressed) {
+        OffsetRect(&text, 1, 1);
+    }
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    const HGDIOBJ previousFont = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const std::wstring caption = Caption(item.hwndItem);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (previousFont != nullptr) {
+        SelectObject(dc, previousFont);
+    }
+
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = rect;
+        InflateRect(&focus, -kFocusInset, -kFocusInset);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace verbalo::platform::win32

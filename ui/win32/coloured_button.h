@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/win32/gdi_objects.h"
+#include "ui/win32/window_subclass.h"
+
+namespace verbalo::platform::win32 {
+
+// A push button with a face colour of its own: drawn by its parent on WM_DRAWITEM, with a
+// raised edge (sunken while pressed), its caption centred with the access key underlined, and
+// the focus rectangle. It is never a default button: Enter reaches the parent as IDOK.
+class ColouredButton {
+  public:
+    // rect: in the parent's client pixels.
+    ColouredButton(HINSTANCE instance, HWND parent, int id, const wchar_t* caption,
+                   const RECT& rect, HFONT font, COLORREF face);
+    ColouredButton(const ColouredButton&) = delete;
+    ColouredButton& operator=(const ColouredButton&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+    // Paints the button for WM_DRAWITEM.
+    void Draw(const DRAWITEMSTRUCT& item) const;
+
+  private:
+    HWND hwnd_ = nullptr;
+    Brush face_;
+    std::unique_ptr<WindowSubclass> subclass_;
+};
+
+}  // namespace verbalo::platform::win32

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "resources/layout_rect.h"
+#include "ui/win32/gdi_objects.h"
+#include "ui/win32/twips.h"
+
+namespace verbalo::platform::win32 {
+
+// What a font is made of: face, size in points, weight, underline, character set.
+struct FontLook {
+    std::wstring face;
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+    bool symbol = false;
+
+    static FontLook From(const window_layout::FontSpec& font);
+    friend bool operator==(const FontLook&, const FontLook&) = default;
+};
+
+// A font at the screen's DPI.
+Font CreateFontFor(const FontLook& look, const TwipsScale& scale);
+
+// The font of one control, whose size, weight and underline can change while it is shown; each
+// change gives the control a new font and redraws it. Owns the font the control uses.
+class ControlFont {
+  public:
+    ControlFont(HWND control, FontLook look, const TwipsScale& scale);
+    ControlFont(const ControlFont&) = delete;
+    ControlFont& operator=(const ControlFont&) = delete;
+
+    const FontLook& look() const { return look_; }
+    HFONT get() const { return font_.get(); }
+
+    void SetPoints(double points);
+    void SetBold(bool bold);
+    void SetUnderline(bool underline);
+
+  private:
+    // Makes the font anew when the look has changed.
+    void Apply(FontLook look);
+
+    HWND control_;
+    TwipsScale scale_;
+    FontLook look_;
+    Font font_;
+};
+
+}  // namespace verbalo::platform::win32

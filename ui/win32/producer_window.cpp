@@ -1,0 +1,431 @@
+#include "ui/win32/producer_window.h"
+
+#include <windowsx.h>
+#include "ui/win32/window_class.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "infowindows/producer_texts.h"
+#include "platform/win32/text_conversion.h"
+#include "resources/maker_data.h"
+#include "resources/producer_layout.h"
+#include "resources/resource_ids.h"
+#include "ui/win32/child_controls.h"
+#include "ui/win32/coloured_button.h"
+#include "ui/win32/control_colors.h"
+#include "ui/win32/control_font.h"
+#include "ui/win32/mouse_events.h"
+#include "ui/win32/panel_window.h"
+
+namespace verbalo::platform::win32 {
+namespace {
+
+namespace layout = producer_layout;
+
+constexpr wchar_t kClassName[] = L"VerbaloProducer";
+constexpr COLORREF kBackground = RGB(224, 224, 224);
+constexpr COLORREF kPictureBackground = RGB(236, 244, 187);
+constexpr COLORREF kTeal = RGB(0, 128, 128);
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kOkFace = RGB(200, 216, 200);
+constexpr COLORREF kSysInfoFace = RGB(255, 224, 192);
+// A fixed single border: no resizing, no minimize or maximize box; the close box stays.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+constexpr std::size_t kLabelCount = 5;  // the labels the handlers reach, InfTalvoControls::Label
+
+// The background is painted on WM_ERASEBKGND.
+void RegisterProducerClass(HINSTANCE instance, WNDPROC procedure) {
+    RegisterWindowClassOnce(
+        instance, {kClassName, procedure, LoadIconW(instance, MAKEINTRESOURCEW(IDI_PRODUCER))});
+}
+
+std::size_t IndexOf(InfTalvoControls::Label label) {
+    return static_cast<std::size_t>(label);
+}
+
+}  // namespace
+
+// What exists while the window is loaded.
+struct ProducerWindow::Controls {
+    struct LabelControl {
+        HWND hwnd = nullptr;
+        std::unique_ptr<ControlFont> font;
+    };
+
+    Font buttonFont;
+    PanelWindow frame1;
+    PanelWindow picture1;
+    std::unique_ptr<ColouredButton> command1;
+    std::unique_ptr<ColouredButton> cmdInfoSys;
+    std::array<LabelControl, kLabelCount> labels;     // by InfTalvoControls::Label
+    std::vector<std::unique_ptr<ControlFont>> fonts;  // of the labels no handler changes
+    std::vector<std::unique_ptr<ControlMouseEvents>> mouse;
+    ControlColors colors;
+    Twips line1X2 = layout::kLine1X2;
+};
+
+ProducerWindow::ProducerWindow(HINSTANCE instance, InfTalvoServices services,
+                               std::string dirHiddenStartFolder)
+    : instance_(instance),
+      form_(*this, services, std::move(dirHiddenStartFolder)),
+      background_(CreateSolidBrush(kBackground)),
+      pictureBackground_(CreateSolidBrush(kPictureBackground)) {}
+
+ProducerWindow::~ProducerWindow() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool ProducerWindow::Load() {
+    if (hwnd_ != nullptr) {
+        return true;
+    }
+    RegisterProducerClass(instance_, &ProducerWindow::WindowProc);
+    focus_ = nullptr;
+    if (CreateWindowForClientSize(instance_, kClassName, Utf8ToWide(layout::kCaption).c_str(),
+                                  kStyle, kExStyle, scale_.ToPixels(layout::kClientWidth),
+                                  scale_.ToPixels(layout::kClientHeight), mainWindow_,
+                                  this) == nullptr) {
+        return false;
+    }
+    form_.Form_Load();
+    return true;
+}
+
+void ProducerWindow::ShowModal() {
+    if (!Load()) {
+        return;
+    }
+    ModalSession session(hwnd_, modal_);
+    if (!session.Run([this] { return hwnd_ == nullptr; })) {
+        form_.Form_Unload();  // the program is ending
+        Unload();
+    }
+}
+
+platform::WindowHandle ProducerWindow::HandleLoadingIfNeeded() {
+    if (!Load()) {
+        throw std::runtime_error("the producer window could not be created");
+    }
+    return Handle();
+}
+
+void ProducerWindow::CreateControls() {
+    auto controls = std::make_unique<Controls>();
+    // Created in the tab order (Command1, cmdInfoSys, Picture1), and each link label before
+    // the caption label beside it, which reaches under it.
+    CreateFrame(*controls);
+    CreatePicture(*controls);
+    CreateLabels(*controls);
+    controls_ = std::move(controls);
+}
+
+void ProducerWindow::CreateFrame(Controls& c) {
+    c.buttonFont = CreateFontFor(FontLook::From(window_layout::kDefaultFont), scale_);
+    c.frame1.Create(instance_, hwnd_, IDC_PRODUCER_FRAME1, PixelRect(scale_, layout::kFrame1),
+                    {background_.get(), PanelWindow::Border::Etched, false});
+    c.frame1.OnMouseMove([this](WPARAM keys, int x, int y) {
+        const MouseEvent event = MouseMoveEvent(keys, x, y, scale_);
+        form_.Frame1_MouseMove(event.button, event.shift, event.x, event.y);
+    });
+    const HWND frame = c.frame1.hwnd();
+    c.command1 = std::make_unique<ColouredButton>(
+        instance_, frame, IDC_PRODUCER_COMMAND1, Utf8ToWide(layout::kOkCaption).c_str(),
+        PixelRect(scale_, layout::kCommand1), c.buttonFont.get(), kOkFace);
+    c.cmdInfoSys = std::make_unique<ColouredButton>(
+        instance_, frame, IDC_PRODUCER_CMDINFOSYS, Utf8ToWide(layout::kSysInfoCaption).c_str(),
+        PixelRect(scale_, layout::kCmdInfoSys), c.buttonFont.get(), kSysInfoFace);
+
+    const HWND lbCr = CreateLabel(instance_, frame, IDC_PRODUCER_LB_CR, layout::kNoticePlaceholder,
+                                  SS_LEFT, PixelRect(scale_, layout::kLbCr), nullptr);
+    c.labels[IndexOf(Label::Lb_cr)] = {
+        lbCr, std::make_unique<ControlFont>(lbCr, FontLook::From(layout::kNoticeFont), scale_)};
+    c.colors.Add(lbCr, std::nullopt, background_.get());
+    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
+        lbCr, scale_,
+        [this](const MouseEvent& e) { form_.Lb_cr_MouseMove(e.button, e.shift, e.x, e.y); },
+        nullptr));
+}
+
+void ProducerWindow::CreatePicture(Controls& c) {
+    c.picture1.Create(instance_, hwnd_, IDC_PRODUCER_PICTURE1, PixelRect(scale_, layout::kPicture1),
+                      {pictureBackground_.get(), PanelWindow::Border::Sunken, true});
+    const HWND thumb =
+        CreateLabel(instance_, c.picture1.hwnd(), IDC_PRODUCER_LB_ADP4, layout::kThumbsUp, SS_LEFT,
+                    PixelRect(scale_, layout::kLbAdp4), nullptr);
+    c.fonts.push_back(
+        std::make_unique<ControlFont>(thumb, FontLook::From(layout::kSymbolFont), scale_));
+    c.colors.Add(thumb, kTeal, pictureBackground_.get());
+}
+
+void ProducerWindow::CreateLabels(Controls& c) {
+    const HBRUSH background = background_.get();
+    auto label = [&](int id, std::string_view text, DWORD align,
+                     const window_layout::ControlRect& rect, const window_layout::FontSpec& font,
+                     std::optional<COLORREF> colour) {
+        const HWND hwnd =
+            CreateLabel(instance_, hwnd_, id, text, align, PixelRect(scale_, rect), nullptr);
+        c.colors.Add(hwnd, colour, background);
+        return Controls::LabelControl{
+            hwnd, std::make_unique<ControlFont>(hwnd, FontLook::From(font), scale_)};
+    };
+    auto fixed = [&](Controls::LabelControl made) { c.fonts.push_back(std::move(made.font)); };
+
+    c.labels[IndexOf(Label::lbMail)] = label(IDC_PRODUCER_LBMAIL, maker::kEmail, SS_LEFT,
+                                             layout::kLbMail, layout::kContactFont, kNavy);
+    c.labels[IndexOf(Label::lbSito)] = label(IDC_PRODUCER_LBSITO, maker::kWebAddress, SS_LEFT,
+                                             layout::kLbSito, layout::kContactFont, kNavy);
+    fixed(label(IDC_PRODUCER_LABEL3_1, layout::kMailCaption, SS_LEFT, layout::kLabel3_1,
+                layout::kContactFont, std::nullopt));
+    fixed(label(IDC_PRODUCER_LABEL3_0, layout::kSiteCaption, SS_LEFT, layout::kLabel3_0,
+                layout::kContactFont, std::nullopt));
+    fixed(label(IDC_PRODUCER_LB_ADP0, maker::kTradeName, SS_LEFT, layout::kLbAdp0,
+                layout::kTradeNameFont, kTeal));
+    fixed(label(IDC_PRODUCER_LB_ADP1, maker::kCompanyForm, SS_LEFT, layout::kLbAdp1,
+                layout::kCompanyFormFont, kTeal));
+    fixed(label(IDC_PRODUCER_LB_ADP3, LegalNameRestLabelText(), SS_LEFT, layout::kLbAdp3,
+                layout::kLegalNameFont, kTeal));
+    c.labels[IndexOf(Label::lbIndirizzo)] =
+        label(IDC_PRODUCER_LBINDIRIZZO, layout::kTownPlaceholder, SS_CENTER, layout::kLbIndirizzo,
+              layout::kContactFont, std::nullopt);
+    c.labels[IndexOf(Label::Lb_dati)] =
+        label(IDC_PRODUCER_LB_DATI, layout::kNumbersPlaceholder, SS_LEFT, layout::kLbDati,
+              layout::kContactFont, std::nullopt);
+
+    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
+        c.labels[IndexOf(Label::lbMail)].hwnd, scale_,
+        [this](const MouseEvent& e) { form_.lbMail_MouseMove(e.button, e.shift, e.x, e.y); },
+        [this](const MouseEvent& e) { form_.lbMail_MouseDown(e.button, e.shift, e.x, e.y); }));
+    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
+        c.labels[IndexOf(Label::lbSito)].hwnd, scale_,
+        [this](const MouseEvent& e) { form_.lbSito_MouseMove(e.button, e.shift, e.x, e.y); },
+        [this](const MouseEvent& e) { form_.lbSito_MouseDown(e.button, e.shift, e.x, e.y); }));
+    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
+        c.labels[IndexOf(Label::Lb_dati)].hwnd, scale_,
+        [this](const MouseEvent& e) { form_.Lb_dati_MouseMove(e.button, e.shift, e.x, e.y); },
+        nullptr));
+}
+
+LRESULT ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateControls();
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+            return 1;
+        }
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_MOUSEMOVE: {
+            const MouseEvent event =
+                MouseMoveEvent(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_);
+            form_.Form_MouseMove(event.button, event.shift, event.x, event.y);
+            return 0;
+        }
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (controls_ != nullptr) {
+                for (const ColouredButton* button :
+                     {controls_->command1.get(), controls_->cmdInfoSys.get()}) {
+                    if (button != nullptr && button->hwnd() == item->hwndItem) {
+                        button->Draw(*item);
+                        return TRUE;
+                    }
+                }
+            }
+            break;
+        }
+        case WM_CTLCOLORSTATIC:
+            if (controls_ != nullptr) {
+                if (const HBRUSH brush = controls_->colors.Apply(reinterpret_cast<HWND>(lParam),
+                                                                 reinterpret_cast<HDC>(wParam))) {
+                    return reinterpret_cast<LRESULT>(brush);
+                }
+            }
+            break;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
+        case WM_CLOSE:
+            // The close box and Alt+F4 unload the window, as OK does.
+            form_.Form_Unload();
+            Unload();
+            return 0;
+        case WM_NCDESTROY:
+            controls_.reset();
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void ProducerWindow::OnCommand(WORD id, WORD notification) {
+    // A double click on a button is two presses.
+    const bool pressed = notification == BN_CLICKED || notification == BN_DOUBLECLICKED;
+    switch (id) {
+        case IDC_PRODUCER_COMMAND1:
+            if (pressed) {
+                form_.Command1_Click();
+            }
+            break;
+        case IDC_PRODUCER_CMDINFOSYS:
+            if (pressed) {
+                form_.cmdInfoSys_Click();
+            }
+            break;
+        case IDOK:
+            // Enter: there is no default button, so only the button with the focus is pressed.
+            if (controls_ != nullptr) {
+                const HWND focus = GetFocus();
+                if (focus == controls_->command1->hwnd()) {
+                    form_.Command1_Click();
+                } else if (focus == controls_->cmdInfoSys->hwnd()) {
+                    form_.cmdInfoSys_Click();
+                }
+            }
+            break;
+        default:
+            break;  // Esc (IDCANCEL): there is no cancel button
+    }
+}
+
+void ProducerWindow::OnActivate(bool active) {
+    if (controls_ == nullptr) {
+        return;
+    }
+    if (!active) {
+        const HWND focus = GetFocus();
+        focus_ = focus != nullptr && IsChild(hwnd_, focus) ? focus : nullptr;
+        return;
+    }
+    // The focus comes back to where it was; at the first activation to Command1.
+    SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_ : controls_->command1->hwnd());
+}
+
+void ProducerWindow::Paint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(hwnd_, &paint);
+    if (controls_ != nullptr) {
+        // Line1, in the default line colour.
+        const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
+        const HGDIOBJ previous = SelectObject(dc, pen.get());
+        const int y = scale_.ToPixels(layout::kLine1Y);
+        MoveToEx(dc, 0, y, nullptr);
+        LineTo(dc, scale_.ToPixels(controls_->line1X2), y);
+        SelectObject(dc, previous);
+    }
+    EndPaint(hwnd_, &paint);
+}
+
+HWND ProducerWindow::LabelWindow(Label label) const {
+    return controls_ != nullptr ? controls_->labels[IndexOf(label)].hwnd : nullptr;
+}
+
+platform::WindowHandle ProducerWindow::Handle() const {
+    return reinterpret_cast<platform::WindowHandle>(hwnd_);
+}
+
+std::string ProducerWindow::LabelText(Label label) const {
+    const HWND window = LabelWindow(label);
+    return window != nullptr ? WideToUtf8(WindowTextOf(window)) : std::string();
+}
+
+void ProducerWindow::SetLabelText(Label label, std::string_view text) {
+    if (const HWND window = LabelWindow(label)) {
+        SetWindowTextW(window, Utf8ToWide(text).c_str());
+    }
+}
+
+InfTalvoControls::Size ProducerWindow::LabelSize(Label label) const {
+    RECT rect{};
+    const HWND window = LabelWindow(label);
+    if (window == nullptr || !GetWindowRect(window, &rect)) {
+        return {};
+    }
+    return {scale_.ToTwips(rect.right - rect.left), scale_.ToTwips(rect.bottom - rect.top)};
+}
+
+void ProducerWindow::SetLabelFontSize(Label label, float points) {
+    if (controls_ != nullptr) {
+        controls_->labels[IndexOf(label)].font->SetPoints(points);
+    }
+}
+
+void ProducerWindow::SetLabelUnderline(Label label, bool underline) {
+    if (controls_ != nullptr) {
+        controls_->labels[IndexOf(label)].font->SetUnderline(underline);
+    }
+}
+
+void ProducerWindow::SetLabelBold(Label label, bool bold) {
+    if (controls_ != nullptr) {
+        controls_->labels[IndexOf(label)].font->SetBold(bold);
+    }
+}
+
+void ProducerWindow::SetLine1X2(Twips x2) {
+    if (controls_ != nullptr) {
+        controls_->line1X2 = x2;
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+}
+
+InfTalvoControls::Size ProducerWindow::OuterSize() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return {scale_.ToTwips(rect.right - rect.left), scale_.ToTwips(rect.bottom - rect.top)};
+}
+
+InfTalvoControls::Twips ProducerWindow::InnerWidth() const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return scale_.ToTwips(client.right - client.left);
+}
+
+void ProducerWindow::SetTop(float top) {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    SetWindowPos(hwnd_, nullptr, rect.left, scale_.ToPixels(static_cast<Twips>(std::lround(top))),
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ProducerWindow::SetLeft(float left) {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    SetWindowPos(hwnd_, nullptr, scale_.ToPixels(static_cast<Twips>(std::lround(left))), rect.top,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+InfTalvoControls::Size ProducerWindow::ScreenSize() const {
+    return {scale_.ToTwips(GetSystemMetrics(SM_CXSCREEN)),
+            scale_.ToTwips(GetSystemMetrics(SM_CYSCREEN))};
+}
+
+void ProducerWindow::Unload() {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    if (modal_ != nullptr) {
+        // The other windows take input again before this one goes, so that the system hands
+        // the activation back to them.
+        modal_->ReleaseOthers();
+    }
+    DestroyWindow(hwnd_);
+}
+
+}  // namespace verbalo::platform::win32
