@@ -1,5 +1,7 @@
 #include "easter/easter_date.h"
 
+#include "resources/message_texts.h"
+
 #include <cmath>
 #include <cstdint>
 
@@ -52,15 +54,15 @@ MonthDay EasterSunday(std::int32_t Y) {
 std::string_view ErrorMessage(EasterError error) {
     switch (error) {
         case EasterError::YearBeyondDateRange:
-            return "Anno oltre il 9999: la data non è rappresentabile";
+            return texts::kEasterBeyond9999;
     }
-    return "Errore sconosciuto";
+    return texts::kUnknownError;
 }
 
 std::expected<OleDate, EasterError> PasquaGregoriana(const double& Anno,
                                                      platform::Dialogs& dialogs) {
     if (!(Anno >= kFirstYear)) {
-        dialogs.ShowMessage(kEasterBefore1900Message, platform::Dialogs::Icon::Warning);
+        dialogs.ShowMessage(texts::kEasterBefore1900, platform::Dialogs::Icon::Warning);
         return OleDate{};
     }
     const double roundedYear = RoundHalfToEven(Anno);

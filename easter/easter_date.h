@@ -12,12 +12,8 @@ enum class EasterError {
     YearBeyondDateRange,  // the year, rounded, is after 9999: the date type cannot hold it
 };
 
-// The Italian text for an error; the only place these texts live.
+// The Italian text for an error (the texts are in resources/message_texts.h).
 std::string_view ErrorMessage(EasterError error);
-
-// The message shown for a year before 1900 (or a year that is not a number).
-inline constexpr std::string_view kEasterBefore1900Message =
-    "Impossibile determinare il corretto giorno di Pasqua per anni precedenti al 1900.";
 
 // Easter Sunday in the Gregorian calendar of the year `Anno`, by the anonymous Gregorian
 // computus, with 16-bit intermediates. `Anno` is rounded to the nearest integer, halves going

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "resources/about_window_texts.h"
+
 namespace verbalo {
 
 // The texts of the About window frmAbout.
@@ -22,17 +24,9 @@ std::string AboutCaption(std::string_view applicationTitle);
 // "Versione 18.3.12".
 std::string VersionText(VersionNumbers version);
 
-// lblDescription: four lines; a blank line after the first and the second.
-inline constexpr std::string_view kAboutDescription =
-    "Converte un numero nella corrispondente descrizione letterale\n\n"
-    "Il suo utilizzo principale è per la compilazione di assegni\n\n"
-    "La descrizione calcolata viene automaticamente memorizzata\n"
-    "negli appunti di Windows per il suo utilizzo successivo";
-
-// Lb_cr: the terms of use, in two parts, the first ending in a blank before the line feed.
-inline constexpr std::string_view kAboutNotice =
-    "Programma gratuito: se ne consentono la copia e la distribuzione. \n"
-    "Fornito così com'è, senza alcuna garanzia.";
+// The fixed texts of lblDescription and Lb_cr.
+using texts::kAboutDescription;
+using texts::kAboutNotice;
 
 // What Label1 stores to show "by " and the maker's legal name (its "&" doubled).
 std::string AboutCreditLabelText();

@@ -11,7 +11,6 @@ namespace verbalo {
 namespace {
 
 constexpr float kNoticePoints = 7.0f;
-constexpr std::string_view kNotFoundSuffix = "  NON TROVATO";
 
 // Windows paths name the same folder in any letter case.
 std::string FolderKey(std::string_view path) {
@@ -128,7 +127,7 @@ void InfTalvo::cmdInfoSys_Click() {
         StartLaunchTarget();
     } else {
         services_.dialogs.ShowMessage(
-            std::string(kSystemInfoFileName) + std::string(kNotFoundSuffix),
+            std::string(kSystemInfoFileName) + std::string(texts::kNotFoundSuffix),
             platform::Dialogs::Icon::None);
     }
 }

@@ -10,11 +10,13 @@ std::string TownLine() {
 }
 
 std::string ContactNumbersText() {
-    std::string text = " Tel. :  ";
+    std::string text(texts::kTelephoneLabel);
     text += maker::kTelephone;
-    text += std::string(11, ' ') + "Fax:   ";
+    text += std::string(11, ' ');
+    text += texts::kFaxLabel;
     text += maker::kFax;
-    text += "\n  Cell.:  ";
+    text += '\n';
+    text += texts::kMobileLabel;
     text += maker::kMobile;
     text += "  ";
     return text;

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "resources/producer_window_texts.h"
+
 namespace verbalo {
 
 // The texts of the producer window InfTalvo, built from the maker's data.
@@ -13,13 +15,8 @@ std::string TownLine();
 // Lb_dati: the telephone and fax numbers, a line feed, the mobile number.
 std::string ContactNumbersText();
 
-// Lb_cr: the legal notice, shown at 7 points. Four pieces: each of the first three ends in one
-// blank, and the third keeps two blanks before "non".
-inline constexpr std::string_view kProducerNotice =
-    "Programma gratuito, fornito così com'è, senza garanzia di alcun tipo. "
-    "Il produttore non risponde di danni derivanti dal suo uso. "
-    "Sono consentite la copia e la distribuzione  non a scopo di lucro, "
-    "purché il programma resti integro e invariato.";
+// The fixed text of Lb_cr.
+using texts::kProducerNotice;
 
 // What Lb_adp(3) stores to show the rest of the legal name (its "&" doubled).
 std::string LegalNameRestLabelText();

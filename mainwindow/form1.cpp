@@ -7,7 +7,7 @@
 #include "mainwindow/amount_echo.h"
 #include "platform/utf16.h"
 #include "resources/form1_layout.h"
-#include "resources/texts.h"
+#include "resources/main_window_texts.h"
 #include "wording/compose_wording.h"
 #include "wording/letter_case.h"
 

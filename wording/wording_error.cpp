@@ -1,17 +1,19 @@
 #include "wording/wording_error.h"
 
+#include "resources/message_texts.h"
+
 namespace verbalo {
 
 std::string_view ErrorMessage(WordingError error) {
     switch (error) {
         case WordingError::InvalidAmount:
-            return "Importo non valido";
+            return texts::kInvalidAmount;
         case WordingError::AmountTooLarge:
-            return "Importo troppo grande: il massimo è 999.999.999.999,99";
+            return texts::kAmountTooLarge;
         case WordingError::InvalidGroup:
-            return "Gruppo di cifre non valido";
+            return texts::kInvalidGroup;
     }
-    return "Errore sconosciuto";
+    return texts::kUnknownError;
 }
 
 }  // namespace verbalo

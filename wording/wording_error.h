@@ -11,7 +11,7 @@ enum class WordingError {
     InvalidGroup,    // a digit group that is not zero to three decimal digits
 };
 
-// The Italian text shown to the user for an error; the only place these texts live.
+// The Italian text shown to the user for an error (the texts are in resources/message_texts.h).
 std::string_view ErrorMessage(WordingError error);
 
 }  // namespace verbalo

@@ -9,7 +9,7 @@
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
-#include "resources/texts.h"
+#include "resources/main_window_texts.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/information_windows.h"
 

@@ -8,7 +8,7 @@
 #include "mainwindow/amount_echo.h"
 #include "mainwindow/fakes/fake_form1_window.h"
 #include "resources/form1_layout.h"
-#include "resources/texts.h"
+#include "resources/main_window_texts.h"
 #include "wording/amount_text.h"
 #include "wording/letter_case.h"
 #include "wording/wording_error.h"

@@ -8,7 +8,10 @@
 namespace verbalo::platform::win32 {
 namespace {
 
-constexpr int kOpenAttempts = 10;
+// Another program may hold the clipboard open for a moment (a clipboard manager, a remote
+// desktop, Wine's bridge to the X clipboard): the copy tries again for about a second before it
+// reports a failure.
+constexpr int kOpenAttempts = 50;
 constexpr DWORD kRetryDelayMs = 20;
 
 // The clipboard, open for as long as the object lives.

@@ -454,7 +454,10 @@ e2e_menu() {
 # ---------------------------------------------------------------------------------------------
 # Clipboard (the X clipboard, which Wine keeps in step with the Windows one)
 
-# e2e_clipboard_set TEXT: puts TEXT on the clipboard (served until someone else takes it).
+# e2e_clipboard_set TEXT: puts TEXT on the clipboard (served until someone else takes it), and
+# waits until Wine has taken it into the Windows clipboard too. Wine's clipboard manager does
+# that by itself, holding the Windows clipboard open meanwhile: a program that copies or pastes
+# before it is done finds the clipboard busy, or has its copy overlooked by the manager.
 e2e_clipboard_set() {
     if [[ -n $E2E_CLIPBOARD_PID ]]; then
         kill "$E2E_CLIPBOARD_PID" 2>/dev/null
@@ -467,6 +470,18 @@ e2e_clipboard_set() {
     until [[ $(e2e_clipboard_get) == "$1" ]]; do
         ((SECONDS >= deadline)) && return 1
         sleep 0.05
+    done
+    _e2e_windows_clipboard_wait "$1"
+}
+
+# _e2e_windows_clipboard_wait TEXT: waits (10 s) until the Windows clipboard holds TEXT (line
+# ends aside: Wine turns LF into CR LF). Passes at once without the probe.
+_e2e_windows_clipboard_wait() {
+    [[ -f ${VERBALO_E2E_PROBE:-} ]] || return 0
+    local wanted=${1//$'\r'/} deadline=$((SECONDS + 10))
+    until [[ $(e2e_probe clipboard-text 2>/dev/null | tr -d '\r') == "$wanted" ]]; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.1
     done
 }
 

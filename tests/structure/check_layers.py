@@ -18,9 +18,9 @@ import sys
 MAY_USE = {
     "platform": set(),
     "resources": {"platform"},
-    "wording": set(),
+    "wording": {"resources"},
     "keys": {"platform"},
-    "easter": {"platform"},
+    "easter": {"resources", "platform"},
     "mainwindow": {"wording", "keys", "easter", "resources", "platform"},
     "infowindows": {"resources", "platform"},
     "platform/win32": {"platform"},

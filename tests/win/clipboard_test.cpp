@@ -1,10 +1,14 @@
 // The Windows clipboard service on the real clipboard: owned by the program's window, text in
-// Unicode, and left as it was when a copy cannot be made.
+// Unicode, waiting a moment for another program that holds it open, and left as it was when a
+// copy cannot be made.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <semaphore>
 #include <string>
+#include <thread>
 
 #include "platform/win32/clipboard_win32.h"
 
@@ -52,6 +56,53 @@ TEST_F(ClipboardTest, WithNoWindowToOwnItTheClipboardIsLeftAsItWas) {
     EXPECT_FALSE(ownerless.ClearAndSetText("after"));
     EXPECT_EQ(ClipboardText(), L"before");
     EXPECT_EQ(GetClipboardOwner(), owner_);
+}
+
+// Another thread keeps the clipboard open for a while, as a clipboard manager or Wine's bridge
+// to the X clipboard does when it takes over a new text.
+class ClipboardHeldElsewhere {
+  public:
+    explicit ClipboardHeldElsewhere(std::chrono::milliseconds hold)
+        : holder_([this, hold] {
+              opened_ = OpenClipboard(nullptr) != FALSE;
+              ready_.release();
+              std::this_thread::sleep_for(hold);
+              if (opened_) {
+                  CloseClipboard();
+              }
+          }) {
+        ready_.acquire();
+    }
+    ~ClipboardHeldElsewhere() { holder_.join(); }
+    ClipboardHeldElsewhere(const ClipboardHeldElsewhere&) = delete;
+    ClipboardHeldElsewhere& operator=(const ClipboardHeldElsewhere&) = delete;
+    bool Opened() const { return opened_; }
+
+  private:
+    std::binary_semaphore ready_{0};
+    bool opened_ = false;
+    std::thread holder_;
+};
+
+TEST_F(ClipboardTest, ACopyWaitsForAClipboardHeldOpenForAMoment) {
+    Win32Clipboard clipboard(owner_);
+    {
+        ClipboardHeldElsewhere held(std::chrono::milliseconds(400));
+        ASSERT_TRUE(held.Opened());
+        EXPECT_TRUE(clipboard.ClearAndSetText("Dodici / 00"));
+    }
+    EXPECT_EQ(ClipboardText(), L"Dodici / 00");
+}
+
+TEST_F(ClipboardTest, AClipboardHeldOpenTooLongFailsTheCopyAndKeepsItsText) {
+    Win32Clipboard clipboard(owner_);
+    ASSERT_TRUE(clipboard.ClearAndSetText("before"));
+    {
+        ClipboardHeldElsewhere held(std::chrono::milliseconds(2500));
+        ASSERT_TRUE(held.Opened());
+        EXPECT_FALSE(clipboard.ClearAndSetText("after"));
+    }
+    EXPECT_EQ(ClipboardText(), L"before");
 }
 
 }  // namespace

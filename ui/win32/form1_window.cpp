@@ -4,8 +4,8 @@
 
 #include "platform/win32/text_conversion.h"
 #include "resources/form1_layout.h"
+#include "resources/main_window_texts.h"
 #include "resources/resource_ids.h"
-#include "resources/texts.h"
 #include "ui/win32/window_class.h"
 
 namespace verbalo::platform::win32 {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/win32/text_conversion.h"
-#include "resources/texts.h"
+#include "resources/main_window_texts.h"
 #include "resources/version.h"
 #include "ui/win32/program_version.h"
 

@@ -1,9 +1,10 @@
 // verbalo-e2e-probe: what the end-to-end tests cannot see from X, read from the running Verbalo
 // by another Windows process.
 //   verbalo-e2e-probe clipboard-owner            main, none, or other CLASS
+//   verbalo-e2e-probe clipboard-text             the Windows clipboard's text (no window needed)
 //   verbalo-e2e-probe text field|echo|output|status
 // prints the answer as UTF-8 on standard output. Exit status 1 when Verbalo's main window (or
-// the control) is not there, 2 for a usage error.
+// the control, or the clipboard) is not there, 2 for a usage error.
 #include <windows.h>
 
 #include <array>
@@ -56,13 +57,36 @@ int Fail(int status, std::wstring_view message) {
 }
 
 int Usage() {
-    return Fail(2, L"usage: verbalo-e2e-probe clipboard-owner | text field|echo|output|status");
+    return Fail(2,
+                L"usage: verbalo-e2e-probe clipboard-owner | clipboard-text | "
+                L"text field|echo|output|status");
+}
+
+// The text on the Windows clipboard, as another program would paste it; an empty line when it
+// holds none. Reading needs no owner window.
+int WriteClipboardText() {
+    if (OpenClipboard(nullptr) == FALSE) {
+        return Fail(1, L"the clipboard is open elsewhere");
+    }
+    std::wstring text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = locked;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    Write(STD_OUTPUT_HANDLE, text);
+    return 0;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring_view command = argc > 1 ? argv[1] : L"";
+    if (command == L"clipboard-text" && argc == 2) {
+        return WriteClipboardText();
+    }
     const bool wantsOwner = command == L"clipboard-owner" && argc == 2;
     const std::optional<int> controlId =
         command == L"text" && argc == 3 ? ControlIdNamed(argv[2]) : std::nullopt;

@@ -4,7 +4,7 @@
 
 #include "resources/maker_data.h"
 
-// The fixed Italian texts of the main window.
+// The fixed Italian texts of the main window (its layout: form1_layout.h).
 namespace verbalo::texts {
 
 inline constexpr std::string_view kApplicationTitle = "Verbalo";
