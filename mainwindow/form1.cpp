@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "keys/send_key.h"
 #include "mainwindow/amount_echo.h"
@@ -46,7 +47,11 @@ void Form1::Form_Load() {
     FillWordTables(words_);
 }
 
-void Form1::Form_Activate() {
+void Form1::Form_Activate(OtherWindow from) {
+    if (activatedBefore_ && from == OtherWindow::AnotherApplication) {
+        return;
+    }
+    activatedBefore_ = true;
     described_ = Flag::False;
 }
 
@@ -64,7 +69,8 @@ void Form1::Form_Resize() {
 }
 
 void Form1::ClearOutputs() {
-    controls_.SetOutputText("");
+    output_.clear();
+    controls_.SetOutputText(output_);
     controls_.SetStatusCaption("");
     statusShowsCopyFailure_ = false;
     windowHeight_ = layout::kCollapsedHeight;
@@ -138,12 +144,16 @@ std::string Form1::FormatAmount(std::string_view text) const {
     return verbalo::FormatAmount(text, DecimalSeparator());
 }
 
-void Form1::Text1_GotFocus() {
+void Form1::Text1_GotFocus(OtherWindow from) {
+    if (amountFocusedBefore_ && from == OtherWindow::AnotherApplication) {
+        return;
+    }
+    amountFocusedBefore_ = true;
     described_ = Flag::False;
 }
 
-void Form1::Text1_LostFocus() {
-    if (described_ == Flag::False) {
+void Form1::Text1_LostFocus(OtherWindow to) {
+    if (to == OtherWindow::ThisProgram && described_ == Flag::False) {
         DescribeAmount();
     }
 }
@@ -173,10 +183,11 @@ void Form1::DescribeAmount() {
 
 bool Form1::ShowAndCopy(std::int16_t style) {
     caseStyle_ = style;
-    if (const auto styled = ApplyCaseStyle(wording_, style)) {
-        controls_.SetOutputText(*styled);
+    if (auto styled = ApplyCaseStyle(wording_, style)) {
+        output_ = std::move(*styled);
+        controls_.SetOutputText(output_);
     }
-    return services_.clipboard.ClearAndSetText(controls_.OutputText());
+    return services_.clipboard.ClearAndSetText(output_);
 }
 
 void Form1::Mu_Case_Click(std::int16_t index) {

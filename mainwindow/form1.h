@@ -16,6 +16,10 @@ namespace verbalo {
 // A 16-bit Boolean as the window stores it: true is -1.
 enum class Flag : std::int16_t { False = 0, True = -1 };
 
+// Where the focus or the activation came from, or goes to: another window of this program, or
+// one of another application (or none at all).
+enum class OtherWindow { ThisProgram, AnotherApplication };
+
 // The operating-system services the main window uses.
 struct Form1Services {
     platform::Clipboard& clipboard;
@@ -33,14 +37,18 @@ class Form1 {
 
     // Window events.
     void Form_Load();
-    void Form_Activate();
+    // The first activation counts wherever it comes from; later ones only from this program.
+    void Form_Activate(OtherWindow from);
     void Form_Resize();
 
     // The amount field.
     void Text1_KeyPress(std::int16_t& keyAscii);
     void Text1_Change();
-    void Text1_GotFocus();
-    void Text1_LostFocus();
+    // The field's first focus counts wherever it comes from, later ones only from this program;
+    // only a loss to this program counts. Coming back from or leaving for another application
+    // is no focus event of the field.
+    void Text1_GotFocus(OtherWindow from);
+    void Text1_LostFocus(OtherWindow to);
 
     // The menu.
     void Mu_end_Click();
@@ -70,7 +78,8 @@ class Form1 {
     // The decimal separator by the window's rule: "." when the system writes one half as
     // "0.5", otherwise ",".
     char DecimalSeparator() const;
-    // Shows the wording in a style and copies the output box; false when the copy failed.
+    // Shows the wording in a style and copies what the output box shows; false when the copy
+    // failed.
     bool ShowAndCopy(std::int16_t style);
     // The status line after a copy: done, or failed.
     void ShowCopyOutcome(bool copied);
@@ -85,6 +94,9 @@ class Form1 {
     std::int16_t caseStyle_ = 1;
     Flag described_ = Flag::False;
     bool statusShowsCopyFailure_ = false;
+    std::string output_;  // what the output box shows
+    bool activatedBefore_ = false;
+    bool amountFocusedBefore_ = false;
 };
 
 }  // namespace verbalo

@@ -12,7 +12,7 @@ class Form1;
 // What the main window's handlers need of its window and controls. Implementations behave as
 // the real controls do: setting the amount field's text runs Form1::Text1_Change before it
 // returns, a change of the outer size runs Form1::Form_Resize before it returns, and moving
-// the focus into the amount field runs Form1::Text1_GotFocus.
+// the focus into the amount field runs Form1::Text1_GotFocus (from this program).
 class Form1Controls {
   public:
     using Twips = platform::Twips;
@@ -30,7 +30,6 @@ class Form1Controls {
     // The echo lbFormattato, the status line Label3 and the output box txtLettere.
     virtual void SetEchoCaption(std::string_view text) = 0;
     virtual void SetStatusCaption(std::string_view text) = 0;
-    virtual std::string OutputText() const = 0;
     virtual void SetOutputText(std::string_view text) = 0;
     virtual void SetOutputWidth(Twips width) = 0;
 

@@ -7,6 +7,7 @@ namespace verbalo::form1_layout {
 
 using platform::Twips;
 using window_layout::ControlRect;
+using window_layout::FontSpec;
 
 inline constexpr Twips kDesignClientWidth = 7155;
 inline constexpr Twips kDesignClientHeight = 1395;
@@ -22,5 +23,8 @@ inline constexpr ControlRect kTxtLettere{60, 510, 9420, 610};     // the output 
 inline constexpr ControlRect kLabel3{2385, 1125, 4740, 240};      // the status line
 
 inline constexpr int kAmountMaxLength = 15;
+
+inline constexpr FontSpec kFont{"MS Sans Serif", 9.75};  // the label, the field, the status line
+inline constexpr FontSpec kBoldFont{"MS Sans Serif", 9.75, true};  // the echo and the output box
 
 }  // namespace verbalo::form1_layout

@@ -95,7 +95,7 @@ bool Run(Event event, Bytes& in, Form1Fixture& f) {
             f.window.ReturnFromOtherApplication();
             return false;
         case Event::Activate:
-            f.form.Form_Activate();
+            f.form.Form_Activate(OtherWindow::ThisProgram);
             return false;
         case Event::CaseMenu: {
             const std::uint8_t low = in.Next();
@@ -174,7 +174,7 @@ void CheckForm1Events(const std::uint8_t* data, std::size_t size) {
     f.dialogs.whileShown = [&f] {
         f.window.MoveFocusToOwnWindow();
         f.window.ProcessPendingEvents();
-        f.form.Form_Activate();
+        f.form.Form_Activate(OtherWindow::ThisProgram);
         f.window.FocusAmount();
     };
     CheckWindow(f, {0, 0}, true);

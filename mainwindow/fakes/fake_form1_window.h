@@ -23,8 +23,8 @@ namespace verbalo::testing {
 // A change of the amount field's text runs Text1_Change before returning, and only a change
 // does: setting the same text again, or typing into a full field, runs nothing. A size change
 // runs Form_Resize. Focus follows the window adapter: the field getting the focus runs
-// Text1_GotFocus at once, the field losing it to another window of the program queues
-// Text1_LostFocus until the pending events run, and a later GotFocus queues behind it.
+// Text1_GotFocus at once, the field losing it queues Text1_LostFocus until the pending events
+// run, and a later GotFocus queues behind it; each tells where the focus came from or went.
 // Change handlers nested without end stop the program with a message.
 class FakeForm1Window : public Form1Controls {
   public:
@@ -43,17 +43,7 @@ class FakeForm1Window : public Form1Controls {
     void SetAmountCaret(int position) override {
         caret = std::clamp(position, 0, platform::Utf16Length(amountText));
     }
-    void FocusAmount() override {
-        if (amountFocused) {
-            return;
-        }
-        amountFocused = true;
-        if (pendingFocusEvents.empty()) {
-            form_->Text1_GotFocus();
-        } else {
-            pendingFocusEvents.push_back([this] { form_->Text1_GotFocus(); });
-        }
-    }
+    void FocusAmount() override { GiveAmountFocus(OtherWindow::ThisProgram); }
 
     void SetEchoCaption(std::string_view text) override {
         echo = platform::AsStoredByControl(text);
@@ -61,7 +51,6 @@ class FakeForm1Window : public Form1Controls {
     void SetStatusCaption(std::string_view text) override {
         status = platform::AsStoredByControl(text);
     }
-    std::string OutputText() const override { return output; }
     void SetOutputText(std::string_view text) override {
         output = platform::AsStoredByControl(text);
     }
@@ -122,15 +111,18 @@ class FakeForm1Window : public Form1Controls {
     void NotifyUnchangedText() { ReplaceAmountText(amountText, caret); }
 
     // The focus moves to another window of the program (a message box, a modal window).
-    void MoveFocusToOwnWindow() {
+    void MoveFocusToOwnWindow() { TakeAmountFocus(OtherWindow::ThisProgram); }
+    // The focus leaves for another application.
+    void MoveFocusToOtherApplication() { TakeAmountFocus(OtherWindow::AnotherApplication); }
+    // The user comes back from another application: the window is activated and the field gets
+    // the focus, both from there.
+    void ReturnFromOtherApplication() {
         if (amountFocused) {
-            amountFocused = false;
-            pendingFocusEvents.push_back([this] { form_->Text1_LostFocus(); });
+            return;
         }
+        form_->Form_Activate(OtherWindow::AnotherApplication);
+        GiveAmountFocus(OtherWindow::AnotherApplication);
     }
-    // The focus leaves for another application, or comes back from it: no focus event.
-    void MoveFocusToOtherApplication() { amountFocused = false; }
-    void ReturnFromOtherApplication() { amountFocused = true; }
     // The message loop runs what was posted.
     void ProcessPendingEvents() {
         while (!pendingFocusEvents.empty()) {
@@ -163,6 +155,24 @@ class FakeForm1Window : public Form1Controls {
     std::deque<std::function<void()>> pendingFocusEvents;
 
   private:
+    void GiveAmountFocus(OtherWindow from) {
+        if (amountFocused) {
+            return;
+        }
+        amountFocused = true;
+        if (pendingFocusEvents.empty()) {
+            form_->Text1_GotFocus(from);
+        } else {
+            pendingFocusEvents.push_back([this, from] { form_->Text1_GotFocus(from); });
+        }
+    }
+    void TakeAmountFocus(OtherWindow to) {
+        if (amountFocused) {
+            amountFocused = false;
+            pendingFocusEvents.push_back([this, to] { form_->Text1_LostFocus(to); });
+        }
+    }
+
     // The text before and from a position in UTF-16 units.
     std::pair<std::string, std::string> SplitAt(int position) const {
         const std::u16string wide = platform::Utf8ToUtf16(amountText);
@@ -233,7 +243,7 @@ struct Form1Fixture {
         if (start == Start::Shown) {
             form.Form_Load();
             form.Form_Resize();  // the first layout when the window is shown
-            form.Form_Activate();
+            form.Form_Activate(OtherWindow::AnotherApplication);  // started from the shell
             window.FocusAmount();
         }
     }

@@ -23,7 +23,7 @@ TEST_P(Form1ControlsContract, TextComesBackAsAControlStoresIt) {
         controls().SetAmountText(set);
         EXPECT_EQ(controls().AmountText(), stored) << "amount field";
         controls().SetOutputText(set);
-        EXPECT_EQ(controls().OutputText(), stored) << "output box";
+        EXPECT_EQ(h().OutputText(), stored) << "output box";
         controls().SetEchoCaption(set);
         EXPECT_EQ(h().EchoCaption(), stored) << "echo";
     }

@@ -31,6 +31,7 @@ class Form1Harness {
 
     // Readings.
     virtual std::string EchoCaption() = 0;
+    virtual std::string OutputText() = 0;
     virtual int Caret() = 0;  // in UTF-16 units
     virtual bool AmountFieldHasFocus() = 0;
 

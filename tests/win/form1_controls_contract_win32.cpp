@@ -68,6 +68,9 @@ class Win32Form1Harness final : public contract::Form1Harness {
     std::string EchoCaption() override {
         return WideToUtf8(TextOf(GetDlgItem(window_.hwnd(), IDC_LBFORMATTATO)));
     }
+    std::string OutputText() override {
+        return WideToUtf8(TextOf(GetDlgItem(window_.hwnd(), IDC_TXTLETTERE)));
+    }
     int Caret() override {
         DWORD start = 0;
         SendMessageW(field_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);

@@ -7,15 +7,22 @@ namespace {
 
 HWND CreateChild(HINSTANCE instance, HWND parent, int id, const wchar_t* className,
                  std::string_view text, DWORD style, const RECT& rect, HFONT font) {
-    const HWND control = CreateWindowExW(
-        0, className, Utf8ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+    return CreateChildControl(instance, parent, id, {className, text, WS_CLIPSIBLINGS | style},
+                              rect, font);
 }
 
 }  // namespace
+
+HWND CreateChildControl(HINSTANCE instance, HWND parent, int id, const ChildControlLook& look,
+                        const RECT& rect, HFONT font) {
+    const HWND control =
+        CreateWindowExW(look.exStyle, look.className, Utf8ToWide(look.text).c_str(),
+                        WS_CHILD | WS_VISIBLE | look.style, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
 
 RECT PixelRect(const TwipsScale& scale, const window_layout::ControlRect& rect) {
     const int left = scale.ToPixels(rect.left);

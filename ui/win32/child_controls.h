@@ -13,6 +13,19 @@ namespace verbalo::platform::win32 {
 // A control's rectangle in its container's client pixels.
 RECT PixelRect(const TwipsScale& scale, const window_layout::ControlRect& rect);
 
+// What a child control is made of: its window class, text and styles; WS_CHILD and WS_VISIBLE
+// come with every control.
+struct ChildControlLook {
+    const wchar_t* className;
+    std::string_view text;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+// A control of any class, in the parent's client pixels, with its font.
+HWND CreateChildControl(HINSTANCE instance, HWND parent, int id, const ChildControlLook& look,
+                        const RECT& rect, HFONT font);
+
 // A label: a static control that shows its text transparently on its container and takes the
 // pointer's messages itself (SS_NOTIFY), so that they never reach the container. "&" marks an
 // access key and "&&" shows one "&". align: SS_LEFT, SS_CENTER or SS_RIGHT.

@@ -7,14 +7,14 @@
 namespace verbalo::platform::win32 {
 
 FontLook FontLook::From(const window_layout::FontSpec& font) {
-    return {Utf8ToWide(font.face), font.points, font.bold, false, font.symbol};
+    return {Utf8ToWide(font.face), font.points, font.bold, false, font.symbol, FF_DONTCARE};
 }
 
 Font CreateFontFor(const FontLook& look, const TwipsScale& scale) {
     return Font(CreateFontW(scale.FontHeight(look.points), 0, 0, 0, look.bold ? FW_BOLD : FW_NORMAL,
                             FALSE, look.underline ? TRUE : FALSE, FALSE,
                             look.symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | look.family,
                             look.face.c_str()));
 }
 

@@ -10,13 +10,15 @@
 
 namespace verbalo::platform::win32 {
 
-// What a font is made of: face, size in points, weight, underline, character set.
+// What a font is made of: face, size in points, weight, underline, character set, and the
+// family Windows falls back on when the face is missing.
 struct FontLook {
     std::wstring face;
     double points = 8.25;
     bool bold = false;
     bool underline = false;
     bool symbol = false;
+    BYTE family = FF_DONTCARE;
 
     static FontLook From(const window_layout::FontSpec& font);
     friend bool operator==(const FontLook&, const FontLook&) = default;

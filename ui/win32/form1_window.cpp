@@ -6,6 +6,8 @@
 #include "resources/form1_layout.h"
 #include "resources/main_window_texts.h"
 #include "resources/resource_ids.h"
+#include "ui/win32/child_controls.h"
+#include "ui/win32/control_font.h"
 #include "ui/win32/window_class.h"
 
 namespace verbalo::platform::win32 {
@@ -14,32 +16,26 @@ namespace {
 namespace layout = form1_layout;
 
 constexpr wchar_t kClassName[] = L"VerbaloForm1";
-constexpr wchar_t kFontName[] = L"MS Sans Serif";
-constexpr double kFontPoints = 9.75;
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kDarkBlue = RGB(0, 0, 128);
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;  // resizable, minimize and maximize boxes
+// The text of the labels and boxes: black whatever the system's colours, as a device context
+// starts; the status line is dark blue.
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kDarkBlue = RGB(0, 0, 128);
+constexpr COLORREF kWhite = RGB(255, 255, 255);  // behind the echo
 
 constexpr std::int16_t kKeyTab = 9;
 constexpr std::int16_t kKeyEnter = 13;
 
 // The amount field's focus events, run from the message queue once the focus change is over:
-// a window must not be shown or activated, nor the focus moved, inside WM_KILLFOCUS.
+// a window must not be shown or activated, nor the focus moved, inside WM_KILLFOCUS. wParam
+// carries the OtherWindow.
 constexpr UINT kAmountFieldLostFocus = WM_APP + 1;
 constexpr UINT kAmountFieldGotFocus = WM_APP + 2;
 
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
-}
-
-Font CreateUiFont(const TwipsScale& scale, int weight) {
-    return Font(CreateFontW(scale.FontHeight(kFontPoints), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, kFontName));
+Font CreateUiFont(const window_layout::FontSpec& spec, const TwipsScale& scale) {
+    FontLook look = FontLook::From(spec);
+    look.family = FF_SWISS;
+    return CreateFontFor(look, scale);
 }
 
 std::wstring Caption() {
@@ -48,6 +44,14 @@ std::wstring Caption() {
     caption += texts::kCreditPrefix;
     caption += texts::MakerLegalName();
     return Utf8ToWide(caption);
+}
+
+// Where the focus or the activation came from or goes to, by the other window of the message:
+// one of this program's thread, or of another application (or none).
+OtherWindow OtherWindowOf(HWND window) {
+    const bool ours =
+        window != nullptr && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+    return ours ? OtherWindow::ThisProgram : OtherWindow::AnotherApplication;
 }
 
 }  // namespace
@@ -67,14 +71,11 @@ bool Form1Window::Create(int showCommand) {
         instance_,
         {kClassName, &Form1Window::WindowProc, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_VERBALO)),
          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), MAKEINTRESOURCEW(IDR_MAIN_MENU)});
-
-    // The window at its design size: the client area of the layout, with frame and menu.
-    RECT design{0, 0, scale_.ToPixels(layout::kDesignClientWidth),
-                scale_.ToPixels(layout::kDesignClientHeight)};
-    AdjustWindowRectEx(&design, kWindowStyle, TRUE, 0);
-    const HWND created = CreateWindowExW(
-        0, kClassName, Caption().c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-        design.right - design.left, design.bottom - design.top, nullptr, nullptr, instance_, this);
+    // The window at its design size: the client area of the layout, below the menu bar.
+    const HWND created = CreateWindowForClientSize(
+        instance_, kClassName, Caption().c_str(), kWindowStyle, 0,
+        scale_.ToPixels(layout::kDesignClientWidth), scale_.ToPixels(layout::kDesignClientHeight),
+        nullptr, this, {.hasMenu = true, .systemPlaces = true});
     if (created == nullptr) {
         return false;
     }
@@ -83,39 +84,33 @@ bool Form1Window::Create(int showCommand) {
     return true;
 }
 
-HWND Form1Window::CreateControl(const wchar_t* className, const wchar_t* text, DWORD style,
-                                DWORD exStyle, int id, int left, int top, int width, int height,
-                                HFONT font) {
-    const HWND control = CreateWindowExW(
-        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, scale_.ToPixels(left),
-        scale_.ToPixels(top), scale_.ToPixels(width), scale_.ToPixels(height), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
-
 void Form1Window::CreateControls() {
-    font_ = CreateUiFont(scale_, FW_NORMAL);
-    boldFont_ = CreateUiFont(scale_, FW_BOLD);
+    font_ = CreateUiFont(layout::kFont, scale_);
+    boldFont_ = CreateUiFont(layout::kBoldFont, scale_);
     whiteBrush_ = Brush(CreateSolidBrush(kWhite));
-
-    const auto& l2 = layout::kLabel2;
-    label2_ = CreateControl(L"STATIC", Utf8ToWide(texts::kAmountLabel).c_str(), SS_LEFT, 0,
-                            IDC_LABEL2, l2.left, l2.top, l2.width, l2.height, font_.get());
-    const auto& t1 = layout::kText1;
-    text1_ = CreateControl(L"EDIT", L"", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
-                           IDC_TEXT1, t1.left, t1.top, t1.width, t1.height, font_.get());
+    const auto create = [this](int id, const ChildControlLook& look,
+                               const window_layout::ControlRect& rect, const Font& font) {
+        return CreateChildControl(instance_, hwnd_, id, look, PixelRect(scale_, rect), font.get());
+    };
+    const HWND label2 =
+        create(IDC_LABEL2, {L"STATIC", texts::kAmountLabel, SS_LEFT}, layout::kLabel2, font_);
+    text1_ =
+        create(IDC_TEXT1, {L"EDIT", "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+               layout::kText1, font_);
     SendMessageW(text1_, EM_SETLIMITTEXT, layout::kAmountMaxLength, 0);
-    const auto& lf = layout::kLbFormattato;
-    lbFormattato_ = CreateControl(L"STATIC", L"", SS_RIGHT | WS_BORDER, 0, IDC_LBFORMATTATO,
-                                  lf.left, lf.top, lf.width, lf.height, boldFont_.get());
-    const auto& tl = layout::kTxtLettere;
-    txtLettere_ =
-        CreateControl(L"EDIT", L"", ES_MULTILINE | ES_READONLY | WS_DISABLED, WS_EX_CLIENTEDGE,
-                      IDC_TXTLETTERE, tl.left, tl.top, tl.width, tl.height, boldFont_.get());
-    const auto& l3 = layout::kLabel3;
-    label3_ = CreateControl(L"STATIC", L"", SS_CENTER, 0, IDC_LABEL3, l3.left, l3.top, l3.width,
-                            l3.height, font_.get());
+    lbFormattato_ = create(IDC_LBFORMATTATO, {L"STATIC", "", SS_RIGHT | WS_BORDER},
+                           layout::kLbFormattato, boldFont_);
+    txtLettere_ = create(IDC_TXTLETTERE,
+                         {L"EDIT", "", ES_MULTILINE | ES_READONLY | WS_DISABLED, WS_EX_CLIENTEDGE},
+                         layout::kTxtLettere, boldFont_);
+    label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, font_);
+
+    // The output box is disabled and read-only: it asks for the colours of a label.
+    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    colors_.Add(label2, kBlack, face);
+    colors_.Add(lbFormattato_, kBlack, whiteBrush_.get());
+    colors_.Add(txtLettere_, kBlack, face);
+    colors_.Add(label3_, kDarkBlue, face);
 
     amountFieldSubclass_ = std::make_unique<WindowSubclass>(
         text1_, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -136,12 +131,8 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_ACTIVATE:
-            // Activation from another window of this program (a modal window closing), or the
-            // first one at start; coming back from another application is no activation here.
-            if (LOWORD(wParam) != WA_INACTIVE &&
-                (!activatedOnce_ || BelongsToThisThread(reinterpret_cast<HWND>(lParam)))) {
-                activatedOnce_ = true;
-                form_.Form_Activate();
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                form_.Form_Activate(OtherWindowOf(reinterpret_cast<HWND>(lParam)));
             }
             break;
         case WM_SETFOCUS:
@@ -152,14 +143,18 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CTLCOLORSTATIC:
-            return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            if (const HBRUSH brush =
+                    colors_.Apply(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
         case kAmountFieldLostFocus:
             --pendingFocusEvents_;
-            form_.Text1_LostFocus();
+            form_.Text1_LostFocus(static_cast<OtherWindow>(wParam));
             return 0;
         case kAmountFieldGotFocus:
             --pendingFocusEvents_;
-            form_.Text1_GotFocus();
+            form_.Text1_GotFocus(static_cast<OtherWindow>(wParam));
             return 0;
         case WM_DESTROY:
             amountFieldSubclass_.reset();
@@ -192,25 +187,20 @@ bool Form1Window::HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM l
                 text1_, message, static_cast<WPARAM>(static_cast<std::uint16_t>(keyAscii)), lParam);
             return true;
         }
-        case WM_SETFOCUS:
+        case WM_SETFOCUS: {
             result = WindowSubclass::CallControl(text1_, message, wParam, lParam);
-            // Coming back from another application is no focus event of the field.
-            if (!focusedOnce_ || BelongsToThisThread(reinterpret_cast<HWND>(wParam))) {
-                focusedOnce_ = true;
-                // Behind a focus loss still waiting, so that the two run in the order they came.
-                if (pendingFocusEvents_ > 0) {
-                    PostFocusEvent(kAmountFieldGotFocus);
-                } else {
-                    form_.Text1_GotFocus();
-                }
+            const OtherWindow from = OtherWindowOf(reinterpret_cast<HWND>(wParam));
+            // Behind a focus loss still waiting, so that the two run in the order they came.
+            if (pendingFocusEvents_ > 0) {
+                PostFocusEvent(kAmountFieldGotFocus, from);
+            } else {
+                form_.Text1_GotFocus(from);
             }
             return true;
+        }
         case WM_KILLFOCUS:
             result = WindowSubclass::CallControl(text1_, message, wParam, lParam);
-            // Only a move to another window of this program counts as leaving the field.
-            if (BelongsToThisThread(reinterpret_cast<HWND>(wParam))) {
-                PostFocusEvent(kAmountFieldLostFocus);
-            }
+            PostFocusEvent(kAmountFieldLostFocus, OtherWindowOf(reinterpret_cast<HWND>(wParam)));
             return true;
         default:
             return false;
@@ -246,7 +236,7 @@ void Form1Window::OnCommand(WORD id, WORD notification) {
 void Form1Window::OnAmountFieldChange() {
     // The edit also reports a "change" that leaves its text as it was (typing into a full field,
     // selecting all): that is no change of the field.
-    std::wstring text = WindowText(text1_);
+    std::wstring text = WindowTextOf(text1_);
     if (text == reportedAmountText_) {
         return;
     }
@@ -254,8 +244,8 @@ void Form1Window::OnAmountFieldChange() {
     form_.Text1_Change();
 }
 
-void Form1Window::PostFocusEvent(UINT event) {
-    if (PostMessageW(hwnd_, event, 0, 0) != FALSE) {
+void Form1Window::PostFocusEvent(UINT event, OtherWindow other) {
+    if (PostMessageW(hwnd_, event, static_cast<WPARAM>(other), 0) != FALSE) {
         ++pendingFocusEvents_;
     }
 }
@@ -274,24 +264,8 @@ LRESULT Form1Window::AfterException(UINT message) noexcept {
     return ResultAfterException(hwnd_, message);
 }
 
-LRESULT Form1Window::OnControlColor(HDC dc, HWND control) {
-    if (control == lbFormattato_) {
-        SetBkColor(dc, kWhite);
-        return reinterpret_cast<LRESULT>(whiteBrush_.get());
-    }
-    SetBkMode(dc, TRANSPARENT);
-    if (control == label3_) {
-        SetTextColor(dc, kDarkBlue);
-    }
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
-bool Form1Window::BelongsToThisThread(HWND window) const {
-    return window != nullptr && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
-}
-
 std::string Form1Window::AmountText() const {
-    return WideToUtf8(WindowText(text1_));
+    return WideToUtf8(WindowTextOf(text1_));
 }
 
 void Form1Window::SetAmountText(std::string_view text) {
@@ -319,10 +293,6 @@ void Form1Window::SetEchoCaption(std::string_view text) {
 
 void Form1Window::SetStatusCaption(std::string_view text) {
     SetWindowTextW(label3_, Utf8ToWide(text).c_str());
-}
-
-std::string Form1Window::OutputText() const {
-    return WideToUtf8(WindowText(txtLettere_));
 }
 
 void Form1Window::SetOutputText(std::string_view text) {

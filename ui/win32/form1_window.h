@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "mainwindow/form1.h"
+#include "ui/win32/control_colors.h"
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
@@ -39,7 +39,6 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     void FocusAmount() override;
     void SetEchoCaption(std::string_view text) override;
     void SetStatusCaption(std::string_view text) override;
-    std::string OutputText() const override;
     void SetOutputText(std::string_view text) override;
     void SetOutputWidth(Twips width) override;
     Twips OuterWidth() const override;
@@ -55,16 +54,12 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
 
   private:
     void CreateControls();
-    HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
-                       int id, int left, int top, int width, int height, HFONT font);
     bool HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnCommand(WORD id, WORD notification);
     void OnAmountFieldChange();
-    void PostFocusEvent(UINT event);
+    void PostFocusEvent(UINT event, OtherWindow other);
     void EndMessageLoop() noexcept;
-    LRESULT OnControlColor(HDC dc, HWND control);
     RECT OuterRect() const;
-    bool BelongsToThisThread(HWND window) const;
 
     HINSTANCE instance_;
     Form1 form_;
@@ -72,15 +67,13 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     Font font_;
     Font boldFont_;
     Brush whiteBrush_;
-    HWND label2_ = nullptr;
+    ControlColors colors_;
     HWND text1_ = nullptr;
     HWND lbFormattato_ = nullptr;
     HWND txtLettere_ = nullptr;
     HWND label3_ = nullptr;
     std::unique_ptr<WindowSubclass> amountFieldSubclass_;
     bool loaded_ = false;
-    bool activatedOnce_ = false;
-    bool focusedOnce_ = false;
     std::wstring reportedAmountText_;  // the amount field's text at its last change
     int pendingFocusEvents_ = 0;       // posted, not yet run
 };

@@ -22,11 +22,13 @@ void RegisterWindowClassOnce(HINSTANCE instance, const WindowClassDescription& d
 
 HWND CreateWindowForClientSize(HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
                                DWORD style, DWORD exStyle, int clientWidth, int clientHeight,
-                               HWND owner, void* window) {
+                               HWND owner, void* window, const WindowFrame& frame) {
     RECT outer{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    return CreateWindowExW(exStyle, className, caption, style, 0, 0, outer.right - outer.left,
-                           outer.bottom - outer.top, owner, nullptr, instance, window);
+    AdjustWindowRectEx(&outer, style, frame.hasMenu ? TRUE : FALSE, exStyle);
+    const int position = frame.systemPlaces ? CW_USEDEFAULT : 0;
+    return CreateWindowExW(exStyle, className, caption, style, position, position,
+                           outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
+                           instance, window);
 }
 
 }  // namespace verbalo::platform::win32

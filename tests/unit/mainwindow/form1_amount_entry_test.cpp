@@ -139,18 +139,18 @@ TEST(AmountEntry, EnterInAnEmptyFieldChangesNothing) {
 TEST(AmountEntry, FocusDecidesWhetherLeavingTheFieldWordsTheAmount) {
     Form1Fixture f;
     f.window.TypeText("21");
-    f.form.Text1_LostFocus();
+    f.form.Text1_LostFocus(OtherWindow::ThisProgram);
     EXPECT_EQ(f.form.wording(), "VentUno / 00");
     EXPECT_EQ(f.form.described(), Flag::True);
 
     f.window.TypeText("0");
-    f.form.Text1_LostFocus();  // described is still true: nothing happens
+    f.form.Text1_LostFocus(OtherWindow::ThisProgram);  // described is still true: nothing happens
     EXPECT_EQ(f.form.wording(), "VentUno / 00");
 
     f.window.amountFocused = false;
     f.window.FocusAmount();
     EXPECT_EQ(f.form.described(), Flag::False);
-    f.form.Text1_LostFocus();
+    f.form.Text1_LostFocus(OtherWindow::ThisProgram);
     EXPECT_EQ(f.form.wording(), "DueCentoDieci / 00");
 }
 

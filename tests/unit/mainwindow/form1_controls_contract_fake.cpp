@@ -12,6 +12,7 @@ class FakeForm1Harness final : public contract::Form1Harness {
     platform::FakeDialogs& dialogs() override { return f_.dialogs; }
 
     std::string EchoCaption() override { return f_.window.echo; }
+    std::string OutputText() override { return f_.window.output; }
     int Caret() override { return f_.window.caret; }
     bool AmountFieldHasFocus() override { return f_.window.amountFocused; }
 

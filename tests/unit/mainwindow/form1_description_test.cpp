@@ -56,7 +56,7 @@ TEST_P(UnwordableAmount, ShowsTheReasonAndLeavesEverythingAsItWas) {
     bool describedWhileShown = false;
     f.dialogs.whileShown = [&] {
         describedWhileShown = f.form.described() == Flag::True;
-        f.form.Text1_LostFocus();  // the focus moves to the message box
+        f.form.Text1_LostFocus(OtherWindow::ThisProgram);  // the focus moves to the message box
     };
 
     f.window.Type('\r');

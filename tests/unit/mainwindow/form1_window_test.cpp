@@ -68,16 +68,68 @@ TEST(Form1Window, MenuCommandsSetDescribedBeforeTheyActAndDoNotWordAPendingAmoun
     f.form.Mu_progr_Click();
     EXPECT_EQ(f.form.described(), Flag::True);
     EXPECT_EQ(f.informationWindows.aboutShown, 1);
-    f.form.Text1_LostFocus();  // the focus goes to the About window
+    f.form.Text1_LostFocus(OtherWindow::ThisProgram);  // the focus goes to the About window
     EXPECT_EQ(f.form.wording(), "");
 
-    f.form.Form_Activate();  // the About window has closed
+    f.form.Form_Activate(OtherWindow::ThisProgram);  // the About window has closed
     EXPECT_EQ(f.form.described(), Flag::False);
 
     f.form.Mu_Talvo_Click();
     EXPECT_EQ(f.informationWindows.producerShown, 1);
-    f.form.Text1_LostFocus();
+    f.form.Text1_LostFocus(OtherWindow::ThisProgram);
     EXPECT_EQ(f.form.wording(), "");
+}
+
+// Which focus and activation changes are events of the window: the first of each counts from
+// wherever it comes, later ones only within the program; leaving counts only to the program.
+TEST(Form1Window, FocusChangesCountByWhereTheyComeFromOrGo) {
+    enum class Change { Activation, FocusGained, FocusLost };
+    constexpr auto kHere = OtherWindow::ThisProgram;
+    constexpr auto kElsewhere = OtherWindow::AnotherApplication;
+    struct Case {
+        Change change;
+        bool first;
+        OtherWindow other;
+        bool counts;
+    };
+    const Case cases[] = {
+        {Change::Activation, true, kElsewhere, true},    // at start, from the shell
+        {Change::Activation, false, kElsewhere, false},  // back from another application
+        {Change::Activation, false, kHere, true},        // a modal window has closed
+        {Change::FocusGained, true, kElsewhere, true},
+        {Change::FocusGained, false, kElsewhere, false},
+        {Change::FocusGained, false, kHere, true},
+        {Change::FocusLost, false, kHere, true},
+        {Change::FocusLost, false, kElsewhere, false},
+    };
+    for (const auto& c : cases) {
+        Form1Fixture f(',', Form1Fixture::Start::NotLoaded);
+        f.form.Form_Load();
+        if (!c.first) {
+            f.form.Form_Activate(kElsewhere);
+            f.form.Text1_GotFocus(kElsewhere);
+        }
+        f.window.SetAmountText("12");
+        bool counted = false;
+        switch (c.change) {
+            case Change::Activation:
+                f.form.Mu_end_Click();  // sets described, which a counted activation clears
+                f.form.Form_Activate(c.other);
+                counted = f.form.described() == Flag::False;
+                break;
+            case Change::FocusGained:
+                f.form.Mu_end_Click();
+                f.form.Text1_GotFocus(c.other);
+                counted = f.form.described() == Flag::False;
+                break;
+            case Change::FocusLost:
+                f.form.Text1_LostFocus(c.other);  // a counted loss words the amount
+                counted = !f.form.wording().empty();
+                break;
+        }
+        EXPECT_EQ(counted, c.counts) << "change " << static_cast<int>(c.change) << ", first "
+                                     << c.first << ", from this program " << (c.other == kHere);
+    }
 }
 
 TEST(Form1Window, FineEndsTheProgramWithoutWordingThePendingAmount) {
@@ -85,7 +137,7 @@ TEST(Form1Window, FineEndsTheProgramWithoutWordingThePendingAmount) {
     f.window.TypeText("12");
     f.form.Mu_end_Click();
     EXPECT_TRUE(f.window.ended);
-    f.form.Text1_LostFocus();
+    f.form.Text1_LostFocus(OtherWindow::ThisProgram);
     EXPECT_EQ(f.clipboard.writes, 0);
 }
 
