@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "resources/console_texts.h"
+
 namespace verbalo::cli {
 namespace {
 
@@ -92,29 +94,28 @@ std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::str
             const auto value = OptionValue(args, i, "--case");
             const auto style = value ? CaseStyleByName(*value) : std::nullopt;
             if (!style) {
-                return std::unexpected(
-                    "--case vuole maiuscolo, minuscolo o iniziali (oppure 0, 1, 2)");
+                return std::unexpected(std::string(texts::kCaseOptionWants));
             }
             options.caseStyle = *style;
         } else if (arg.starts_with("--separator")) {
             const auto value = OptionValue(args, i, "--separator");
             if (!value || (*value != "," && *value != ".")) {
-                return std::unexpected("--separator vuole , oppure .");
+                return std::unexpected(std::string(texts::kSeparatorOptionWants));
             }
             options.separator = value->front();
         } else if (arg.starts_with("--pasqua")) {
             const auto value = OptionValue(args, i, "--pasqua");
             const auto year = value ? ParseYear(*value) : std::nullopt;
             if (!year) {
-                return std::unexpected("--pasqua vuole un anno, per esempio 2024");
+                return std::unexpected(std::string(texts::kEasterOptionWants));
             }
             options.easterYear = *year;
         } else {
-            return std::unexpected("opzione sconosciuta: " + std::string(arg));
+            return std::unexpected(std::string(texts::kUnknownOption) + std::string(arg));
         }
     }
     if (options.easterYear && !options.amounts.empty()) {
-        return std::unexpected("--pasqua non si usa insieme a importi da scrivere");
+        return std::unexpected(std::string(texts::kEasterWithAmounts));
     }
     return options;
 }

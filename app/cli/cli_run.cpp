@@ -8,6 +8,7 @@
 
 #include "easter/easter_date.h"
 #include "platform/dialogs.h"
+#include "resources/console_texts.h"
 #include "resources/version.h"
 #include "wording/compose_wording.h"
 #include "wording/letter_case.h"
@@ -64,24 +65,7 @@ class ConsoleDialogs : public platform::Dialogs {
 }  // namespace
 
 std::string_view HelpText() {
-    return "Uso: verbalo-cli [opzioni] [IMPORTO...]\n"
-           "Scrive in lettere, come su un assegno, ogni IMPORTO; senza importi legge\n"
-           "un importo per riga dallo standard input.\n"
-           "\n"
-           "Opzioni:\n"
-           "  --case STILE       maiuscolo, minuscolo (predefinito) o iniziali; oppure 0, 1, 2\n"
-           "  --separator S      separatore decimale: , oppure . (predefinito: quello del "
-           "sistema)\n"
-           "  --pasqua ANNO      scrive la data della Pasqua dell'ANNO (dal 1900 al 9999) come\n"
-           "                     gg/mm/aaaa, invece di scrivere importi\n"
-           "  --help             mostra questo aiuto\n"
-           "  --version          mostra la versione\n"
-           "\n"
-           "Esempio: verbalo-cli --separator , 1234,5\n"
-           "         Milleduecentotrentaquattro / 50\n"
-           "\n"
-           "Stato di uscita: 0 tutto scritto, 1 almeno un importo non valido o nessuna data\n"
-           "di Pasqua per l'anno, 2 errore d'uso.\n";
+    return texts::kConsoleHelp;
 }
 
 std::string_view VersionText() {
@@ -128,7 +112,7 @@ int RunCli(std::span<const std::string_view> args, char systemSeparator, std::is
            std::ostream& out, std::ostream& err) {
     const auto options = ParseCommandLine(args);
     if (!options) {
-        err << kProgram << ": " << options.error() << "\nProvare: verbalo-cli --help\n";
+        err << kProgram << ": " << options.error() << '\n' << texts::kConsoleTryHelp << '\n';
         return kExitUsage;
     }
     if (options->showHelp) {
