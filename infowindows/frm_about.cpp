@@ -26,4 +26,16 @@ void frmAbout::Label1_Click() {
     producerWindow_.ShowProducerWindowModally();
 }
 
+void frmAbout::EnterPressed(std::optional<Button> focused) {
+    if (focused == Button::cmdSysInfo) {
+        cmdSysInfo_Click();
+    } else {
+        cmdOK_Click();
+    }
+}
+
+void frmAbout::EscPressed() {
+    cmdOK_Click();
+}
+
 }  // namespace verbalo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,6 +38,13 @@ class frmAbout {
     // Starts the tool; neither clears nor reads Global::systemInfoNotFound.
     void cmdSysInfo_Click();
     void Label1_Click();
+
+    // The buttons, as the focus can be on them.
+    enum class Button { cmdOK, cmdSysInfo };
+    // Enter: it presses the button with the focus, else OK, the default button.
+    void EnterPressed(std::optional<Button> focused);
+    // Esc: OK is also the cancel button.
+    void EscPressed();
 
   private:
     FrmAboutControls& controls_;

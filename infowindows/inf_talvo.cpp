@@ -196,6 +196,14 @@ void InfTalvo::Command1_Click() {
     controls_.Unload();
 }
 
+void InfTalvo::EnterPressed(std::optional<Button> focused) {
+    if (focused == Button::Command1) {
+        Command1_Click();
+    } else if (focused == Button::cmdInfoSys) {
+        cmdInfoSys_Click();
+    }
+}
+
 void InfTalvo::ResetLinkLabels() {
     controls_.SetLabelUnderline(Label::lbMail, false);
     controls_.SetLabelBold(Label::lbMail, false);

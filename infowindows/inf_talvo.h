@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -75,6 +76,13 @@ class InfTalvo {
     void dirHidden_Change();
     // "&OK".
     void Command1_Click();
+
+    // The buttons, as the focus can be on them.
+    enum class Button { Command1, cmdInfoSys };
+    // Enter: there is no default button, so it presses only the button with the focus.
+    void EnterPressed(std::optional<Button> focused);
+    // Esc: there is no cancel button, so it does nothing.
+    void EscPressed() {}
 
     // The file or link last handed to the shell; the search's result.
     const std::string& launchTarget() const { return launchTarget_; }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "info_window_support.h"
+#include "modal_window_fixture.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
@@ -59,35 +60,8 @@ class CountingOpener : public ProducerWindowOpener {
     int shows = 0;
 };
 
-class AboutWindowTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { main_ = new test::StandInMainWindow(100, 200); }
-    static void TearDownTestSuite() {
-        delete main_;
-        main_ = nullptr;
-    }
-    void SetUp() override {
-        MoveWindow(main_->hwnd(), 100, 200, 480, 160, TRUE);
-        SetActiveWindow(main_->hwnd());
-        about_.SetMainWindow(main_->hwnd());
-    }
-    void TearDown() override { about_.Unload(); }
-
-    HWND Control(int id) const {
-        const HWND direct = GetDlgItem(about_.hwnd(), id);
-        return direct != nullptr ? direct : GetDlgItem(Frame(), id);
-    }
-    HWND Frame() const { return GetDlgItem(about_.hwnd(), IDC_ABOUT_FRAME1); }
-    // Runs the steps inside the modal loop of the About window.
-    void ShowModalWith(std::deque<ModalScript::Step> steps) {
-        ModalScript script(std::move(steps));
-        script.rescue = [this] { PostMessageW(about_.hwnd(), WM_CLOSE, 0, 0); };
-        about_.ShowModal();
-        EXPECT_TRUE(script.finished());
-    }
-
-    static inline test::StandInMainWindow* main_ = nullptr;
-    TwipsScale scale_;
+// The About window on doubles of what it uses; a base of the fixture, made before it.
+struct AboutWindowOnDoubles {
     Global global_;
     test::FakeLauncher launcher_{global_};
     CountingOpener opener_;
@@ -95,6 +69,11 @@ class AboutWindowTest : public ::testing::Test {
                        launcher_,
                        opener_,
                        {"Verbalo", RunningProgramVersion().value_or(VersionNumbers{})}};
+};
+
+class AboutWindowTest : protected AboutWindowOnDoubles, public test::ModalWindowTest {
+  protected:
+    AboutWindowTest() : ModalWindowTest(about_, {100, 200}) {}
 };
 
 TEST_F(AboutWindowTest, HasItsClientSizeAFixedDialogBorderAndNoMinimizeOrMaximizeBox) {
@@ -150,24 +129,14 @@ TEST_F(AboutWindowTest, EachLabelHasItsOwnTextColourTheNoticeTheSystemsButtonTex
 
 TEST_F(AboutWindowTest, ControlsStandAtTheirLayoutPositions) {
     ASSERT_TRUE(about_.Load());
-    const HWND window = about_.hwnd();
-    const RECT title = test::RectIn(Control(IDC_ABOUT_LBLTITLE), window);
-    EXPECT_EQ(title.left, scale_.ToPixels(870));
-    EXPECT_EQ(title.top, scale_.ToPixels(270));
-    EXPECT_EQ(title.right - title.left, scale_.ToPixels(2400));
-    const RECT credit = test::RectIn(Control(IDC_ABOUT_LABEL1), window);
-    EXPECT_EQ(credit.left, scale_.ToPixels(2580));
-    EXPECT_EQ(credit.top, scale_.ToPixels(45));
     // The frame's left edge lies outside the window; its buttons stand within it.
-    const RECT frame = test::RectIn(Frame(), window);
-    EXPECT_EQ(frame.left, scale_.ToPixels(-90));
-    EXPECT_EQ(frame.top, scale_.ToPixels(2025));
-    const RECT ok = test::RectIn(Control(IDC_ABOUT_CMDOK), window);
-    EXPECT_EQ(ok.left, scale_.ToPixels(-90) + scale_.ToPixels(3975));
-    EXPECT_EQ(ok.top, scale_.ToPixels(2025) + scale_.ToPixels(150));
-    EXPECT_EQ(ok.bottom - ok.top, scale_.ToPixels(435));
-    const RECT sysInfo = test::RectIn(Control(IDC_ABOUT_CMDSYSINFO), window);
-    EXPECT_EQ(sysInfo.top, scale_.ToPixels(2025) + scale_.ToPixels(600));
+    ExpectPlaced({
+        {.id = IDC_ABOUT_FRAME1, .left = -90, .top = 2025},
+        {.id = IDC_ABOUT_CMDOK, .in = IDC_ABOUT_FRAME1, .left = 3975, .top = 150, .height = 435},
+        {.id = IDC_ABOUT_CMDSYSINFO, .in = IDC_ABOUT_FRAME1, .top = 600},
+        {.id = IDC_ABOUT_LABEL1, .left = 2580, .top = 45},
+        {.id = IDC_ABOUT_LBLTITLE, .left = 870, .top = 270, .width = 2400},
+    });
 }
 
 TEST_F(AboutWindowTest, TitleIsBoldTwelvePointsAndTheNoticeArial) {
@@ -195,7 +164,7 @@ TEST_F(AboutWindowTest, StandsTwentyRightOfAndFourHundredBelowTheMainWindowUncla
     // Each loading places it anew, also past the screen's edge.
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    MoveWindow(main_->hwnd(), screenWidth - 120, screenHeight - 90, 480, 160, TRUE);
+    MoveWindow(MainWindow(), screenWidth - 120, screenHeight - 90, 480, 160, TRUE);
     ASSERT_TRUE(about_.Load());
     GetWindowRect(about_.hwnd(), &placed);
     EXPECT_EQ(placed.left, expectedAt(screenWidth - 120, screenHeight - 90).x);
@@ -247,21 +216,21 @@ TEST_F(AboutWindowTest, ModallyOkHasTheFocusTheMainWindowNoInputAndEscCloses) {
     bool mainDisabled = false;
     ShowModalWith({[&] {
                        focusOnOk = GetFocus() == Control(IDC_ABOUT_CMDOK);
-                       mainDisabled = !IsWindowEnabled(main_->hwnd());
+                       mainDisabled = !IsWindowEnabled(MainWindow());
                    },
                    [] { test::PostKey(VK_ESCAPE); }});
     EXPECT_TRUE(focusOnOk);
     EXPECT_TRUE(mainDisabled);
     EXPECT_FALSE(about_.IsLoaded());
-    EXPECT_TRUE(IsWindowEnabled(main_->hwnd()));
-    EXPECT_EQ(GetActiveWindow(), main_->hwnd());
+    EXPECT_TRUE(IsWindowEnabled(MainWindow()));
+    EXPECT_EQ(GetActiveWindow(), MainWindow());
 }
 
 TEST_F(AboutWindowTest, ModallyEnterCloses) {
     ShowModalWith({[] { test::PostKey(VK_RETURN); }});
     EXPECT_FALSE(about_.IsLoaded());
     EXPECT_EQ(launcher_.calls, 0);
-    EXPECT_EQ(GetActiveWindow(), main_->hwnd());
+    EXPECT_EQ(GetActiveWindow(), MainWindow());
 }
 
 TEST_F(AboutWindowTest, TabReachesSystemInfoWhereEnterPressesIt) {
@@ -298,7 +267,7 @@ TEST_F(AboutWindowTest, ClickingTheCreditOpensTheProducerWindow) {
 
 TEST_F(AboutWindowTest, EachOpeningLoadsItAfresh) {
     ShowModalWith({[] { test::PostKey(VK_RETURN); }});
-    MoveWindow(main_->hwnd(), 300, 100, 480, 160, TRUE);
+    MoveWindow(MainWindow(), 300, 100, 480, 160, TRUE);
     POINT at{};
     ShowModalWith({[&] {
                        RECT rect{};
@@ -313,7 +282,7 @@ TEST_F(AboutWindowTest, EachOpeningLoadsItAfresh) {
 TEST_F(AboutWindowTest, AQuitMessageEndsTheModalLoopAndIsPostedAgain) {
     ShowModalWith({[] { PostQuitMessage(7); }});
     EXPECT_FALSE(about_.IsLoaded());
-    EXPECT_TRUE(IsWindowEnabled(main_->hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(MainWindow()));
     MSG message{};
     ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 7u);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "info_window_support.h"
+#include "modal_window_fixture.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
@@ -55,32 +56,12 @@ int TextWidth(HWND label) {
     return rect.right - rect.left;
 }
 
-class ProducerWindowTest : public ::testing::Test, protected test::ProducerWindowOnDoubles {
+class ProducerWindowTest : protected test::ProducerWindowOnDoubles, public test::ModalWindowTest {
   protected:
-    static void SetUpTestSuite() { main_ = new test::StandInMainWindow(60, 80); }
-    static void TearDownTestSuite() {
-        delete main_;
-        main_ = nullptr;
-    }
-    void SetUp() override {
-        SetActiveWindow(main_->hwnd());
-        producer_.SetMainWindow(main_->hwnd());
-    }
-    void TearDown() override {
-        producer_.form().Form_Unload();
-        producer_.Unload();
-    }
+    ProducerWindowTest() : ModalWindowTest(producer_, {60, 80}) {}
 
-    HWND Frame() const { return GetDlgItem(producer_.hwnd(), IDC_PRODUCER_FRAME1); }
-    HWND Picture() const { return GetDlgItem(producer_.hwnd(), IDC_PRODUCER_PICTURE1); }
-    HWND Control(int id) const {
-        for (const HWND parent : {producer_.hwnd(), Frame(), Picture()}) {
-            if (const HWND control = GetDlgItem(parent, id)) {
-                return control;
-            }
-        }
-        return nullptr;
-    }
+    HWND Frame() const { return Control(IDC_PRODUCER_FRAME1); }
+    HWND Picture() const { return Control(IDC_PRODUCER_PICTURE1); }
     bool IsHot(int id) const {
         const LOGFONTW font = test::FontOf(Control(id));
         return font.lfWeight == FW_BOLD && font.lfUnderline != 0;
@@ -92,15 +73,6 @@ class ProducerWindowTest : public ::testing::Test, protected test::ProducerWindo
     static void MoveOver(HWND window, int x, int y) {
         SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     }
-    void ShowModalWith(std::deque<ModalScript::Step> steps) {
-        ModalScript script(std::move(steps));
-        script.rescue = [this] { PostMessageW(producer_.hwnd(), WM_CLOSE, 0, 0); };
-        producer_.ShowModal();
-        EXPECT_TRUE(script.finished());
-    }
-
-    static inline test::StandInMainWindow* main_ = nullptr;
-    TwipsScale scale_;
 };
 
 TEST_F(ProducerWindowTest, HasItsClientSizeCaptionAndOnlyACloseBox) {
@@ -159,26 +131,18 @@ TEST_F(ProducerWindowTest, NamesLinksAndButtonsShowTheirTexts) {
 
 TEST_F(ProducerWindowTest, ControlsStandAtTheirLayoutPositions) {
     ASSERT_TRUE(producer_.Load());
-    const HWND window = producer_.hwnd();
-    const RECT mail = test::RectIn(Control(IDC_PRODUCER_LBMAIL), window);
-    EXPECT_EQ(mail.left, scale_.ToPixels(1065));
-    EXPECT_EQ(mail.top, scale_.ToPixels(2295));
-    EXPECT_EQ(mail.right - mail.left, scale_.ToPixels(1530));
-    EXPECT_EQ(mail.bottom - mail.top, scale_.ToPixels(345));
-    const RECT site = test::RectIn(Control(IDC_PRODUCER_LBSITO), window);
-    EXPECT_EQ(site.left, scale_.ToPixels(3375));
-    const RECT picture = test::RectIn(Picture(), window);
-    EXPECT_EQ(picture.left, scale_.ToPixels(90));
-    EXPECT_EQ(picture.right - picture.left, scale_.ToPixels(945));
-    const RECT frame = test::RectIn(Frame(), window);
-    EXPECT_EQ(frame.left, scale_.ToPixels(-180));
-    EXPECT_EQ(frame.top, scale_.ToPixels(2655));
-    const RECT ok = test::RectIn(Control(IDC_PRODUCER_COMMAND1), window);
-    EXPECT_EQ(ok.left, scale_.ToPixels(-180) + scale_.ToPixels(4050));
-    EXPECT_EQ(ok.top, scale_.ToPixels(2655) + scale_.ToPixels(225));
-    EXPECT_EQ(ok.right - ok.left, scale_.ToPixels(1365));
-    const RECT sysInfo = test::RectIn(Control(IDC_PRODUCER_CMDINFOSYS), window);
-    EXPECT_EQ(sysInfo.top, scale_.ToPixels(2655) + scale_.ToPixels(630));
+    ExpectPlaced({
+        {.id = IDC_PRODUCER_LBMAIL, .left = 1065, .top = 2295, .width = 1530, .height = 345},
+        {.id = IDC_PRODUCER_LBSITO, .left = 3375},
+        {.id = IDC_PRODUCER_PICTURE1, .left = 90, .width = 945},
+        {.id = IDC_PRODUCER_FRAME1, .left = -180, .top = 2655},
+        {.id = IDC_PRODUCER_COMMAND1,
+         .in = IDC_PRODUCER_FRAME1,
+         .left = 4050,
+         .top = 225,
+         .width = 1365},
+        {.id = IDC_PRODUCER_CMDINFOSYS, .in = IDC_PRODUCER_FRAME1, .top = 630},
+    });
 }
 
 // The maker's data that the producer window shows is ours to choose, its labels' sizes and fonts
@@ -333,7 +297,7 @@ TEST_F(ProducerWindowTest, ModallyTheFocusStartsOnOkAndTabGoesToSistemaPictureAn
     bool mainDisabled = false;
     ShowModalWith({[&] {
                        noteFocus();
-                       mainDisabled = !IsWindowEnabled(main_->hwnd());
+                       mainDisabled = !IsWindowEnabled(MainWindow());
                    },
                    [] { test::PostKey(VK_TAB); }, noteFocus, [] { test::PostKey(VK_TAB); },
                    noteFocus, [] { test::PostKey(VK_TAB); }, noteFocus,
@@ -342,8 +306,8 @@ TEST_F(ProducerWindowTest, ModallyTheFocusStartsOnOkAndTabGoesToSistemaPictureAn
                                          IDC_PRODUCER_PICTURE1, IDC_PRODUCER_COMMAND1}));
     EXPECT_TRUE(mainDisabled);
     EXPECT_FALSE(producer_.IsLoaded());
-    EXPECT_TRUE(IsWindowEnabled(main_->hwnd()));
-    EXPECT_EQ(GetActiveWindow(), main_->hwnd());
+    EXPECT_TRUE(IsWindowEnabled(MainWindow()));
+    EXPECT_EQ(GetActiveWindow(), MainWindow());
 }
 
 TEST_F(ProducerWindowTest, EscDoesNotCloseItAndEnterPressesTheFocusedButton) {

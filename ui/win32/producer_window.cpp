@@ -1,7 +1,6 @@
 #include "ui/win32/producer_window.h"
 
 #include <windowsx.h>
-#include "ui/win32/window_class.h"
 
 #include <array>
 #include <cmath>
@@ -17,7 +16,6 @@
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
 #include "ui/win32/coloured_button.h"
-#include "ui/win32/control_colors.h"
 #include "ui/win32/control_font.h"
 #include "ui/win32/mouse_events.h"
 #include "ui/win32/panel_window.h"
@@ -27,23 +25,18 @@ namespace {
 
 namespace layout = producer_layout;
 
-constexpr wchar_t kClassName[] = L"VerbaloProducer";
 constexpr COLORREF kBackground = RGB(224, 224, 224);
 constexpr COLORREF kPictureBackground = RGB(236, 244, 187);
 constexpr COLORREF kTeal = RGB(0, 128, 128);
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kOkFace = RGB(200, 216, 200);
 constexpr COLORREF kSysInfoFace = RGB(255, 224, 192);
-// A fixed single border: no resizing, no minimize or maximize box; the close box stays.
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = 0;
 constexpr std::size_t kLabelCount = 5;  // the labels the handlers reach, InfTalvoControls::Label
 
-// The background is painted on WM_ERASEBKGND.
-void RegisterProducerClass(HINSTANCE instance, WNDPROC procedure) {
-    RegisterWindowClassOnce(
-        instance, {kClassName, procedure, LoadIconW(instance, MAKEINTRESOURCEW(IDI_PRODUCER))});
-}
+// A fixed single border; the background is painted on WM_ERASEBKGND.
+const ModalWindowFrame kFrame{
+    L"VerbaloProducer",   IDI_PRODUCER,         nullptr, layout::kCaption, 0,
+    layout::kClientWidth, layout::kClientHeight};
 
 std::size_t IndexOf(InfTalvoControls::Label label) {
     return static_cast<std::size_t>(label);
@@ -52,7 +45,7 @@ std::size_t IndexOf(InfTalvoControls::Label label) {
 }  // namespace
 
 // What exists while the window is loaded.
-struct ProducerWindow::Controls {
+struct ProducerWindow::Controls : LoadedControls {
     struct LabelControl {
         HWND hwnd = nullptr;
         std::unique_ptr<ControlFont> font;
@@ -66,48 +59,22 @@ struct ProducerWindow::Controls {
     std::array<LabelControl, kLabelCount> labels;     // by InfTalvoControls::Label
     std::vector<std::unique_ptr<ControlFont>> fonts;  // of the labels no handler changes
     std::vector<std::unique_ptr<ControlMouseEvents>> mouse;
-    ControlColors colors;
     Twips line1X2 = layout::kLine1X2;
 };
 
 ProducerWindow::ProducerWindow(HINSTANCE instance, InfTalvoServices services,
                                std::string dirHiddenStartFolder)
-    : instance_(instance),
+    : ModalWindowFor(instance, kFrame,
+                     {{IDC_PRODUCER_COMMAND1, [this] { form_.Command1_Click(); }},
+                      {IDC_PRODUCER_CMDINFOSYS, [this] { form_.cmdInfoSys_Click(); }},
+                      {IDOK, [this] { form_.EnterPressed(FocusedButton()); }},
+                      {IDCANCEL, [this] { form_.EscPressed(); }}}),
       form_(*this, services, std::move(dirHiddenStartFolder)),
       background_(CreateSolidBrush(kBackground)),
       pictureBackground_(CreateSolidBrush(kPictureBackground)) {}
 
-ProducerWindow::~ProducerWindow() {
-    if (hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
-    }
-}
-
-bool ProducerWindow::Load() {
-    if (hwnd_ != nullptr) {
-        return true;
-    }
-    RegisterProducerClass(instance_, &ProducerWindow::WindowProc);
-    focus_ = nullptr;
-    if (CreateWindowForClientSize(instance_, kClassName, Utf8ToWide(layout::kCaption).c_str(),
-                                  kStyle, kExStyle, scale_.ToPixels(layout::kClientWidth),
-                                  scale_.ToPixels(layout::kClientHeight), mainWindow_,
-                                  this) == nullptr) {
-        return false;
-    }
-    form_.Form_Load();
-    return true;
-}
-
-void ProducerWindow::ShowModal() {
-    if (!Load()) {
-        return;
-    }
-    ModalSession session(hwnd_, modal_);
-    if (!session.Run([this] { return hwnd_ == nullptr; })) {
-        form_.Form_Unload();  // the program is ending
-        Unload();
-    }
+ProducerWindow::Controls* ProducerWindow::controls() const {
+    return static_cast<Controls*>(loaded());
 }
 
 platform::WindowHandle ProducerWindow::HandleLoadingIfNeeded() {
@@ -117,51 +84,53 @@ platform::WindowHandle ProducerWindow::HandleLoadingIfNeeded() {
     return Handle();
 }
 
-void ProducerWindow::CreateControls() {
+std::unique_ptr<ModalWindow::LoadedControls> ProducerWindow::CreateControls() {
     auto controls = std::make_unique<Controls>();
     // Created in the tab order (Command1, cmdInfoSys, Picture1), and each link label before
     // the caption label beside it, which reaches under it.
     CreateFrame(*controls);
     CreatePicture(*controls);
     CreateLabels(*controls);
-    controls_ = std::move(controls);
+    controls->firstFocus = controls->command1->hwnd();
+    return controls;
 }
 
 void ProducerWindow::CreateFrame(Controls& c) {
-    c.buttonFont = CreateFontFor(FontLook::From(window_layout::kDefaultFont), scale_);
-    c.frame1.Create(instance_, hwnd_, IDC_PRODUCER_FRAME1, PixelRect(scale_, layout::kFrame1),
+    c.buttonFont = CreateFontFor(FontLook::From(window_layout::kDefaultFont), scale());
+    c.frame1.Create(instance(), hwnd_, IDC_PRODUCER_FRAME1, PixelRect(scale(), layout::kFrame1),
                     {background_.get(), PanelWindow::Border::Etched, false});
     c.frame1.OnMouseMove([this](WPARAM keys, int x, int y) {
-        const MouseEvent event = MouseMoveEvent(keys, x, y, scale_);
+        const MouseEvent event = MouseMoveEvent(keys, x, y, scale());
         form_.Frame1_MouseMove(event.button, event.shift, event.x, event.y);
     });
     const HWND frame = c.frame1.hwnd();
     c.command1 = std::make_unique<ColouredButton>(
-        instance_, frame, IDC_PRODUCER_COMMAND1, Utf8ToWide(layout::kOkCaption).c_str(),
-        PixelRect(scale_, layout::kCommand1), c.buttonFont.get(), kOkFace);
+        instance(), frame, IDC_PRODUCER_COMMAND1, Utf8ToWide(layout::kOkCaption).c_str(),
+        PixelRect(scale(), layout::kCommand1), c.buttonFont.get(), kOkFace);
     c.cmdInfoSys = std::make_unique<ColouredButton>(
-        instance_, frame, IDC_PRODUCER_CMDINFOSYS, Utf8ToWide(layout::kSysInfoCaption).c_str(),
-        PixelRect(scale_, layout::kCmdInfoSys), c.buttonFont.get(), kSysInfoFace);
+        instance(), frame, IDC_PRODUCER_CMDINFOSYS, Utf8ToWide(layout::kSysInfoCaption).c_str(),
+        PixelRect(scale(), layout::kCmdInfoSys), c.buttonFont.get(), kSysInfoFace);
 
-    const HWND lbCr = CreateLabel(instance_, frame, IDC_PRODUCER_LB_CR, layout::kNoticePlaceholder,
-                                  SS_LEFT, PixelRect(scale_, layout::kLbCr), nullptr);
+    const HWND lbCr = CreateLabel(instance(), frame, IDC_PRODUCER_LB_CR, layout::kNoticePlaceholder,
+                                  SS_LEFT, PixelRect(scale(), layout::kLbCr), nullptr);
     c.labels[IndexOf(Label::Lb_cr)] = {
-        lbCr, std::make_unique<ControlFont>(lbCr, FontLook::From(layout::kNoticeFont), scale_)};
+        lbCr, std::make_unique<ControlFont>(lbCr, FontLook::From(layout::kNoticeFont), scale())};
     c.colors.Add(lbCr, std::nullopt, background_.get());
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        lbCr, scale_,
+        lbCr, scale(),
         [this](const MouseEvent& e) { form_.Lb_cr_MouseMove(e.button, e.shift, e.x, e.y); },
         nullptr));
 }
 
 void ProducerWindow::CreatePicture(Controls& c) {
-    c.picture1.Create(instance_, hwnd_, IDC_PRODUCER_PICTURE1, PixelRect(scale_, layout::kPicture1),
+    c.picture1.Create(instance(), hwnd_, IDC_PRODUCER_PICTURE1,
+                      PixelRect(scale(), layout::kPicture1),
                       {pictureBackground_.get(), PanelWindow::Border::Sunken, true});
     const HWND thumb =
-        CreateLabel(instance_, c.picture1.hwnd(), IDC_PRODUCER_LB_ADP4, layout::kThumbsUp, SS_LEFT,
-                    PixelRect(scale_, layout::kLbAdp4), nullptr);
+        CreateLabel(instance(), c.picture1.hwnd(), IDC_PRODUCER_LB_ADP4, layout::kThumbsUp, SS_LEFT,
+                    PixelRect(scale(), layout::kLbAdp4), nullptr);
     c.fonts.push_back(
-        std::make_unique<ControlFont>(thumb, FontLook::From(layout::kSymbolFont), scale_));
+        std::make_unique<ControlFont>(thumb, FontLook::From(layout::kSymbolFont), scale()));
     c.colors.Add(thumb, kTeal, pictureBackground_.get());
 }
 
@@ -171,10 +140,10 @@ void ProducerWindow::CreateLabels(Controls& c) {
                      const window_layout::ControlRect& rect, const window_layout::FontSpec& font,
                      std::optional<COLORREF> colour) {
         const HWND hwnd =
-            CreateLabel(instance_, hwnd_, id, text, align, PixelRect(scale_, rect), nullptr);
+            CreateLabel(instance(), hwnd_, id, text, align, PixelRect(scale(), rect), nullptr);
         c.colors.Add(hwnd, colour, background);
         return Controls::LabelControl{
-            hwnd, std::make_unique<ControlFont>(hwnd, FontLook::From(font), scale_)};
+            hwnd, std::make_unique<ControlFont>(hwnd, FontLook::From(font), scale())};
     };
     auto fixed = [&](Controls::LabelControl made) { c.fonts.push_back(std::move(made.font)); };
 
@@ -200,24 +169,21 @@ void ProducerWindow::CreateLabels(Controls& c) {
               layout::kContactFont, std::nullopt);
 
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        c.labels[IndexOf(Label::lbMail)].hwnd, scale_,
+        c.labels[IndexOf(Label::lbMail)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.lbMail_MouseMove(e.button, e.shift, e.x, e.y); },
         [this](const MouseEvent& e) { form_.lbMail_MouseDown(e.button, e.shift, e.x, e.y); }));
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        c.labels[IndexOf(Label::lbSito)].hwnd, scale_,
+        c.labels[IndexOf(Label::lbSito)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.lbSito_MouseMove(e.button, e.shift, e.x, e.y); },
         [this](const MouseEvent& e) { form_.lbSito_MouseDown(e.button, e.shift, e.x, e.y); }));
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        c.labels[IndexOf(Label::Lb_dati)].hwnd, scale_,
+        c.labels[IndexOf(Label::Lb_dati)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.Lb_dati_MouseMove(e.button, e.shift, e.x, e.y); },
         nullptr));
 }
 
-LRESULT ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> ProducerWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            CreateControls();
-            return 0;
         case WM_ERASEBKGND: {
             RECT client{};
             GetClientRect(hwnd_, &client);
@@ -229,111 +195,60 @@ LRESULT ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_MOUSEMOVE: {
             const MouseEvent event =
-                MouseMoveEvent(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_);
+                MouseMoveEvent(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale());
             form_.Form_MouseMove(event.button, event.shift, event.x, event.y);
             return 0;
         }
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_DRAWITEM: {
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (controls_ != nullptr) {
-                for (const ColouredButton* button :
-                     {controls_->command1.get(), controls_->cmdInfoSys.get()}) {
-                    if (button != nullptr && button->hwnd() == item->hwndItem) {
-                        button->Draw(*item);
-                        return TRUE;
-                    }
-                }
+        case WM_DRAWITEM:
+            if (DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+                return TRUE;
             }
             break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<InfTalvo::Button> ProducerWindow::FocusedButton() const {
+    using Button = InfTalvo::Button;
+    const Controls* c = controls();
+    return c == nullptr ? std::nullopt
+                        : FocusedAmong<Button>({{c->command1->hwnd(), Button::Command1},
+                                                {c->cmdInfoSys->hwnd(), Button::cmdInfoSys}});
+}
+
+bool ProducerWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
+    const Controls* c = controls();
+    if (c == nullptr) {
+        return false;
+    }
+    for (const ColouredButton* button : {c->command1.get(), c->cmdInfoSys.get()}) {
+        if (button != nullptr && button->hwnd() == item.hwndItem) {
+            button->Draw(item);
+            return true;
         }
-        case WM_CTLCOLORSTATIC:
-            if (controls_ != nullptr) {
-                if (const HBRUSH brush = controls_->colors.Apply(reinterpret_cast<HWND>(lParam),
-                                                                 reinterpret_cast<HDC>(wParam))) {
-                    return reinterpret_cast<LRESULT>(brush);
-                }
-            }
-            break;
-        case WM_ACTIVATE:
-            OnActivate(LOWORD(wParam) != WA_INACTIVE);
-            return 0;
-        case WM_CLOSE:
-            // The close box and Alt+F4 unload the window, as OK does.
-            form_.Form_Unload();
-            Unload();
-            return 0;
-        case WM_NCDESTROY:
-            controls_.reset();
-            break;
-        default:
-            break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-void ProducerWindow::OnCommand(WORD id, WORD notification) {
-    // A double click on a button is two presses.
-    const bool pressed = notification == BN_CLICKED || notification == BN_DOUBLECLICKED;
-    switch (id) {
-        case IDC_PRODUCER_COMMAND1:
-            if (pressed) {
-                form_.Command1_Click();
-            }
-            break;
-        case IDC_PRODUCER_CMDINFOSYS:
-            if (pressed) {
-                form_.cmdInfoSys_Click();
-            }
-            break;
-        case IDOK:
-            // Enter: there is no default button, so only the button with the focus is pressed.
-            if (controls_ != nullptr) {
-                const HWND focus = GetFocus();
-                if (focus == controls_->command1->hwnd()) {
-                    form_.Command1_Click();
-                } else if (focus == controls_->cmdInfoSys->hwnd()) {
-                    form_.cmdInfoSys_Click();
-                }
-            }
-            break;
-        default:
-            break;  // Esc (IDCANCEL): there is no cancel button
-    }
-}
-
-void ProducerWindow::OnActivate(bool active) {
-    if (controls_ == nullptr) {
-        return;
-    }
-    if (!active) {
-        const HWND focus = GetFocus();
-        focus_ = focus != nullptr && IsChild(hwnd_, focus) ? focus : nullptr;
-        return;
-    }
-    // The focus comes back to where it was; at the first activation to Command1.
-    SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_ : controls_->command1->hwnd());
+    return false;
 }
 
 void ProducerWindow::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(hwnd_, &paint);
-    if (controls_ != nullptr) {
+    if (controls() != nullptr) {
         // Line1, in the default line colour.
         const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
         const HGDIOBJ previous = SelectObject(dc, pen.get());
-        const int y = scale_.ToPixels(layout::kLine1Y);
+        const int y = scale().ToPixels(layout::kLine1Y);
         MoveToEx(dc, 0, y, nullptr);
-        LineTo(dc, scale_.ToPixels(controls_->line1X2), y);
+        LineTo(dc, scale().ToPixels(controls()->line1X2), y);
         SelectObject(dc, previous);
     }
     EndPaint(hwnd_, &paint);
 }
 
 HWND ProducerWindow::LabelWindow(Label label) const {
-    return controls_ != nullptr ? controls_->labels[IndexOf(label)].hwnd : nullptr;
+    return controls() != nullptr ? controls()->labels[IndexOf(label)].hwnd : nullptr;
 }
 
 platform::WindowHandle ProducerWindow::Handle() const {
@@ -357,30 +272,30 @@ InfTalvoControls::Size ProducerWindow::LabelSize(Label label) const {
     if (window == nullptr || !GetWindowRect(window, &rect)) {
         return {};
     }
-    return {scale_.ToTwips(rect.right - rect.left), scale_.ToTwips(rect.bottom - rect.top)};
+    return {scale().ToTwips(rect.right - rect.left), scale().ToTwips(rect.bottom - rect.top)};
 }
 
 void ProducerWindow::SetLabelFontSize(Label label, float points) {
-    if (controls_ != nullptr) {
-        controls_->labels[IndexOf(label)].font->SetPoints(points);
+    if (controls() != nullptr) {
+        controls()->labels[IndexOf(label)].font->SetPoints(points);
     }
 }
 
 void ProducerWindow::SetLabelUnderline(Label label, bool underline) {
-    if (controls_ != nullptr) {
-        controls_->labels[IndexOf(label)].font->SetUnderline(underline);
+    if (controls() != nullptr) {
+        controls()->labels[IndexOf(label)].font->SetUnderline(underline);
     }
 }
 
 void ProducerWindow::SetLabelBold(Label label, bool bold) {
-    if (controls_ != nullptr) {
-        controls_->labels[IndexOf(label)].font->SetBold(bold);
+    if (controls() != nullptr) {
+        controls()->labels[IndexOf(label)].font->SetBold(bold);
     }
 }
 
 void ProducerWindow::SetLine1X2(Twips x2) {
-    if (controls_ != nullptr) {
-        controls_->line1X2 = x2;
+    if (controls() != nullptr) {
+        controls()->line1X2 = x2;
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
 }
@@ -388,44 +303,32 @@ void ProducerWindow::SetLine1X2(Twips x2) {
 InfTalvoControls::Size ProducerWindow::OuterSize() const {
     RECT rect{};
     GetWindowRect(hwnd_, &rect);
-    return {scale_.ToTwips(rect.right - rect.left), scale_.ToTwips(rect.bottom - rect.top)};
+    return {scale().ToTwips(rect.right - rect.left), scale().ToTwips(rect.bottom - rect.top)};
 }
 
 InfTalvoControls::Twips ProducerWindow::InnerWidth() const {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    return scale_.ToTwips(client.right - client.left);
+    return scale().ToTwips(client.right - client.left);
 }
 
 void ProducerWindow::SetTop(float top) {
     RECT rect{};
     GetWindowRect(hwnd_, &rect);
-    SetWindowPos(hwnd_, nullptr, rect.left, scale_.ToPixels(static_cast<Twips>(std::lround(top))),
+    SetWindowPos(hwnd_, nullptr, rect.left, scale().ToPixels(static_cast<Twips>(std::lround(top))),
                  0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ProducerWindow::SetLeft(float left) {
     RECT rect{};
     GetWindowRect(hwnd_, &rect);
-    SetWindowPos(hwnd_, nullptr, scale_.ToPixels(static_cast<Twips>(std::lround(left))), rect.top,
+    SetWindowPos(hwnd_, nullptr, scale().ToPixels(static_cast<Twips>(std::lround(left))), rect.top,
                  0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 InfTalvoControls::Size ProducerWindow::ScreenSize() const {
-    return {scale_.ToTwips(GetSystemMetrics(SM_CXSCREEN)),
-            scale_.ToTwips(GetSystemMetrics(SM_CYSCREEN))};
-}
-
-void ProducerWindow::Unload() {
-    if (hwnd_ == nullptr) {
-        return;
-    }
-    if (modal_ != nullptr) {
-        // The other windows take input again before this one goes, so that the system hands
-        // the activation back to them.
-        modal_->ReleaseOthers();
-    }
-    DestroyWindow(hwnd_);
+    return {scale().ToTwips(GetSystemMetrics(SM_CXSCREEN)),
+            scale().ToTwips(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 }  // namespace verbalo::platform::win32

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "info_window_doubles.h"
@@ -109,6 +110,38 @@ TEST_F(FrmAboutTest, TheCreditLineShowsTheProducerWindowModally) {
     EXPECT_EQ(producerWindow.modalShows, 1);
     EXPECT_EQ(launcher.calls, 0);
 }
+
+// Enter presses the button with the focus, else OK, the default button; Esc presses OK, also the
+// cancel button, wherever the focus is.
+struct KeyPress {
+    const char* name;
+    bool enter;  // else Esc
+    std::optional<frmAbout::Button> focused;
+    int unloads;
+    int launches;
+};
+
+class FrmAboutKeys : public FrmAboutTest, public ::testing::WithParamInterface<KeyPress> {};
+
+TEST_P(FrmAboutKeys, PressTheFocusedButtonOrOk) {
+    const KeyPress& press = GetParam();
+    if (press.enter) {
+        about.EnterPressed(press.focused);
+    } else {
+        about.EscPressed();
+    }
+    EXPECT_EQ(window.unloads, press.unloads);
+    EXPECT_EQ(launcher.calls, press.launches);
+    EXPECT_EQ(producerWindow.modalShows, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EnterAndEsc, FrmAboutKeys,
+    ::testing::Values(KeyPress{"EnterWithNoButtonFocused", true, std::nullopt, 1, 0},
+                      KeyPress{"EnterOnOk", true, frmAbout::Button::cmdOK, 1, 0},
+                      KeyPress{"EnterOnSystemInfo", true, frmAbout::Button::cmdSysInfo, 0, 1},
+                      KeyPress{"Esc", false, std::nullopt, 1, 0}),
+    [](const ::testing::TestParamInfo<KeyPress>& tested) { return tested.param.name; });
 
 }  // namespace
 }  // namespace verbalo

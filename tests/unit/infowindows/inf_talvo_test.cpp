@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,39 @@ TEST_F(InfTalvoTest, OkUnloadsTheWindow) {
     talvo.Command1_Click();
     EXPECT_EQ(window.unloads, 1);
 }
+
+// There is no default button and no cancel button: Enter presses only the button with the
+// focus, Esc nothing.
+struct KeyPress {
+    const char* name;
+    bool enter;  // else Esc
+    std::optional<InfTalvo::Button> focused;
+    int unloads;
+    int launches;
+};
+
+class InfTalvoKeys : public InfTalvoTest, public ::testing::WithParamInterface<KeyPress> {};
+
+TEST_P(InfTalvoKeys, PressOnlyTheFocusedButton) {
+    launcher.startsTool = true;
+    const KeyPress& press = GetParam();
+    if (press.enter) {
+        talvo.EnterPressed(press.focused);
+    } else {
+        talvo.EscPressed();
+    }
+    EXPECT_EQ(window.unloads, press.unloads);
+    EXPECT_EQ(launcher.calls, press.launches);
+    EXPECT_TRUE(shell.calls.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EnterAndEsc, InfTalvoKeys,
+    ::testing::Values(KeyPress{"EnterWithNoButtonFocused", true, std::nullopt, 0, 0},
+                      KeyPress{"EnterOnOk", true, InfTalvo::Button::Command1, 1, 0},
+                      KeyPress{"EnterOnSistema", true, InfTalvo::Button::cmdInfoSys, 0, 1},
+                      KeyPress{"Esc", false, std::nullopt, 0, 0}),
+    [](const ::testing::TestParamInfo<KeyPress>& tested) { return tested.param.name; });
 
 }  // namespace
 }  // namespace verbalo
