@@ -63,10 +63,10 @@ class ModalWindowTest : public ::testing::Test {
     struct Placement {
         int id;
         int in = 0;  // the panel, or 0 for the window
-        std::optional<Twips> left;
-        std::optional<Twips> top;
-        std::optional<Twips> width;
-        std::optional<Twips> height;
+        std::optional<Twips> left = std::nullopt;
+        std::optional<Twips> top = std::nullopt;
+        std::optional<Twips> width = std::nullopt;
+        std::optional<Twips> height = std::nullopt;
     };
     void ExpectPlaced(std::initializer_list<Placement> placements) const {
         for (const Placement& expected : placements) {
