@@ -1,53 +1,157 @@
-# Wine environment shared by the scripts: a private prefix under build/, a persistent
-# wineserver, and a clean stop. Source it; then call wine_start and wine_stop.
+# Wine for the Windows programs: one choice of loader and wineserver, one way to prepare a
+# prefix, one persistent wineserver. Used by scripts/test, scripts/run and the end-to-end
+# harness (tests/e2e/harness.sh). Source it; it starts nothing by itself.
+#
+#   can_run_32bit             does this kernel run the 32-bit Wine loader?
+#   windows_test_preset       prints the build whose programs run here: win32 where 32-bit
+#                             programs run, else win64.
+#   wine_select [ARCH]        chooses the Wine of ARCH (win32 or win64) and exports it:
+#                             VERBALO_WINE (the loader), VERBALO_WINESERVER, VERBALO_WINE_ARCH,
+#                             WINEARCH, WINEDEBUG=-all and WINEDLLOVERRIDES (no Mono, no Gecko).
+#                             A VERBALO_WINE already set is kept when it is a loader of ARCH
+#                             (a name ending in 64 is a 64-bit one); without ARCH, its arch is
+#                             taken, and without either, windows_test_preset's. A
+#                             VERBALO_WINESERVER already set is kept.
+#   wine_prefix_ready [unmanaged]
+#                             is the prefix in WINEPREFIX prepared, with these settings, by the
+#                             current version of wine_prepare_prefix?
+#   wine_prepare_prefix [unmanaged]
+#                             unless wine_prefix_ready: creates or updates the prefix in
+#                             WINEPREFIX and writes its settings (below). Needs wine_select.
+#                             What Wine prints goes to standard output and error.
+#   wine_server_start [LOCALE]
+#                             ends a wineserver left on WINEPREFIX, starts a persistent one and
+#                             warms it up with one command, with LANG and LC_ALL set to LOCALE
+#                             if given (each Wine start writes its locale into the prefix).
+#   wine_server_stop          ends the wineserver that wine_server_start started, if any.
+#   wine_start ARCH           all of the above for the scripts: the prefix build/wine-ARCH under
+#                             VERBALO_ROOT (default: this checkout), its log beside it.
+#   wine_stop                 wine_server_stop.
+#
+# The prefix settings:
+#  UseTakeFocus=N: without it, the focus never comes back to a Wine window after another X
+#  window took it.
+#  Arial Narrow and Garamond, which Wine lacks and the producer window names, are drawn with
+#  Liberation Sans Narrow (the same metrics) and EB Garamond (tests/win/font_replacements.sh,
+#  which the Windows tests also run as a fixture of their own).
+#  "unmanaged" adds Managed=N for every program: with no window manager, each window Wine hides
+#  would wait 2 s for one to answer; unmanaged windows close at once, the focus returns to the
+#  owner as on Windows, and Wine draws the caption and frame itself, so the X geometry is the
+#  whole window. But Wine then ignores an X resize: windows are resized and moved with the
+#  mouse. The Windows tests' prefix leaves windows managed; those tests that show windows ask
+#  for it per program.
+#
+# Every command has a timeout. The functions work under "set -eu".
 
 VERBALO_ROOT=${VERBALO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+VERBALO_WINE_DIR=/usr/lib/wine
+_VERBALO_FONT_SCRIPT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/tests/win/font_replacements.sh
+# Bumped when the prefix settings change, so that an existing prefix is brought up to date.
+_VERBALO_PREFIX_VERSION=5
 
-# 32-bit Windows programs need a kernel that runs 32-bit Linux code (for the 32-bit Wine
-# loader). Where it cannot, the 64-bit build carries the Windows tests.
 can_run_32bit() {
-    [[ -x /usr/lib/wine/wine ]] && /usr/lib/wine/wine --version >/dev/null 2>&1
+    [[ -x $VERBALO_WINE_DIR/wine ]] && "$VERBALO_WINE_DIR/wine" --version >/dev/null 2>&1
 }
 
-# The build whose programs run here: win32 where possible, else win64.
 windows_test_preset() {
     if can_run_32bit; then echo win32; else echo win64; fi
 }
 
-wine_loader() {
-    if [[ $1 == win32 ]]; then echo /usr/bin/wine; else echo /usr/lib/wine/wine64; fi
+wine_select() {
+    local arch=${1:-} given
+    if [[ -n ${VERBALO_WINE:-} ]]; then
+        if [[ $(basename "$VERBALO_WINE") == *64 ]]; then given=win64; else given=win32; fi
+        if [[ -z $arch ]]; then
+            arch=$given
+        elif [[ $arch != "$given" ]]; then
+            VERBALO_WINE=""
+        fi
+    fi
+    [[ -n $arch ]] || arch=$(windows_test_preset)
+    if [[ -z ${VERBALO_WINE:-} ]]; then
+        if [[ $arch == win32 ]]; then
+            VERBALO_WINE=$VERBALO_WINE_DIR/wine
+        else
+            VERBALO_WINE=$VERBALO_WINE_DIR/wine64
+        fi
+    fi
+    # The 64-bit server serves 32-bit programs too.
+    if [[ -z ${VERBALO_WINESERVER:-} ]]; then
+        if [[ -x $VERBALO_WINE_DIR/wineserver64 ]]; then
+            VERBALO_WINESERVER=$VERBALO_WINE_DIR/wineserver64
+        else
+            VERBALO_WINESERVER=$VERBALO_WINE_DIR/wineserver32
+        fi
+    fi
+    VERBALO_WINE_ARCH=$arch
+    WINEARCH=$arch
+    WINEDEBUG=-all
+    WINEDLLOVERRIDES="mscoree,mshtml="
+    export VERBALO_WINE VERBALO_WINESERVER VERBALO_WINE_ARCH WINEARCH WINEDEBUG WINEDLLOVERRIDES
 }
 
-wineserver_binary() {
-    if [[ $1 == win32 ]]; then echo /usr/bin/wineserver; else echo /usr/lib/wine/wineserver64; fi
+_wine_prefix_settings() {  # [unmanaged]
+    echo "$_VERBALO_PREFIX_VERSION${1:+ $1}"
 }
 
-# wine_start PRESET: prepares the prefix build/wine-PRESET and starts a persistent server.
+wine_prefix_ready() {
+    local stamp=${WINEPREFIX:-}/.verbalo-prefix
+    [[ -n ${WINEPREFIX:-} && -f $stamp && $(<"$stamp") == "$(_wine_prefix_settings "${1:-}")" ]]
+}
+
+wine_prepare_prefix() {
+    if wine_prefix_ready "${1:-}"; then return 0; fi
+    local key='HKCU\Software\Wine\X11 Driver'
+    mkdir -p "$(dirname "$WINEPREFIX")" || return 1
+    timeout 60 "$VERBALO_WINESERVER" -k || true
+    timeout 120 "$VERBALO_WINE" wineboot -i || return 1
+    timeout 60 "$VERBALO_WINESERVER" -w || return 1
+    timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f || return 1
+    if [[ ${1:-} == unmanaged ]]; then
+        timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f || return 1
+    else
+        timeout 60 "$VERBALO_WINE" reg delete "$key" /v Managed /f 2>/dev/null || true
+    fi
+    timeout 120 bash "$_VERBALO_FONT_SCRIPT" "$VERBALO_WINE" || return 1
+    timeout 60 "$VERBALO_WINESERVER" -w || return 1
+    _wine_prefix_settings "${1:-}" >"$WINEPREFIX/.verbalo-prefix"
+}
+
+wine_server_start() {
+    # A server left by a run that was killed would still hold its old display.
+    timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
+    timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 || true
+    timeout 30 "$VERBALO_WINESERVER" -p >/dev/null 2>&1 || return 1
+    VERBALO_WINESERVER_STARTED=1
+    # A cold persistent server keeps the first caller's pipes open: warm it up once. Each
+    # later Wine start then costs a fraction of a second.
+    local locale=()
+    [[ -z ${1:-} ]] || locale=(env LANG="$1" LC_ALL="$1")
+    timeout 60 "${locale[@]}" "$VERBALO_WINE" cmd /c exit >/dev/null 2>&1
+}
+
+wine_server_stop() {
+    if [[ -n ${VERBALO_WINESERVER_STARTED:-} ]]; then
+        timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
+        timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 || true
+        VERBALO_WINESERVER_STARTED=
+    fi
+    return 0
+}
+
 wine_start() {
-    local preset=$1
-    export WINEPREFIX="$VERBALO_ROOT/build/wine-$preset"
-    export WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml="
-    if [[ $preset == win32 ]]; then export WINEARCH=win32; else export WINEARCH=win64; fi
-    VERBALO_WINE=$(wine_loader "$preset")
-    VERBALO_WINESERVER=$(wineserver_binary "$preset")
-    export VERBALO_WINE VERBALO_WINESERVER
+    local arch=$1 log=$VERBALO_ROOT/build/wine-$1.log
+    export WINEPREFIX=$VERBALO_ROOT/build/wine-$arch
+    wine_select "$arch"
     mkdir -p "$VERBALO_ROOT/build"
-    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-        "$VERBALO_WINE" wineboot -i >/dev/null 2>&1 || true
-        "$VERBALO_WINESERVER" -w
-        # Without it, the focus never returns to a window after another X window took it.
-        "$VERBALO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseTakeFocus /d N /f \
-            >/dev/null 2>&1 || true
-        "$VERBALO_WINESERVER" -w
+    if ! wine_prefix_ready && ! wine_prepare_prefix >"$log" 2>&1; then
+        echo "wine: the prefix $WINEPREFIX could not be prepared (see $log)" >&2
+        return 1
     fi
-    "$VERBALO_WINESERVER" -p
-    # A cold persistent server keeps the first caller's pipes open: warm it up once.
-    "$VERBALO_WINE" cmd /c exit >/dev/null 2>&1 || true
+    if ! wine_server_start; then
+        echo "wine: no wineserver for $WINEPREFIX" >&2
+        return 1
+    fi
 }
 
-wine_stop() {
-    if [[ -n ${VERBALO_WINESERVER:-} ]]; then
-        "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
-    fi
-}
+wine_stop() { wine_server_stop; }

@@ -10,18 +10,23 @@
 #
 # The summary line and the exit status (0 all passed, 1 otherwise) come from the EXIT trap.
 # Assertions return 1 on failure and the test goes on: don't "set -e".
-# Everything that can wait has a timeout. Settings (environment):
+# Everything that can wait has a timeout. The display, the choice of Wine, the prefix and the
+# wineserver come from scripts/lib/display.sh and scripts/lib/wine.sh, as for the other Windows
+# tests. Settings (environment):
 #   VERBALO_EXE          the program (default build/win32/Verbalo.exe where 32-bit Wine runs,
 #                        else build/win64/Verbalo.exe)
 #   VERBALO_E2E_PROBE    the main-window reader for e2e_probe (default
 #                        build/ARCH/tests/e2e/probe/verbalo-e2e-probe.exe, beside VERBALO_EXE's build)
-#   VERBALO_WINE         the Wine loader (default /usr/lib/wine/wine if it runs, else wine64)
+#   VERBALO_WINE         the Wine loader (default /usr/lib/wine/wine if it runs, else wine64:
+#                        wine_select); a name ending in 64 makes the test run 64-bit programs
 #   VERBALO_WINESERVER   the wineserver (default wineserver64 beside the loaders)
 #   VERBALO_E2E_DIR      output: prefix, logs, screenshots (default build/e2e)
 #   VERBALO_E2E_DEADLINE seconds after which the test stops itself (default 170)
 #   VERBALO_E2E_VERBOSE  1: print each step (e2e_step) with its time
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$E2E_ROOT/scripts/lib/display.sh"
+source "$E2E_ROOT/scripts/lib/wine.sh"
 E2E_NAME=$(basename "$0" .sh)
 E2E_DIR=${VERBALO_E2E_DIR:-$E2E_ROOT/build/e2e}
 E2E_TYPE_DELAY=${E2E_TYPE_DELAY:-20}  # ms between typed characters
@@ -32,38 +37,18 @@ E2E_FAILED=0
 E2E_PID=""           # the program started by e2e_start / e2e_launch
 E2E_WINDOW=""        # its main window, found by e2e_launch
 E2E_EXIT_CODE=""     # set by e2e_wait_exit
-E2E_DISPLAY_PID=""
 E2E_WATCHDOG_PID=""
 E2E_CLIPBOARD_PID=""
 E2E_CLIPBOARD_MARK=""
 E2E_OTHER_PID=""
-E2E_SERVER_STARTED=""
 E2E_STEP=""
-# Bumped when the prefix settings below change, so that an existing prefix is brought up to date.
-E2E_PREFIX_VERSION=4
 
-if [[ -z ${VERBALO_WINE:-} ]]; then
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-        VERBALO_WINE=/usr/lib/wine/wine
-    else
-        VERBALO_WINE=/usr/lib/wine/wine64
-    fi
-fi
-if [[ $(basename "$VERBALO_WINE") == *64 ]]; then E2E_ARCH=win64; else E2E_ARCH=win32; fi
-if [[ -z ${VERBALO_WINESERVER:-} ]]; then
-    if [[ -x /usr/lib/wine/wineserver64 ]]; then
-        VERBALO_WINESERVER=/usr/lib/wine/wineserver64
-    else
-        VERBALO_WINESERVER=/usr/lib/wine/wineserver32
-    fi
-fi
+wine_select
+E2E_ARCH=$VERBALO_WINE_ARCH
 VERBALO_EXE=${VERBALO_EXE:-$E2E_ROOT/build/$E2E_ARCH/Verbalo.exe}
 VERBALO_E2E_PROBE=${VERBALO_E2E_PROBE:-$E2E_ROOT/build/$E2E_ARCH/tests/e2e/probe/verbalo-e2e-probe.exe}
 
 export WINEPREFIX=$E2E_DIR/wineprefix-$E2E_ARCH
-export WINEARCH=$E2E_ARCH
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 
 _e2e_now() { date +%s.%N; }
 _e2e_since() { awk -v a="$1" -v b="$(_e2e_now)" 'BEGIN { printf "%.1f", b - a }'; }
@@ -125,66 +110,25 @@ _e2e_end_leftovers() {
     rm -f "$list"
 }
 
-# A free display from :90 up; a number another Xvfb takes first makes ours exit: try the next.
+# Xvfb's output goes to build/e2e/NAME.xvfb.log.
 _e2e_start_display() {
-    local n deadline
-    for ((n = 90; n < 130; n++)); do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_DIR/$E2E_NAME.xvfb.log" 2>&1 8>&- 9>&- &
-        E2E_DISPLAY_PID=$!
-        _e2e_remember "$E2E_DISPLAY_PID"
-        deadline=$((SECONDS + 10))
-        while ((SECONDS < deadline)); do
-            if ! kill -0 "$E2E_DISPLAY_PID" 2>/dev/null; then break; fi
-            if timeout 2 xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            sleep 0.1
-        done
-        kill "$E2E_DISPLAY_PID" 2>/dev/null
-        wait "$E2E_DISPLAY_PID" 2>/dev/null
-        E2E_DISPLAY_PID=""
-    done
-    return 1
+    display_start "$E2E_DIR/$E2E_NAME.xvfb.log" 8>&- 9>&- || return 1
+    _e2e_remember "$VERBALO_XVFB_PID"
 }
 
-# Once per prefix: wineboot, then the X11 driver settings.
-#  UseTakeFocus=N: without it focus never comes back after another X window took it.
-#  Arial Narrow and Garamond, which Wine lacks, are drawn with Liberation Sans Narrow (metric-
-#  compatible) and EB Garamond, so that screenshots come close to the layout
-#  (tests/win/font_replacements.sh, shared with the Windows tests).
-#  Managed=N: with no window manager, each window Wine hides would wait 2 s for one to answer;
-#  unmanaged windows close at once, focus returns to the owner like on Windows, and Wine draws
-#  the caption and frame itself, so the X geometry is the whole window. But Wine then ignores
-#  an X resize (xdotool windowsize): resize and move with the mouse (e2e_resize, e2e_move).
+# Once per prefix (wine_prepare_prefix): wineboot, then the settings, windows unmanaged. Wine's
+# output goes to build/e2e/wineboot.log.
 _e2e_prepare_prefix() {
-    local ready=$WINEPREFIX/.e2e-ready
-    [[ -f $ready && $(<"$ready") == "$E2E_PREFIX_VERSION" ]] && return 0
+    wine_prefix_ready unmanaged && return 0
     local t0
     t0=$(_e2e_now)
-    timeout 60 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 8>&- 9>&-
-    timeout 120 "$VERBALO_WINE" wineboot -i >"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- || return 1
-    timeout 60 "$VERBALO_WINESERVER" -w 8>&- 9>&- || return 1
-    local key='HKCU\Software\Wine\X11 Driver'
-    timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
-        timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- &&
-        timeout 120 bash "$E2E_ROOT/tests/win/font_replacements.sh" "$VERBALO_WINE" \
-            >>"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- ||
-        return 1
-    timeout 60 "$VERBALO_WINESERVER" -w 8>&- 9>&- || return 1
-    echo "$E2E_PREFIX_VERSION" >"$ready"
+    wine_prepare_prefix unmanaged >"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- || return 1
     _e2e_log "prepared $WINEPREFIX in $(_e2e_since "$t0") s"
 }
 
-# A persistent server and one warm-up command: each later Wine start costs a fraction of a second.
+# A persistent server, warmed up in the test's locale.
 _e2e_start_wineserver() {
-    # A server left by a test that was killed would still hold the old display: end it.
-    timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 8>&- 9>&-
-    timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 8>&- 9>&-
-    timeout 30 "$VERBALO_WINESERVER" -p >/dev/null 2>&1 8>&- 9>&- || return 1
-    E2E_SERVER_STARTED=1
-    e2e_wine cmd /c exit >/dev/null 2>&1
+    wine_server_start "$E2E_LOCALE" 8>&- 9>&-
 }
 
 _e2e_finish() {
@@ -209,15 +153,9 @@ _e2e_cleanup() {
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
-    if [[ -n $E2E_SERVER_STARTED ]]; then
-        timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 8>&- 9>&-
-        timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 8>&- 9>&-
-    fi
+    wine_server_stop 8>&- 9>&-
     [[ -n $E2E_PID ]] && wait "$E2E_PID" 2>/dev/null
-    if [[ -n $E2E_DISPLAY_PID ]]; then
-        kill "$E2E_DISPLAY_PID" 2>/dev/null
-        wait "$E2E_DISPLAY_PID" 2>/dev/null
-    fi
+    display_stop
     if [[ -n $E2E_WATCHDOG_PID ]]; then
         kill "$E2E_WATCHDOG_PID" 2>/dev/null
         wait "$E2E_WATCHDOG_PID" 2>/dev/null
@@ -531,7 +469,7 @@ _e2e_fail() {  # what [detail lines...]
     printf 'FAIL %s%s\n' "${E2E_STEP:+[$E2E_STEP] }" "$1" >&8
     shift
     (($#)) && printf '  %s\n' "$@" >&8
-    [[ -n $E2E_DISPLAY_PID ]] && e2e_screenshot "$E2E_NAME-failure-$E2E_FAILED" >/dev/null &&
+    [[ -n ${VERBALO_XVFB_PID:-} ]] && e2e_screenshot "$E2E_NAME-failure-$E2E_FAILED" >/dev/null &&
         printf '  screen: %s\n' "$E2E_DIR/$E2E_NAME-failure-$E2E_FAILED.png" >&8
     return 0
 }
