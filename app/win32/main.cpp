@@ -17,6 +17,7 @@ namespace {
 
 using namespace verbalo;
 using namespace verbalo::platform::win32;
+using namespace verbalo::ui::win32;
 
 int RunMessageLoop() {
     MSG message;

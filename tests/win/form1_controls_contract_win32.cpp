@@ -13,6 +13,8 @@
 #include "ui/win32/form1_window.h"
 
 namespace verbalo::platform::win32 {
+
+using namespace ::verbalo::ui::win32;  // the window adapters under test
 namespace {
 
 class NoInformationWindows final : public InformationWindows {

@@ -26,6 +26,8 @@
 #include "ui/win32/producer_window.h"
 
 namespace verbalo::platform::win32 {
+
+using namespace ::verbalo::ui::win32;  // the window adapters under test
 namespace {
 
 struct Tree {

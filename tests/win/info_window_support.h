@@ -19,6 +19,8 @@
 
 namespace verbalo::platform::win32::test {
 
+using namespace ::verbalo::ui::win32;  // the window adapters under test
+
 // A plain top-level window where the main window would be.
 class StandInMainWindow {
   public:

@@ -16,6 +16,8 @@
 #include "ui/win32/window_subclass.h"
 
 namespace verbalo::platform::win32 {
+
+using namespace ::verbalo::ui::win32;  // the window adapters under test
 namespace {
 
 // A top-level window whose handler throws on one message and handles the rest by default.

@@ -18,6 +18,8 @@
 
 namespace verbalo::platform::win32::test {
 
+using namespace ::verbalo::ui::win32;  // the window adapters under test
+
 class ModalWindowTest : public ::testing::Test {
   protected:
     // window: made before this base, by a base listed before it; mainCorner: where the main

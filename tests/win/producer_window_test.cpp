@@ -21,6 +21,8 @@
 #include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
+
+using namespace ::verbalo::ui::win32;  // the window adapters under test
 namespace {
 
 using test::ModalScript;

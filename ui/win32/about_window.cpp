@@ -12,7 +12,9 @@
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/panel_window.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::Utf8ToWide;
 namespace {
 
 namespace layout = about_layout;
@@ -173,4 +175,4 @@ void AboutWindow::SetLabelText(Label label, std::string_view text) {
     }
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

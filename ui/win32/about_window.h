@@ -9,7 +9,7 @@
 #include "ui/win32/icon_handle.h"
 #include "ui/win32/modal_window.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // The About window frmAbout on Win32: creates its controls from the layout when it is loaded,
 // carries out what frmAbout asks of them, and forwards each event to frmAbout's handler for it.
@@ -43,4 +43,4 @@ class AboutWindow final : public ModalWindowFor<FrmAboutControls> {
     IconHandle pointer_;      // the pointer over Label1 and lblVersion
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

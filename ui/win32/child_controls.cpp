@@ -2,7 +2,9 @@
 
 #include "platform/win32/text_conversion.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::Utf8ToWide;
 namespace {
 
 HWND CreateChild(HINSTANCE instance, HWND parent, int id, const wchar_t* className,
@@ -48,4 +50,4 @@ std::wstring WindowTextOf(HWND window) {
     return text;
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

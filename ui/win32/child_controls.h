@@ -8,7 +8,7 @@
 #include "resources/layout_rect.h"
 #include "ui/win32/twips.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // A control's rectangle in its container's client pixels.
 RECT PixelRect(const TwipsScale& scale, const window_layout::ControlRect& rect);
@@ -39,4 +39,4 @@ HWND CreatePushButton(HINSTANCE instance, HWND parent, int id, std::string_view 
 // The text of a window or control.
 std::wstring WindowTextOf(HWND window);
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 namespace {
 
 constexpr int kFocusInset = 4;  // pixels between the edge and the focus rectangle
@@ -65,4 +65,4 @@ void ColouredButton::Draw(const DRAWITEMSTRUCT& item) const {
     }
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -7,7 +7,7 @@
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/window_subclass.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // A push button with a face colour of its own: drawn by its parent on WM_DRAWITEM, with a
 // raised edge (sunken while pressed), its caption centred with the access key underlined, and
@@ -31,4 +31,4 @@ class ColouredButton {
     std::unique_ptr<WindowSubclass> subclass_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

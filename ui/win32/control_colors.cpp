@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 void ControlColors::Add(HWND control, std::optional<COLORREF> text, HBRUSH background) {
     entries_.push_back({control, text, background});
@@ -18,4 +18,4 @@ HBRUSH ControlColors::Apply(HWND control, HDC dc) const {
     return entry->background;
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // The colours of a window's labels, as WM_CTLCOLORSTATIC asks for them: a text colour (or the
 // system's) on the background of whatever the label stands on, which makes it look transparent.
@@ -27,4 +27,4 @@ class ControlColors {
     std::vector<Entry> entries_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

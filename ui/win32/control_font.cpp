@@ -4,7 +4,9 @@
 
 #include "platform/win32/text_conversion.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::Utf8ToWide;
 
 FontLook FontLook::From(const window_layout::FontSpec& font) {
     return {Utf8ToWide(font.face), font.points, font.bold, false, font.symbol, FF_DONTCARE};
@@ -58,4 +60,4 @@ void ControlFont::Apply(FontLook look) {
     look_ = std::move(look);
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -8,7 +8,7 @@
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/twips.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // What a font is made of: face, size in points, weight, underline, character set, and the
 // family Windows falls back on when the face is missing.
@@ -52,4 +52,4 @@ class ControlFont {
     Font font_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -10,7 +10,10 @@
 #include "ui/win32/control_font.h"
 #include "ui/win32/window_class.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::Utf8ToWide;
+using platform::win32::WideToUtf8;
 namespace {
 
 namespace layout = form1_layout;
@@ -361,4 +364,4 @@ void Form1Window::EndProgram() {
     DestroyWindow(hwnd_);
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -12,7 +12,7 @@
 #include "ui/win32/window_base.h"
 #include "ui/win32/window_subclass.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // The main window on Win32: creates the window and its controls from the layout, carries out
 // what Form1 asks of them, and forwards every event to Form1's handler for it.
@@ -78,4 +78,4 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     int pendingFocusEvents_ = 0;       // posted, not yet run
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

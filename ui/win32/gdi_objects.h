@@ -5,7 +5,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
@@ -18,4 +18,4 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelete
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

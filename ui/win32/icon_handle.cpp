@@ -2,7 +2,7 @@
 
 #include "ui/win32/gdi_objects.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 IconHandle LoadIconResource(HINSTANCE instance, int id, int size) {
     return IconHandle(static_cast<HICON>(
@@ -29,4 +29,4 @@ IconHandle CursorFromIcon(HICON icon) {
     return IconHandle(CreateIconIndirect(&info));
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

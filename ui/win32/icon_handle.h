@@ -5,7 +5,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
@@ -21,4 +21,4 @@ IconHandle LoadIconResource(HINSTANCE instance, int id, int size);
 // A mouse pointer with the picture of an icon, its hot spot in the middle.
 IconHandle CursorFromIcon(HICON icon);
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -8,7 +8,9 @@
 #include "resources/version.h"
 #include "ui/win32/program_version.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::WideToUtf8;
 
 Win32InformationWindows::Win32InformationWindows(HINSTANCE instance, platform::Dialogs& dialogs,
                                                  ApplicationIdentity application)
@@ -48,4 +50,4 @@ std::string CurrentFolder() {
     return WideToUtf8(folder);
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

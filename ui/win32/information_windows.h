@@ -15,7 +15,12 @@
 #include "ui/win32/about_window.h"
 #include "ui/win32/producer_window.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::Win32FileSystem;
+using platform::win32::Win32MessagePump;
+using platform::win32::Win32Registry;
+using platform::win32::Win32Shell;
 
 // The two information windows of the program, the About window and the producer window, with
 // what they share: the system-information launcher, the flag it reports through, and the
@@ -66,4 +71,4 @@ ApplicationIdentity RunningApplication();
 // The program's current folder.
 std::string CurrentFolder();
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // What a message is owed when its handler threw, so that the system is left in a defined state:
 // a window whose WM_NCCREATE or WM_CREATE failed is not created (CreateWindowEx returns NULL);
@@ -23,4 +23,4 @@ inline LRESULT ResultAfterException(HWND window, UINT message) noexcept {
     }
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -1,6 +1,6 @@
 #include "ui/win32/modal_session.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 namespace {
 
 struct DisableSearch {
@@ -68,4 +68,4 @@ void ModalSession::ReleaseOthers() {
     disabled_.clear();
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -7,7 +7,10 @@
 
 #include "platform/win32/dialog_message_dispatch.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::DispatchThreadMessage;
+using platform::win32::ModalDialogScope;
 
 // Shows a window modally: while it is open the program's other windows take no input, and the
 // dialog keys work in it (Tab and Shift+Tab between its controls, access keys, Enter as IDOK and
@@ -44,4 +47,4 @@ class ModalSession {
     ModalDialogScope dialogKeys_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -5,7 +5,9 @@
 #include "platform/win32/text_conversion.h"
 #include "ui/win32/window_class.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::Utf8ToWide;
 namespace {
 
 // No resizing, no minimize or maximize box; the close box stays.
@@ -131,4 +133,4 @@ void ModalWindow::OnActivate(bool active) {
     SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_ : controls_->firstFocus);
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -16,7 +16,7 @@
 #include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // What a modal window is before it has any control: its class, border and first caption.
 struct ModalWindowFrame {
@@ -132,4 +132,4 @@ class ModalWindowFor : public ModalWindow, public ControlsInterface {
     using ModalWindow::ModalWindow;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 namespace {
 
 constexpr std::int16_t kLeftButton = 1;
@@ -90,4 +90,4 @@ bool ControlMouseEvents::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -9,7 +9,7 @@
 #include "ui/win32/twips.h"
 #include "ui/win32/window_subclass.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // A mouse event as the windows' handlers take it: the buttons (1 left, 2 right, 4 middle), the
 // shift keys (1 Shift, 2 Ctrl, 4 Alt) and the position in twips relative to the control.
@@ -42,4 +42,4 @@ class ControlMouseEvents {
     std::unique_ptr<WindowSubclass> subclass_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -3,7 +3,7 @@
 #include <windowsx.h>
 #include "ui/win32/window_class.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VerbaloPanel";
@@ -82,4 +82,4 @@ void PanelWindow::Paint() {
     EndPaint(hwnd_, &paint);
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

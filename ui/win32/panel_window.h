@@ -6,7 +6,7 @@
 
 #include "ui/win32/window_base.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // A child window that holds controls or a picture: a frame or a picture box. It paints its
 // background and border, hands what its controls report (commands, drawing, colours) on to its
@@ -48,4 +48,4 @@ class PanelWindow : public BaseWindow<PanelWindow> {
     PaintHandler paint_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -20,7 +20,10 @@
 #include "ui/win32/mouse_events.h"
 #include "ui/win32/panel_window.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::win32::Utf8ToWide;
+using platform::win32::WideToUtf8;
 namespace {
 
 namespace layout = producer_layout;
@@ -331,4 +334,4 @@ InfTalvoControls::Size ProducerWindow::ScreenSize() const {
             scale().ToTwips(GetSystemMetrics(SM_CYSCREEN))};
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -11,7 +11,7 @@
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/modal_window.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // The producer window InfTalvo on Win32: creates its controls from the layout when it is
 // loaded, carries out what InfTalvo asks of them, and forwards each event to InfTalvo's handler
@@ -69,4 +69,4 @@ class ProducerWindow final : public ModalWindowFor<InfTalvoControls>,
     Brush pictureBackground_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

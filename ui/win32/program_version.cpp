@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 namespace {
 
 std::wstring RunningProgramPath() {
@@ -51,4 +51,4 @@ std::optional<VersionNumbers> RunningProgramVersion() {
                           LOWORD(info->dwFileVersionLS)};
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 TwipsScale::TwipsScale() : dpi_(96) {
     if (HDC screen = GetDC(nullptr)) {
@@ -15,4 +15,4 @@ int TwipsScale::FontHeight(double points) const {
     return -static_cast<int>(std::lround(points * dpi_ / 72.0));
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -4,7 +4,9 @@
 
 #include "platform/types.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
+
+using platform::Twips;
 
 // Converts between twips and the screen's pixels at its DPI (15 twips a pixel at 96 DPI).
 class TwipsScale {
@@ -28,4 +30,4 @@ class TwipsScale {
     int dpi_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -4,7 +4,7 @@
 
 #include "ui/win32/message_results.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // Binds a C++ object to its window at WM_NCCREATE and hands every later message to the
 // object's HandleMessage. No exception crosses into user32: one that reaches the edge is
@@ -48,4 +48,4 @@ class BaseWindow {
     HWND hwnd_ = nullptr;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -1,6 +1,6 @@
 #include "ui/win32/window_class.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 void RegisterWindowClassOnce(HINSTANCE instance, const WindowClassDescription& description) {
     WNDCLASSEXW existing{};
@@ -31,4 +31,4 @@ HWND CreateWindowForClientSize(HINSTANCE instance, const wchar_t* className, con
                            instance, window);
 }
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

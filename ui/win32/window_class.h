@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // What a window class of the program needs: its name, procedure, icon and background.
 struct WindowClassDescription {
@@ -28,4 +28,4 @@ HWND CreateWindowForClientSize(HINSTANCE instance, const wchar_t* className, con
                                DWORD style, DWORD exStyle, int clientWidth, int clientHeight,
                                HWND owner, void* window, const WindowFrame& frame = {});
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32

@@ -9,7 +9,7 @@
 
 #include "ui/win32/message_results.h"
 
-namespace verbalo::platform::win32 {
+namespace verbalo::ui::win32 {
 
 // Routes a control's messages through a function for as long as the object lives, or until the
 // control is destroyed: the subclass removes itself on WM_NCDESTROY, as comctl32 asks. Each
@@ -73,4 +73,4 @@ class WindowSubclass {
     Handler handler_;
 };
 
-}  // namespace verbalo::platform::win32
+}  // namespace verbalo::ui::win32
