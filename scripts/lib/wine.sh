@@ -34,6 +34,12 @@
 #  Arial Narrow and Garamond, which Wine lacks and the producer window names, are drawn with
 #  Liberation Sans Narrow (the same metrics) and EB Garamond (tests/win/font_replacements.sh,
 #  which the Windows tests also run as a fixture of their own).
+#  Wine's own Marlett, which draws the symbols of the caption buttons and which this Wine does
+#  not load from where the fonts-wine package keeps it, is copied into the prefix's Fonts folder
+#  and registered there, as on Windows. Wine's Wingdings is left out: it has about fifty of the
+#  font's characters, not the producer window's pictogram ("C"), which it would draw as an empty
+#  box, while a Wingdings that is there by name would hide from the program that it cannot be
+#  drawn.
 #  "unmanaged" adds Managed=N for every program: with no window manager, each window Wine hides
 #  would wait 2 s for one to answer; unmanaged windows close at once, the focus returns to the
 #  owner as on Windows, and Wine draws the caption and frame itself, so the X geometry is the
@@ -45,9 +51,10 @@
 
 VERBALO_ROOT=${VERBALO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 VERBALO_WINE_DIR=/usr/lib/wine
+VERBALO_WINE_FONT_DIR=${VERBALO_WINE_FONT_DIR:-/usr/share/wine/fonts}
 _VERBALO_FONT_SCRIPT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/tests/win/font_replacements.sh
 # Bumped when the prefix settings change, so that an existing prefix is brought up to date.
-_VERBALO_PREFIX_VERSION=5
+_VERBALO_PREFIX_VERSION=6
 
 can_run_32bit() {
     [[ -x $VERBALO_WINE_DIR/wine ]] && "$VERBALO_WINE_DIR/wine" --version >/dev/null 2>&1
@@ -99,6 +106,21 @@ wine_prefix_ready() {
     [[ -n ${WINEPREFIX:-} && -f $stamp && $(<"$stamp") == "$(_wine_prefix_settings "${1:-}")" ]]
 }
 
+# Font files of VERBALO_WINE_FONT_DIR and the names they are registered under.
+_VERBALO_PREFIX_FONTS=("marlett.ttf Marlett")
+
+_wine_install_fonts() {
+    local dir=$WINEPREFIX/drive_c/windows/Fonts entry file
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
+    mkdir -p "$dir" || return 1
+    for entry in "${_VERBALO_PREFIX_FONTS[@]}"; do
+        file=${entry%% *}
+        cp "$VERBALO_WINE_FONT_DIR/$file" "$dir/$file" || return 1
+        timeout 60 "$VERBALO_WINE" reg add "$key" /v "${entry#* } (TrueType)" /d "$file" /f ||
+            return 1
+    done
+}
+
 wine_prepare_prefix() {
     if wine_prefix_ready "${1:-}"; then return 0; fi
     local key='HKCU\Software\Wine\X11 Driver'
@@ -113,6 +135,7 @@ wine_prepare_prefix() {
         timeout 60 "$VERBALO_WINE" reg delete "$key" /v Managed /f 2>/dev/null || true
     fi
     timeout 120 bash "$_VERBALO_FONT_SCRIPT" "$VERBALO_WINE" || return 1
+    _wine_install_fonts || return 1
     timeout 60 "$VERBALO_WINESERVER" -w || return 1
     _wine_prefix_settings "${1:-}" >"$WINEPREFIX/.verbalo-prefix"
 }
