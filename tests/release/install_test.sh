@@ -11,11 +11,14 @@
 build=$(cd "$(dirname "${VERBALO_EXE:?names the Verbalo.exe of the build to package}")" && pwd)
 export VERBALO_E2E_DIR=${VERBALO_E2E_DIR:-$build/tests/release}/fresh-install
 source "$(dirname "$0")/../e2e/harness.sh"
-source "$(dirname "$0")/checks.sh"  # for print_sizes, msi_property, seconds_since
+source "$(dirname "$0")/checks.sh"  # for print_sizes, msi_property and not
 # No menu entries of the Linux desktop for the installed shortcut.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 arch=$E2E_ARCH
-rm -rf "$E2E_DIR"
+# A fresh prefix; a wineserver left on the old one by a killed run ends first (the harness's
+# list of other processes left behind stays, for e2e_begin).
+[[ ! -d $WINEPREFIX ]] || timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
+rm -rf "$WINEPREFIX" "$E2E_DIR/dist" "$E2E_DIR/unzipped" "$E2E_DIR"/*.png
 e2e_begin
 
 e2e_step "package"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Signed packages: scripts/package with a throw-away self-signed certificate signs both programs
 # (in the zip and in the MSI) and the MSI, and each signature verifies against the certificate;
-# a wrong password stops it before a package is written.
+# a wrong password, or a signature that does not verify, stops it before a package is written.
 # Usage: signing_test.sh ARCH BUILD_DIR WORK_DIR VERSION
 set -u
 arch=$1 build=$2 work=$3 version=$4
@@ -16,8 +16,8 @@ openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/s
     -passout pass:throw-away
 check "a certificate was made" test -s "$work/signer.p12" || finish
 
-package() {  # out-dir password
-    VERBALO_SIGN_PKCS12=$work/signer.p12 VERBALO_SIGN_PASSWORD=$2 VERBALO_SIGN_CAFILE=$work/cert.pem \
+package() {  # out-dir password [CA file]
+    VERBALO_SIGN_PKCS12=$work/signer.p12 VERBALO_SIGN_PASSWORD=$2 VERBALO_SIGN_CAFILE=${3:-$work/cert.pem} \
         "$root/scripts/package" --no-build --build-dir "$build" --out "$1" "$arch" 2>&1
 }
 
@@ -46,6 +46,10 @@ check "the checksums are of the signed files" bash -c "cd '$work/dist' && sha256
 
 output=$(package "$work/wrong" not-the-password)
 check "a wrong password fails" test $? -ne 0
-check_eq "and leaves no package" "" "$(ls "$work/wrong" 2>/dev/null | grep -v SHA256SUMS)"
+check_eq "and leaves no package" "" "$(ls "$work/wrong" 2>/dev/null)"
+output=$(package "$work/unverified" throw-away /etc/ssl/certs/ca-certificates.crt)
+check "a signature the CA file does not vouch for fails" test $? -ne 0
+check_contains "and says so" "$output" "does not verify"
+check_eq "and leaves no package" "" "$(ls "$work/unverified" 2>/dev/null)"
 
 finish
