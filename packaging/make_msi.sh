@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds Verbalo's Windows Installer package with wixl from packaging/verbalo.wxs.
+# Usage: make_msi.sh ARCH VERSION FILES_DIR OUTPUT.msi
+#   ARCH       win32 or win64
+#   VERSION    the program's version, as CMake's project() has it (scripts/package reads it from
+#              the build)
+#   FILES_DIR  a folder with Verbalo.exe, verbalo-cli.exe, LEGGIMI.txt and verbalo.ico
+# The publisher and the help link come from resources/maker_data.h. The upgrade code of each
+# arch is fixed for good (it ties every version to the ones before it); the product code is
+# derived from it and the version, so that each version has its own and a rebuild the same one.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+if [[ $# -ne 4 ]]; then
+    echo "usage: make_msi.sh ARCH VERSION FILES_DIR OUTPUT.msi" >&2
+    exit 2
+fi
+arch=$1 version=$2 files=$3 output=$4
+
+case $arch in
+    win32) upgrade_code=CD8C21BC-29E6-4298-94BE-14243AD45DD8 wixl_arch=x86 ;;
+    win64) upgrade_code=D2AD94E1-D50F-4204-B0CF-054D41D08007 wixl_arch=x64 ;;
+    *) echo "make_msi.sh: unknown arch $arch" >&2; exit 2 ;;
+esac
+if [[ ! $version =~ ^[0-9]+(\.[0-9]+){1,3}$ ]]; then
+    echo "make_msi.sh: '$version' is not a version of numbers" >&2
+    exit 2
+fi
+# Windows Installer's limits; it compares the first three numbers only.
+IFS=. read -r major minor build _ <<<"$version"
+if ((major > 255 || minor > 255 || ${build:-0} > 65535)); then
+    echo "make_msi.sh: $version is past Windows Installer's 255.255.65535" >&2
+    exit 2
+fi
+
+# maker_value NAME: the text of the string constant NAME in maker_data.h.
+maker_value() {
+    local value
+    value=$(sed -n "s/.* $1 = \"\\([^\"\\\\]*\\)\";.*/\\1/p" "$root/resources/maker_data.h")
+    if [[ -z $value ]]; then
+        echo "make_msi.sh: no $1 in resources/maker_data.h" >&2
+        return 1
+    fi
+    printf '%s' "$value"
+}
+publisher=$(maker_value kLegalName)
+help_link=$(maker_value kWebAddress)
+
+product_code=$(python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
+    "$upgrade_code" "$version")
+
+output=$(realpath -m "$output")
+# wixl finds the sources by relative names only: it runs in the folder that holds them.
+cd "$files"
+wixl --arch "$wixl_arch" --output "$output" \
+    -D Arch="$arch" -D Version="$version" \
+    -D ProductCode="{$product_code}" -D UpgradeCode="{$upgrade_code}" \
+    -D Publisher="$publisher" -D HelpLink="$help_link" \
+    "$root/packaging/verbalo.wxs"
