@@ -133,6 +133,22 @@ inline int Utf16Length(std::string_view utf8) {
     return length;
 }
 
+// How much of `utf8` ends on a whole character: all of it, less a multi-byte sequence cut short
+// at its end that the bytes to come may complete. Ill-formed bytes count as whole (each becomes
+// U+FFFD), so text handed over in pieces of this length converts as it would in one piece.
+inline std::size_t WholeCharactersLength(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t length = utf16_detail::DecodeAt(utf8, pos).length;
+        const auto lead = static_cast<std::uint8_t>(utf8[pos]);
+        const std::size_t whole = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (pos + length == utf8.size() && lead >= 0xC2 && lead <= 0xF4 && length < whole) {
+            return pos;
+        }
+        pos += length;
+    }
+    return utf8.size();
+}
+
 // The text without its last character: one whole code point, or one ill-formed subsequence.
 inline std::string_view WithoutLastCharacter(std::string_view utf8) {
     std::size_t last = 0;

@@ -1,14 +1,39 @@
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/cli/cli_run.h"
 #include "app/cli/console.h"
 
-int main(int argc, char** argv) {
+#ifdef _WIN32
+#include "platform/utf16.h"
+#endif
+
+namespace {
+
+int Run(const std::vector<std::string>& arguments) {
     std::ios::sync_with_stdio(false);
-    verbalo::cli::PrepareConsole();
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const verbalo::cli::ConsoleStreams streams;
+    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     return verbalo::cli::RunCli(args, verbalo::cli::SystemDecimalSeparator(), std::cin, std::cout,
                                 std::cerr);
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The wide arguments, so that what the user typed arrives whole whatever the code page.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.push_back(
+            verbalo::platform::Utf16ToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
+    }
+    return Run(arguments);
+}
+#else
+int main(int argc, char** argv) {
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

@@ -4,7 +4,12 @@
 
 namespace verbalo::cli {
 
-void PrepareConsole() {}
+// A terminal takes the UTF-8 bytes as they are.
+struct ConsoleStreams::Consoles {};
+
+ConsoleStreams::ConsoleStreams() = default;
+
+ConsoleStreams::~ConsoleStreams() = default;
 
 char SystemDecimalSeparator() {
     std::setlocale(LC_NUMERIC, "");

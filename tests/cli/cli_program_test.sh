@@ -57,6 +57,22 @@ check "easter before 1900 message" \
 "${cli[@]}" --pasqua duemila >/dev/null 2>"$err_file"
 check "easter usage exit status" 2 "$?"
 
+# To a pipe or a file the messages go as UTF-8 bytes, unchanged ("è" is C3 A8; bash compares
+# bytes), and an argument or a line of standard input keeps its own accented letters.
+while IFS='|' read -r input args message; do
+    if [[ -n $input ]]; then
+        printf '%s\n' "$input" | "${cli[@]}" $args >/dev/null 2>"$err_file"
+    else
+        "${cli[@]}" $args >/dev/null 2>"$err_file"
+    fi
+    check "UTF-8 message of '$input$args'" "$message" "$(cat "$err_file")"
+done <<'TABLE'
+|--pasqua 10000|verbalo-cli: Anno oltre il 9999: la data non è rappresentabile
+|99999999999999|verbalo-cli: "99999999999999": Importo troppo grande: il massimo è 999.999.999.999,99
+|12è|verbalo-cli: "12è": Importo non valido
+12è||verbalo-cli: "12è": Importo non valido
+TABLE
+
 # Streaming: a large input is worded line by line.
 out=$(yes 21 | head -n 20000 | "${cli[@]}" | sort | uniq -c | awk '{print $1, $2, $3, $4}')
 check "stream" "20000 Ventuno / 00" "$out"

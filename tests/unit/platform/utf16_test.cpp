@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace verbalo::platform {
 namespace {
 
@@ -63,6 +66,39 @@ TEST(ControlText, TheLastCharacterIsCutWhole) {
          {Cut{"1234", "123"}, Cut{"123\xC3\xA9", "123"}, Cut{"1\xF0\x9F\x92\xB6", "1"},
           Cut{"12\xC3", "12"}, Cut{"1\xEF\xBF\xBD", "1"}, Cut{"", ""}}) {
         EXPECT_EQ(WithoutLastCharacter(text), rest) << text;
+    }
+}
+
+TEST(ControlText, HoldsBackOnlyASequenceCutShortAtTheEnd) {
+    struct Held {
+        std::string_view text;
+        std::size_t whole;
+    };
+    for (const auto& [text, whole] :
+         {Held{"", 0}, Held{"12", 2}, Held{"1\xC3", 1}, Held{"1\xC3\xA8", 3}, Held{"\xE2\x82", 0},
+          Held{"\xEF\xBF\xBD", 3}, Held{"\xF0\x9F\x92", 0}, Held{"1\x80", 2}, Held{"1\xFF", 2},
+          Held{"\xC0", 1}, Held{"\xE0\x80", 2}, Held{"\xF5", 1}, Held{"\xF4\x90", 2}}) {
+        EXPECT_EQ(WholeCharactersLength(text), whole) << testing::PrintToString(text);
+    }
+}
+
+// Text written in two pieces, split anywhere, converts as it does in one piece when each write
+// hands over its whole characters and keeps the rest for the next.
+TEST(ControlText, PiecesOfWholeCharactersConvertAsTheWholeText) {
+    std::vector<std::string_view> texts;
+    for (const auto& c : kStoredCases) {
+        texts.push_back(c.typed);
+    }
+    texts.push_back("il massimo \xC3\xA8 \xE2\x82\xAC 9\xF0\x9F\x92\xB6\xE2\x82z\xC3");
+    for (const std::string_view text : texts) {
+        for (std::size_t split = 0; split <= text.size(); ++split) {
+            const std::string first(text.substr(0, split));
+            const std::size_t whole = WholeCharactersLength(first);
+            const std::u16string pieces =
+                Utf8ToUtf16(std::string_view(first).substr(0, whole)) +
+                Utf8ToUtf16(first.substr(whole) + std::string(text.substr(split)));
+            EXPECT_EQ(pieces, Utf8ToUtf16(text)) << testing::PrintToString(text) << " at " << split;
+        }
     }
 }
 
