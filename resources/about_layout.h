@@ -10,7 +10,7 @@ namespace verbalo::about_layout {
 
 using platform::Twips;
 using window_layout::ControlRect;
-using window_layout::FontSpec;
+using window_layout::FontDesign;
 
 inline constexpr Twips kClientWidth = 5340;
 inline constexpr Twips kClientHeight = 3090;
@@ -26,8 +26,8 @@ inline constexpr ControlRect kLbCr{180, 180, 3795, 915};
 inline constexpr ControlRect kCmdOK{3975, 150, 1395, 435};
 inline constexpr ControlRect kCmdSysInfo{3990, 600, 1380, 435};
 
-inline constexpr FontSpec kTitleFont{"MS Sans Serif", 12, true};
-inline constexpr FontSpec kNoticeFont{"Arial", 8.25};
+inline constexpr FontDesign kTitleFont{"MS Sans Serif", 12, true};
+inline constexpr FontDesign kNoticeFont{"Arial", 8.25};
 
 // The icon of Picture1: the program's own, 24 x 24.
 inline constexpr int kPictureIconSize = 24;

@@ -7,7 +7,7 @@ namespace verbalo::form1_layout {
 
 using platform::Twips;
 using window_layout::ControlRect;
-using window_layout::FontSpec;
+using window_layout::FontDesign;
 
 inline constexpr Twips kDesignClientWidth = 7155;
 inline constexpr Twips kDesignClientHeight = 1395;
@@ -24,7 +24,7 @@ inline constexpr ControlRect kLabel3{2385, 1125, 4740, 240};      // the status 
 
 inline constexpr int kAmountMaxLength = 15;
 
-inline constexpr FontSpec kFont{"MS Sans Serif", 9.75};  // the label, the field, the status line
-inline constexpr FontSpec kBoldFont{"MS Sans Serif", 9.75, true};  // the echo and the output box
+inline constexpr FontDesign kFont{"MS Sans Serif", 9.75};  // the label, the field, the status line
+inline constexpr FontDesign kBoldFont{"MS Sans Serif", 9.75, true};  // the echo and the output box
 
 }  // namespace verbalo::form1_layout

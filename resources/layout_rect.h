@@ -18,7 +18,7 @@ struct ControlRect {
 };
 
 // A control's font as the layout gives it.
-struct FontSpec {
+struct FontDesign {
     std::string_view face;
     double points;
     bool bold = false;
@@ -26,6 +26,6 @@ struct FontSpec {
 };
 
 // The font of controls that have none of their own.
-inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25};
+inline constexpr FontDesign kDefaultFont{"MS Sans Serif", 8.25};
 
 }  // namespace verbalo::window_layout

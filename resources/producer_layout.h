@@ -11,7 +11,7 @@ namespace verbalo::producer_layout {
 
 using platform::Twips;
 using window_layout::ControlRect;
-using window_layout::FontSpec;
+using window_layout::FontDesign;
 
 inline constexpr Twips kClientWidth = 5325;
 inline constexpr Twips kClientHeight = 3795;
@@ -38,12 +38,12 @@ inline constexpr ControlRect kLbCr{315, 180, 3570, 870};         // in Frame1
 inline constexpr ControlRect kCommand1{4050, 225, 1365, 420};    // in Frame1
 inline constexpr ControlRect kCmdInfoSys{4050, 630, 1365, 420};  // in Frame1
 
-inline constexpr FontSpec kSymbolFont{"Wingdings", 48, false, true};
-inline constexpr FontSpec kTradeNameFont{"Garamond", 26.25, true};
-inline constexpr FontSpec kCompanyFormFont{"Garamond", 24, true};
-inline constexpr FontSpec kLegalNameFont{"Garamond", 20.25, true};
-inline constexpr FontSpec kContactFont{"Arial Narrow", 12};
-inline constexpr FontSpec kNoticeFont{"Arial", 8.25};
+inline constexpr FontDesign kSymbolFont{"Wingdings", 48, false, true};
+inline constexpr FontDesign kTradeNameFont{"Garamond", 26.25, true};
+inline constexpr FontDesign kCompanyFormFont{"Garamond", 24, true};
+inline constexpr FontDesign kLegalNameFont{"Garamond", 20.25, true};
+inline constexpr FontDesign kContactFont{"Arial Narrow", 12};
+inline constexpr FontDesign kNoticeFont{"Arial", 8.25};
 
 inline constexpr std::string_view kCaption = "  Pproduttore del SoftWare";
 inline constexpr std::string_view kThumbsUp = "C";  // in the symbol font: a thumbs-up hand

@@ -8,7 +8,7 @@ namespace verbalo::ui::win32 {
 
 using platform::win32::Utf8ToWide;
 
-FontLook FontLook::From(const window_layout::FontSpec& font) {
+FontLook FontLook::From(const window_layout::FontDesign& font) {
     return {Utf8ToWide(font.face), font.points, font.bold, false, font.symbol, FF_DONTCARE};
 }
 

@@ -20,7 +20,7 @@ struct FontLook {
     bool symbol = false;
     BYTE family = FF_DONTCARE;
 
-    static FontLook From(const window_layout::FontSpec& font);
+    static FontLook From(const window_layout::FontDesign& font);
     friend bool operator==(const FontLook&, const FontLook&) = default;
 };
 

@@ -35,8 +35,8 @@ constexpr std::int16_t kKeyEnter = 13;
 constexpr UINT kAmountFieldLostFocus = WM_APP + 1;
 constexpr UINT kAmountFieldGotFocus = WM_APP + 2;
 
-Font CreateUiFont(const window_layout::FontSpec& spec, const TwipsScale& scale) {
-    FontLook look = FontLook::From(spec);
+Font CreateUiFont(const window_layout::FontDesign& font, const TwipsScale& scale) {
+    FontLook look = FontLook::From(font);
     look.family = FF_SWISS;
     return CreateFontFor(look, scale);
 }

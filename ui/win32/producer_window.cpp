@@ -140,7 +140,7 @@ void ProducerWindow::CreatePicture(Controls& c) {
 void ProducerWindow::CreateLabels(Controls& c) {
     const HBRUSH background = background_.get();
     auto label = [&](int id, std::string_view text, DWORD align,
-                     const window_layout::ControlRect& rect, const window_layout::FontSpec& font,
+                     const window_layout::ControlRect& rect, const window_layout::FontDesign& font,
                      std::optional<COLORREF> colour) {
         const HWND hwnd =
             CreateLabel(instance(), hwnd_, id, text, align, PixelRect(scale(), rect), nullptr);
