@@ -13,18 +13,7 @@ version=$3
 console=${4:-}
 limit_kb=512
 [[ $console != --console ]] || limit_kb=2048
-passes=0
-failures=0
-check() {  # name, command...
-    local name=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        echo "FAIL $name"
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 
 size=$(stat -c %s "$exe")
 echo "$exe: $size bytes"
@@ -58,5 +47,4 @@ for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a 4a2f28e3-53b9-4441-ba9c-d69d4a4a6
     check "supports the Windows of $os" grep -qi "supportedOS Id=\"{$os}\"" <<<"$manifest"
 done
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+finish

@@ -36,6 +36,15 @@ check_contains() {  # name, text, part
     return 1
 }
 
+# package_test_arguments ARCH BUILD_DIR WORK_DIR VERSION: the arguments of the package tests,
+# into arch, build, work and version, with root the source tree; empties WORK_DIR.
+package_test_arguments() {
+    arch=$1 build=$2 work=$3 version=$4
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+    rm -rf "$work"
+    mkdir -p "$work"
+}
+
 # not COMMAND...: the command fails (its output goes nowhere).
 not() { ! "$@" >/dev/null 2>&1; }
 

@@ -4,12 +4,8 @@
 # product code of another version, and the checksums.
 # Usage: package_test.sh ARCH BUILD_DIR WORK_DIR VERSION
 set -u
-arch=$1 build=$2 work=$3 version=$4
-root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$(dirname "$0")/checks.sh"
-
-rm -rf "$work"
-mkdir -p "$work"
+package_test_arguments "$@"
 dist=$work/dist
 started=$(date +%s.%N)
 output=$(VERBALO_SIGN_PKCS12='' "$root/scripts/package" --no-build --build-dir "$build" --out "$dist" "$arch" 2>&1)

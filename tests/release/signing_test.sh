@@ -4,12 +4,8 @@
 # a wrong password, or a signature that does not verify, stops it before a package is written.
 # Usage: signing_test.sh ARCH BUILD_DIR WORK_DIR VERSION
 set -u
-arch=$1 build=$2 work=$3 version=$4
-root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$(dirname "$0")/checks.sh"
-
-rm -rf "$work"
-mkdir -p "$work"
+package_test_arguments "$@"
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Verbalo test signer" \
     -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
 openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/signer.p12" \

@@ -63,7 +63,8 @@ std::vector<Tree> Trees() {
 
 constexpr wchar_t kProgrammi[] = L"C:\\Programmi";
 
-class HostileTree : public ::testing::TestWithParam<Tree> {
+class HostileTree : public ::testing::TestWithParam<Tree>,
+                    protected test::ProducerWindowOn<Win32FileSystem, Win32Shell> {
   protected:
     void SetUp() override {
         const std::wstring tree = L"C:\\verbalo-trees\\" + Utf8ToWide(GetParam().name);
@@ -107,15 +108,6 @@ class HostileTree : public ::testing::TestWithParam<Tree> {
 
     ComApartment com_;
     test::ToolStandIn started_;
-    Global global_;
-    test::FakeLauncher launcher_{global_};
-    Win32FileSystem fileSystem_;
-    Win32Shell shell_;
-    FakeDialogs dialogs_;
-    FakeMessagePump pump_;
-    ProducerWindow producer_{GetModuleHandleW(nullptr),
-                             {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
-                             "C:\\"};
     int closeAt_ = 0;  // the pump call that closes the window; 0: none
     std::wstring moved_;
     std::wstring tool_;

@@ -161,18 +161,21 @@ class FakeLauncher : public SystemInfoLauncher {
     Global& global_;
 };
 
-// The producer window on doubles of every service it uses, its folder list starting at "C:\".
-// A base of the fixtures and harnesses that drive it.
-struct ProducerWindowOnDoubles {
+// The producer window on doubles of the services it uses, its folder list starting at "C:\"; the
+// file system and the shell can be the real ones. A base of the fixtures and harnesses that
+// drive it.
+template <class FileSystem, class Shell>
+struct ProducerWindowOn {
     Global global_;
     FakeLauncher launcher_{global_};
-    FakeFileSystem fileSystem_;
-    FakeShell shell_;
+    FileSystem fileSystem_;
+    Shell shell_;
     FakeDialogs dialogs_;
     FakeMessagePump pump_;
     ProducerWindow producer_{GetModuleHandleW(nullptr),
                              {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
                              "C:\\"};
 };
+using ProducerWindowOnDoubles = ProducerWindowOn<FakeFileSystem, FakeShell>;
 
 }  // namespace verbalo::platform::win32::test
