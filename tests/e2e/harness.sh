@@ -392,34 +392,28 @@ e2e_menu() {
 # ---------------------------------------------------------------------------------------------
 # Clipboard (the X clipboard, which Wine keeps in step with the Windows one)
 
-# e2e_clipboard_set TEXT: puts TEXT on the clipboard (served until someone else takes it), and
-# waits until Wine has taken it into the Windows clipboard too. Wine's clipboard manager does
-# that by itself, holding the Windows clipboard open meanwhile: a program that copies or pastes
-# before it is done finds the clipboard busy, or has its copy overlooked by the manager.
+# e2e_clipboard_set TEXT: puts TEXT on the clipboard, and waits until X serves it too. With the
+# probe it is copied on the Windows side, as a Windows program copies, and Wine offers it to X.
+# Put there by xclip instead, Wine's clipboard manager would take it from X by itself later,
+# holding the Windows clipboard open meanwhile: a program that copies or pastes in that moment
+# finds the clipboard busy, or has its copy overwritten by the manager's late import.
 e2e_clipboard_set() {
     if [[ -n $E2E_CLIPBOARD_PID ]]; then
         kill "$E2E_CLIPBOARD_PID" 2>/dev/null
         wait "$E2E_CLIPBOARD_PID" 2>/dev/null
+        E2E_CLIPBOARD_PID=""
     fi
-    printf '%s' "$1" | xclip -selection clipboard -i -quiet >/dev/null 2>&1 8>&- 9>&- &
-    E2E_CLIPBOARD_PID=$!
-    _e2e_remember "$E2E_CLIPBOARD_PID"
-    local deadline=$((SECONDS + 5))
-    until [[ $(e2e_clipboard_get) == "$1" ]]; do
+    if [[ -f ${VERBALO_E2E_PROBE:-} ]]; then
+        e2e_probe clipboard-set "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n')" || return 1
+    else
+        printf '%s' "$1" | xclip -selection clipboard -i -quiet >/dev/null 2>&1 8>&- 9>&- &
+        E2E_CLIPBOARD_PID=$!
+        _e2e_remember "$E2E_CLIPBOARD_PID"
+    fi
+    local wanted=${1//$'\r'/} deadline=$((SECONDS + 10))
+    until [[ $(e2e_clipboard_get | tr -d '\r') == "$wanted" ]]; do
         ((SECONDS >= deadline)) && return 1
         sleep 0.05
-    done
-    _e2e_windows_clipboard_wait "$1"
-}
-
-# _e2e_windows_clipboard_wait TEXT: waits (10 s) until the Windows clipboard holds TEXT (line
-# ends aside: Wine turns LF into CR LF). Passes at once without the probe.
-_e2e_windows_clipboard_wait() {
-    [[ -f ${VERBALO_E2E_PROBE:-} ]] || return 0
-    local wanted=${1//$'\r'/} deadline=$((SECONDS + 10))
-    until [[ $(e2e_probe clipboard-text 2>/dev/null | tr -d '\r') == "$wanted" ]]; do
-        ((SECONDS >= deadline)) && return 1
-        sleep 0.1
     done
 }
 
@@ -433,12 +427,9 @@ e2e_clipboard_mark() {
 }
 
 # e2e_clipboard_wait [TIMEOUT]: waits (default 15 s) until the clipboard holds a text other than
-# the marker and prints it; fails on timeout. Wine's clipboard manager takes the marker from the
-# X selection into the Windows clipboard and owns it; while it is busy with X, the program's
-# EmptyClipboard waits for it to answer WM_DESTROYCLIPBOARD (up to 5 s under Wine), so a copy
-# can take seconds. An empty clipboard is not an answer either: between EmptyClipboard and the
-# new text, Wine briefly offers an empty selection, and a read in that moment would let the late
-# text arrive during the next step.
+# the marker and prints it; fails on timeout. An empty clipboard is not an answer: between
+# EmptyClipboard and the new text, Wine briefly offers an empty selection, and a read in that
+# moment would let the late text arrive during the next step.
 e2e_clipboard_wait() {
     local text deadline=$((SECONDS + ${1:-15}))
     while ((SECONDS < deadline)); do

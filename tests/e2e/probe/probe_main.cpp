@@ -1,13 +1,16 @@
-// verbalo-e2e-probe: what the end-to-end tests cannot see from X, read from the running Verbalo
-// by another Windows process.
+// verbalo-e2e-probe: what the end-to-end tests cannot see or do from X, done beside the running
+// Verbalo by another Windows process.
 //   verbalo-e2e-probe clipboard-owner            main, none, or other CLASS
-//   verbalo-e2e-probe clipboard-text             the Windows clipboard's text (no window needed)
+//   verbalo-e2e-probe clipboard-set HEX          puts the UTF-8 text HEX (two hex digits a byte)
+//                                                on the Windows clipboard, LF as CR LF
 //   verbalo-e2e-probe text field|echo|output|status
 // prints the answer as UTF-8 on standard output. Exit status 1 when Verbalo's main window (or
 // the control, or the clipboard) is not there, 2 for a usage error.
 #include <windows.h>
 
 #include <array>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +22,7 @@
 namespace {
 
 using verbalo::e2e::MainWindowReader;
+using verbalo::platform::win32::Utf8ToWide;
 using verbalo::platform::win32::WideToUtf8;
 
 struct NamedControl {
@@ -58,25 +62,88 @@ int Fail(int status, std::wstring_view message) {
 
 int Usage() {
     return Fail(2,
-                L"usage: verbalo-e2e-probe clipboard-owner | clipboard-text | "
+                L"usage: verbalo-e2e-probe clipboard-owner | clipboard-set HEX | "
                 L"text field|echo|output|status");
 }
 
-// The text on the Windows clipboard, as another program would paste it; an empty line when it
-// holds none. Reading needs no owner window.
-int WriteClipboardText() {
-    if (OpenClipboard(nullptr) == FALSE) {
-        return Fail(1, L"the clipboard is open elsewhere");
+// The bytes that HEX spells, two hex digits a byte; nothing for a malformed HEX.
+std::optional<std::string> BytesFromHex(std::wstring_view hex) {
+    const auto digit = [](wchar_t c) -> int {
+        if (c >= L'0' && c <= L'9')
+            return c - L'0';
+        if (c >= L'a' && c <= L'f')
+            return c - L'a' + 10;
+        if (c >= L'A' && c <= L'F')
+            return c - L'A' + 10;
+        return -1;
+    };
+    if (hex.size() % 2 != 0) {
+        return std::nullopt;
     }
-    std::wstring text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
-        if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
+    std::string bytes;
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int high = digit(hex[i]);
+        const int low = digit(hex[i + 1]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        bytes.push_back(static_cast<char>(high * 16 + low));
+    }
+    return bytes;
+}
+
+// A line break on the Windows clipboard is CR LF.
+std::wstring WithWindowsLineEnds(std::wstring_view text) {
+    std::wstring result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) {
+            result.push_back(L'\r');
+        }
+        result.push_back(text[i]);
+    }
+    return result;
+}
+
+struct WindowDestroyer {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
+using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+struct GlobalFreer {
+    void operator()(void* memory) const { GlobalFree(memory); }
+};
+using GlobalMemory = std::unique_ptr<void, GlobalFreer>;
+
+// Puts TEXT on the Windows clipboard as a Windows program copies: opened by a window of its own
+// (a message-only one), emptied, then set. The text stays there after the probe has gone.
+int SetClipboardText(const std::wstring& text) {
+    const OwnedWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    void* locked = memory ? GlobalLock(memory.get()) : nullptr;
+    if (!owner || locked == nullptr) {
+        return Fail(1, L"no window or memory for the clipboard");
+    }
+    std::memcpy(locked, text.c_str(), bytes);
+    GlobalUnlock(memory.get());
+    bool opened = false;
+    for (int attempt = 0; attempt < 100 && !opened; ++attempt) {
+        opened = OpenClipboard(owner.get()) != FALSE;
+        if (!opened) {
+            Sleep(50);
         }
     }
+    if (!opened) {
+        return Fail(1, L"the clipboard is open elsewhere");
+    }
+    const bool set =
+        EmptyClipboard() != FALSE && SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr;
     CloseClipboard();
-    Write(STD_OUTPUT_HANDLE, text);
+    if (!set) {
+        return Fail(1, L"the clipboard refused the text");
+    }
+    memory.release();  // the clipboard owns it now
     return 0;
 }
 
@@ -84,8 +151,9 @@ int WriteClipboardText() {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring_view command = argc > 1 ? argv[1] : L"";
-    if (command == L"clipboard-text" && argc == 2) {
-        return WriteClipboardText();
+    if (command == L"clipboard-set" && argc == 3) {
+        const std::optional<std::string> bytes = BytesFromHex(argv[2]);
+        return bytes ? SetClipboardText(WithWindowsLineEnds(Utf8ToWide(*bytes))) : Usage();
     }
     const bool wantsOwner = command == L"clipboard-owner" && argc == 2;
     const std::optional<int> controlId =
