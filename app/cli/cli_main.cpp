@@ -14,6 +14,7 @@ namespace {
 
 int Run(const std::vector<std::string>& arguments) {
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);  // answers go out when the input waits, not before every read
     const verbalo::cli::ConsoleStreams streams;
     const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     return verbalo::cli::RunCli(args, verbalo::cli::SystemDecimalSeparator(), std::cin, std::cout,

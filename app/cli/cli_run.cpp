@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/cli/answer_flush.h"
 #include "easter/easter_date.h"
 #include "platform/dialogs.h"
 #include "resources/console_texts.h"
@@ -82,7 +83,11 @@ int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& i
         return worder.ExitCode();
     }
     std::string line;
-    while (std::getline(in, line)) {
+    for (;;) {
+        FlushWhenInputWaits(in, out);
+        if (!std::getline(in, line)) {
+            break;
+        }
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
