@@ -1,62 +1,70 @@
-// Throughput of the cheque wording against ICU's Italian spell-out of the same integers, and the
-// heap allocations that one wording costs.
+// The cheque wording's throughput, text in and wording out, in its two forms; ICU's Italian
+// spell-out of the same integers; and a floor: copying each amount's precomputed pieces, with
+// no reading and no choosing of pieces.
 #include <benchmark/benchmark.h>
 #include <unicode/locid.h>
 #include <unicode/rbnf.h>
 #include <unicode/unistr.h>
 
-#include <atomic>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <new>
-#include <random>
-#include <string>
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
+#include "bench/allocation_count.h"
+#include "bench/sample_amounts.h"
 #include "wording/compose_wording.h"
 
+namespace verbalo::bench {
 namespace {
 
-std::atomic<std::uint64_t> gAllocations{0};
-
-struct Amount {
-    std::string text;  // "123456789012,34"
-    std::int64_t integerPart;
-};
-
-const std::vector<Amount>& SampleAmounts() {
-    static const std::vector<Amount> amounts = [] {
-        std::mt19937_64 random(18'3'0'12);
-        std::uniform_int_distribution<std::int64_t> integerPart(0, 999'999'999'999);
-        std::uniform_int_distribution<int> cents(0, 99);
-        std::vector<Amount> sample;
-        for (int i = 0; i < 4096; ++i) {
-            const std::int64_t value = integerPart(random);
-            const int c = cents(random);
-            sample.push_back(
-                {std::to_string(value) + (c < 10 ? ",0" : ",") + std::to_string(c), value});
-        }
-        return sample;
-    }();
-    return amounts;
+// The heap allocations that wording each sample amount once costs, on average: counted outside
+// the timed loop, where the benchmark library allocates too.
+template <typename WordOne>
+benchmark::Counter AllocationsPerWording(WordOne wordOne) {
+    const auto& amounts = SampleAmounts();
+    const std::uint64_t before = AllocationCount();
+    for (const SampleAmount& amount : amounts) {
+        wordOne(amount);
+    }
+    return benchmark::Counter(static_cast<double>(AllocationCount() - before) /
+                              static_cast<double>(amounts.size()));
 }
 
-void BM_ComposeWording(benchmark::State& state) {
+void BM_WordingIntoBuffer(benchmark::State& state) {
     const auto& amounts = SampleAmounts();
-    const verbalo::WordTables& tables = verbalo::StandardWordTables();
-    std::size_t i = 0;
-    std::uint64_t allocationsBefore = gAllocations.load();
-    for (auto _ : state) {
-        auto composed = verbalo::ComposeWording(tables, amounts[i++ % amounts.size()].text, ',');
+    const WordTables& tables = StandardWordTables();
+    WordingBuffer wording;
+    const auto wordOne = [&](const SampleAmount& amount) {
+        auto composed = ComposeWording(tables, amount.text, ',', wording);
         benchmark::DoNotOptimize(composed);
+        benchmark::ClobberMemory();
+    };
+    std::size_t i = 0;
+    for (auto _ : state) {
+        wordOne(amounts[i++ % amounts.size()]);
     }
     state.SetItemsProcessed(state.iterations());
-    state.counters["allocs_per_wording"] =
-        benchmark::Counter(static_cast<double>(gAllocations.load() - allocationsBefore) /
-                           static_cast<double>(state.iterations()));
+    state.counters["allocs_per_wording"] = AllocationsPerWording(wordOne);
 }
-BENCHMARK(BM_ComposeWording);
+BENCHMARK(BM_WordingIntoBuffer);
+
+void BM_WordingAsString(benchmark::State& state) {
+    const auto& amounts = SampleAmounts();
+    const WordTables& tables = StandardWordTables();
+    const auto wordOne = [&](const SampleAmount& amount) {
+        auto composed = ComposeWording(tables, amount.text, ',');
+        benchmark::DoNotOptimize(composed);
+    };
+    std::size_t i = 0;
+    for (auto _ : state) {
+        wordOne(amounts[i++ % amounts.size()]);
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["allocs_per_wording"] = AllocationsPerWording(wordOne);
+}
+BENCHMARK(BM_WordingAsString);
 
 void BM_IcuItalianSpellOut(benchmark::State& state) {
     UErrorCode status = U_ZERO_ERROR;
@@ -67,76 +75,63 @@ void BM_IcuItalianSpellOut(benchmark::State& state) {
         return;
     }
     const auto& amounts = SampleAmounts();
-    std::size_t i = 0;
-    std::uint64_t allocationsBefore = gAllocations.load();
-    for (auto _ : state) {
+    const auto wordOne = [&](const SampleAmount& amount) {
         icu::UnicodeString text;
-        format.format(amounts[i++ % amounts.size()].integerPart, text);
+        format.format(amount.integerPart, text);
         benchmark::DoNotOptimize(text);
+    };
+    std::size_t i = 0;
+    for (auto _ : state) {
+        wordOne(amounts[i++ % amounts.size()]);
     }
     state.SetItemsProcessed(state.iterations());
-    state.counters["allocs_per_wording"] =
-        benchmark::Counter(static_cast<double>(gAllocations.load() - allocationsBefore) /
-                           static_cast<double>(state.iterations()));
+    state.counters["allocs_per_wording"] = AllocationsPerWording(wordOne);
 }
 BENCHMARK(BM_IcuItalianSpellOut);
 
-// Prints the ratio of the two rates after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            // Single runs, or the median when repetitions are aggregated.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") {
-                continue;
-            }
-            const auto items = run.counters.find("items_per_second");
-            if (items == run.counters.end()) {
-                continue;
-            }
-            if (run.benchmark_name().starts_with("BM_ComposeWording")) {
-                ours_ = items->second.value;
-            } else if (run.benchmark_name().starts_with("BM_IcuItalianSpellOut")) {
-                icu_ = items->second.value;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        if (ours_ > 0 && icu_ > 0) {
-            std::printf(
-                "ComposeWording: %.0f amounts/s, ICU spell-out: %.0f amounts/s, ratio %.1f\n",
-                ours_, icu_, ours_ / icu_);
-        }
-    }
-
-  private:
-    double ours_ = 0;
-    double icu_ = 0;
+// The group pieces of one amount's wording, chosen beforehand.
+struct PrecomputedPieces {
+    std::array<std::string_view, kScaleCount> groups;
+    int cents;
 };
 
-}  // namespace
-
-void* operator new(std::size_t size) {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
+// What the wording cannot go below: the same pieces copied the same way, with nothing read and
+// nothing chosen.
+void BM_CopyingPrecomputedPieces(benchmark::State& state) {
+    const WordTables& tables = StandardWordTables();
+    std::vector<PrecomputedPieces> sample;
+    for (const SampleAmount& amount : SampleAmounts()) {
+        const ExactAmount read = ReadAmount(amount.text, ',').value();
+        PrecomputedPieces& pieces = sample.emplace_back();
+        const std::uint64_t integer = read.integerPart;
+        const std::array<std::uint64_t, kScaleCount> groupsFromHere = {
+            integer / 1'000'000'000, integer / 1'000'000, integer / 1'000, integer};
+        for (std::size_t scale = 0; scale < kScaleCount; ++scale) {
+            pieces.groups[scale] = tables.GroupPiece(
+                static_cast<Scale>(scale), static_cast<std::uint32_t>(groupsFromHere[scale] % 1000),
+                groupsFromHere[scale] < 1000);
+        }
+        pieces.cents = read.cents;
     }
-    throw std::bad_alloc();
+    WordingBuffer wording;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const PrecomputedPieces& pieces = sample[i++ % sample.size()];
+        char* end = wording.data();
+        for (const std::string_view piece : pieces.groups) {
+            std::memcpy(end, piece.data(), WordTables::kReadableFromPiece);
+            end += piece.size();
+        }
+        end = std::copy_n(" / ", 3, end);
+        *end++ = static_cast<char>('0' + pieces.cents / 10);
+        *end++ = static_cast<char>('0' + pieces.cents % 10);
+        std::string_view copied(wording.data(), static_cast<std::size_t>(end - wording.data()));
+        benchmark::DoNotOptimize(copied);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
 }
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}  // NOLINT
+BENCHMARK(BM_CopyingPrecomputedPieces);
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+}  // namespace
+}  // namespace verbalo::bench

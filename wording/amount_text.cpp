@@ -7,81 +7,59 @@
 namespace verbalo {
 namespace {
 
+// Fraction digits kept for the general conversion of the value: far below a double's precision.
 constexpr std::size_t kMaxFractionDigitsForValue = 40;
-constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Significant digits that form an integer a double holds exactly (10^15 < 2^53).
+constexpr std::size_t kExactDigits = 15;
+constexpr std::array<double, kExactDigits + 1> kPowersOfTen = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-std::uint64_t Digit(char c) {
-    return static_cast<std::uint64_t>(c - '0');
-}
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Reads a text as if every grouping character had been taken out of it first.
-class UngroupedCursor {
-  public:
-    UngroupedCursor(std::string_view text, char grouping) : text_(text), grouping_(grouping) {
-        SkipGrouping();
-    }
-    bool AtEnd() const { return pos_ == text_.size(); }
-    char Peek() const { return text_[pos_]; }
-    void Next() {
-        ++pos_;
-        SkipGrouping();
-    }
-    bool NextIs(char c) const { return !AtEnd() && Peek() == c; }
-    bool NextIsDigit() const { return !AtEnd() && IsDigit(Peek()); }
-    void SkipBlanks() {
-        while (!AtEnd() && IsBlank(Peek())) {
-            Next();
-        }
-    }
+// The digit that c is, or a value of 10 or more when it is none.
+unsigned DigitValue(char c) {
+    return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
+}
 
-  private:
-    void SkipGrouping() {
-        while (pos_ < text_.size() && text_[pos_] == grouping_) {
-            ++pos_;
-        }
-    }
-
-    std::string_view text_;
-    char grouping_;
-    std::size_t pos_ = 0;
-};
-
-// The fraction digits that matter: the first three round the cents, the first forty the value.
-class FractionDigits {
+// The fraction digits as they are read: the first three give the cents, and the first forty
+// the value.
+class Fraction {
   public:
     void Add(char digit) {
-        if (size_ < digits_.size()) {
-            digits_[size_++] = digit;
+        if (count_ < digits_.size()) {
+            digits_[count_] = digit;
         }
+        ++count_;
     }
-    std::string_view View() const { return {digits_.data(), size_}; }
-    int At(std::size_t i) const { return i < size_ ? digits_[i] - '0' : 0; }
+    std::size_t Count() const { return count_; }
+    std::string_view ForValue() const { return {digits_.data(), std::min(count_, digits_.size())}; }
+
+    // The cents rounded half away from zero on the third digit: 0 to 100.
+    int RoundedCents() const {
+        const auto at = [this](std::size_t i) { return i < count_ ? digits_[i] - '0' : 0; };
+        return at(0) * 10 + at(1) + (at(2) >= 5 ? 1 : 0);
+    }
 
   private:
-    std::array<char, kMaxFractionDigitsForValue> digits_{};
-    std::size_t size_ = 0;
+    std::array<char, kMaxFractionDigitsForValue> digits_;  // only the first count_ are set
+    std::size_t count_ = 0;
 };
 
 // The amount as a double, correctly rounded. With at most 15 significant digits the digits
 // form an integer that a double holds exactly, and one division by an exact power of ten
-// rounds correctly; longer texts go through the general conversion.
+// rounds correctly; longer numbers go through the general conversion.
 double ValueOf(std::uint64_t integerPart, std::size_t integerDigits, std::string_view fraction) {
-    if (integerDigits + fraction.size() < kPowersOfTen.size()) {
+    if (integerDigits + fraction.size() <= kExactDigits) {
         std::uint64_t mantissa = integerPart;
         for (const char c : fraction) {
-            mantissa = mantissa * 10 + Digit(c);
+            mantissa = mantissa * 10 + DigitValue(c);
         }
         return static_cast<double>(mantissa) / kPowersOfTen[fraction.size()];
     }
-    // integer digits + "." + fraction digits (cut far below a double's precision) + "0".
-    std::array<char, kMaxAmountDigits + 1 + kMaxFractionDigitsForValue + 1> buffer{};
+    // integer digits + "." + fraction digits + "0".
+    std::array<char, kMaxAmountDigits + 1 + kMaxFractionDigitsForValue + 1> buffer;
     char* out = std::to_chars(buffer.data(), buffer.data() + kMaxAmountDigits + 1, integerPart).ptr;
     *out++ = '.';
     out = std::copy(fraction.begin(), fraction.end(), out);
@@ -105,50 +83,63 @@ std::string WithoutGrouping(std::string_view text, char decimalSeparator) {
     return ungrouped;
 }
 
+// One pass over the text, each part in its own loop: blanks, the sign, the integer digits, the
+// fraction digits, blanks. A grouping character is passed over wherever it stands.
 std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view text,
                                                              char decimalSeparator) {
-    UngroupedCursor cursor(text, GroupingFor(decimalSeparator));
-    cursor.SkipBlanks();
+    const char grouping = GroupingFor(decimalSeparator);
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const auto skipBlanksAndGrouping = [&] {
+        while (p != end && (*p == grouping || IsBlank(*p))) {
+            ++p;
+        }
+    };
 
     ExactAmount amount;
-    if (cursor.NextIs('-')) {
+    skipBlanksAndGrouping();
+    if (p != end && *p == '-') {
         amount.negative = true;
-        cursor.Next();
+        for (++p; p != end && *p == grouping; ++p) {
+        }
     }
 
     bool hasDigits = false;
     std::size_t significantDigits = 0;
-    for (; cursor.NextIsDigit(); cursor.Next()) {
-        hasDigits = true;
-        const char c = cursor.Peek();
-        if ((significantDigits > 0 || c != '0') && ++significantDigits <= kMaxAmountDigits) {
-            amount.integerPart = amount.integerPart * 10 + Digit(c);
+    for (; p != end; ++p) {
+        if (const unsigned digit = DigitValue(*p); digit < 10) {
+            hasDigits = true;
+            if ((significantDigits > 0 || digit != 0) && ++significantDigits <= kMaxAmountDigits) {
+                amount.integerPart = amount.integerPart * 10 + digit;
+            }
+        } else if (*p != grouping) {
+            break;
         }
     }
 
-    FractionDigits fraction;
-    if (cursor.NextIs(decimalSeparator)) {
-        cursor.Next();
-        for (; cursor.NextIsDigit(); cursor.Next()) {
-            hasDigits = true;
-            fraction.Add(cursor.Peek());
+    Fraction fraction;
+    if (p != end && *p == decimalSeparator) {
+        for (++p; p != end; ++p) {
+            if (DigitValue(*p) < 10) {
+                hasDigits = true;
+                fraction.Add(*p);
+            } else if (*p != grouping) {
+                break;
+            }
         }
     }
-    cursor.SkipBlanks();
-    if (!hasDigits || !cursor.AtEnd()) {
+    skipBlanksAndGrouping();
+    if (!hasDigits || p != end) {
         return std::unexpected(WordingError::InvalidAmount);
     }
     if (significantDigits > kMaxAmountDigits) {
         return std::unexpected(WordingError::AmountTooLarge);
     }
 
-    amount.value = ValueOf(amount.integerPart, significantDigits, fraction.View());
-    if (amount.negative) {
-        amount.value = -amount.value;
-    }
-
-    // Cents, rounded half away from zero on the third decimal; a carry goes to the integer part.
-    amount.cents = fraction.At(0) * 10 + fraction.At(1) + (fraction.At(2) >= 5 ? 1 : 0);
+    const double value = ValueOf(amount.integerPart, significantDigits, fraction.ForValue());
+    amount.value = amount.negative ? -value : value;
+    // A carry from the cents goes to the integer part.
+    amount.cents = fraction.RoundedCents();
     if (amount.cents == 100) {
         amount.cents = 0;
         ++amount.integerPart;

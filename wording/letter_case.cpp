@@ -12,23 +12,30 @@ char ToLowerAscii(char c) {
 
 }  // namespace
 
-std::optional<std::string> ApplyCaseStyle(std::string_view wording, std::int16_t styleIndex) {
-    std::string styled(wording);
+bool ApplyCaseStyleInPlace(std::span<char> wording, std::int16_t styleIndex) {
     switch (static_cast<CaseStyle>(styleIndex)) {
         case CaseStyle::Upper:
-            for (char& c : styled) {
+            for (char& c : wording) {
                 c = ToUpperAscii(c);
             }
-            return styled;
+            return true;
         case CaseStyle::Lower:
-            for (std::size_t i = 1; i < styled.size(); ++i) {
-                styled[i] = ToLowerAscii(styled[i]);
+            for (char& c : wording.subspan(wording.empty() ? 0 : 1)) {
+                c = ToLowerAscii(c);
             }
-            return styled;
+            return true;
         case CaseStyle::WordInitials:
-            return styled;
+            return true;
     }
-    return std::nullopt;
+    return false;
+}
+
+std::optional<std::string> ApplyCaseStyle(std::string_view wording, std::int16_t styleIndex) {
+    std::string styled(wording);
+    if (!ApplyCaseStyleInPlace(styled, styleIndex)) {
+        return std::nullopt;
+    }
+    return styled;
 }
 
 }  // namespace verbalo

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,8 @@ enum class CaseStyle : std::int16_t {
 // The wording in the style with the given menu index; no value for an index outside 0 to 2.
 // Only ASCII letters change: blanks, "/" and digits pass unchanged.
 std::optional<std::string> ApplyCaseStyle(std::string_view wording, std::int16_t styleIndex);
+
+// The same, in place; false, and the wording unchanged, for an index outside 0 to 2.
+bool ApplyCaseStyleInPlace(std::span<char> wording, std::int16_t styleIndex);
 
 }  // namespace verbalo

@@ -33,28 +33,15 @@ constexpr std::array<ScaleWords, kScaleCount> kScaleWords = {{
     {"Unmiliardo", "Miliardi"},
     {"Unmilione", "Milioni"},
     {"Mille", "Mila"},
-    {"", ""},
+    {"", ""},  // the units group has no scale word, and one is "Uno"
 }};
 
 }  // namespace
 
-std::string_view WordTables::GroupPiece(Scale scale, std::uint32_t value, bool leadingGroup) const {
-    const auto scaleIndex = static_cast<std::size_t>(scale);
-    if (scaleIndex >= kScaleCount || value >= kGroupCount) {
-        return {};
-    }
-    if (value == 1 && leadingGroup && !kScaleWords[scaleIndex].single.empty()) {
-        return kScaleWords[scaleIndex].single;
-    }
-    const std::size_t piece = scaleIndex * kGroupCount + value;
-    return std::string_view(piecesText_)
-        .substr(pieceStart_[piece], pieceStart_[piece + 1] - pieceStart_[piece]);
-}
-
 // Each piece is put together on the stack: indexing allocates only the text of all pieces.
 void WordTables::IndexGroupPieces() {
     piecesText_.clear();
-    for (std::size_t piece = 0; piece < kPieceCount; ++piece) {
+    for (std::size_t piece = 0; piece < kScaleCount * kGroupCount; ++piece) {
         pieceStart_[piece] = static_cast<std::uint32_t>(piecesText_.size());
         std::array<char, 3> digits{};
         const char* digitsEnd =
@@ -65,7 +52,16 @@ void WordTables::IndexGroupPieces() {
             piecesText_ += kScaleWords[piece / kGroupCount].plural;
         }
     }
+    for (std::size_t scale = 0; scale < kScaleCount; ++scale) {
+        pieceStart_[kScaleCount * kGroupCount + scale] =
+            static_cast<std::uint32_t>(piecesText_.size());
+        // The units scale has no singular: its leading one is the plural's "Uno".
+        piecesText_ += kScaleWords[scale].single.empty()
+                           ? std::string(Piece(scale * kGroupCount + 1))
+                           : std::string(kScaleWords[scale].single);
+    }
     pieceStart_[kPieceCount] = static_cast<std::uint32_t>(piecesText_.size());
+    piecesText_.append(kReadableFromPiece, '\0');
 }
 
 void FillWordTables(WordTables& tables) {

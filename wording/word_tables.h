@@ -30,15 +30,36 @@ struct WordTables {
     // Empty before the tables are filled, and for a value outside 0 to 999.
     std::string_view GroupPiece(Scale scale, std::uint32_t value, bool leadingGroup) const;
 
+    // Bytes that may be read from the start of any piece GroupPiece gives, its own included:
+    // no piece is longer, so a wording can be put together with copies of this fixed size.
+    static constexpr std::size_t kReadableFromPiece = 48;
+
   private:
     friend void FillWordTables(WordTables& tables);
     void IndexGroupPieces();
+    std::string_view Piece(std::size_t piece) const {
+        return {piecesText_.data() + pieceStart_[piece],
+                pieceStart_[piece + 1] - pieceStart_[piece]};
+    }
 
     static constexpr std::size_t kGroupCount = 1000;
-    static constexpr std::size_t kPieceCount = kScaleCount * kGroupCount;
-    std::string piecesText_;                                   // every piece, back to back
+    // A piece for each group at each scale, then the singular piece of each scale.
+    static constexpr std::size_t kPieceCount = kScaleCount * kGroupCount + kScaleCount;
+    // Every piece, back to back, then kReadableFromPiece bytes of zeros.
+    std::string piecesText_ = std::string(kReadableFromPiece, '\0');
     std::array<std::uint32_t, kPieceCount + 1> pieceStart_{};  // offsets into piecesText_
 };
+
+// Inline: the wording asks for four pieces an amount.
+inline std::string_view WordTables::GroupPiece(Scale scale, std::uint32_t value,
+                                               bool leadingGroup) const {
+    const auto scaleIndex = static_cast<std::size_t>(scale);
+    if (scaleIndex >= kScaleCount || value >= kGroupCount) {
+        return {piecesText_.data(), 0};
+    }
+    return Piece(value == 1 && leadingGroup ? kScaleCount * kGroupCount + scaleIndex
+                                            : scaleIndex * kGroupCount + value);
+}
 
 // Fills both tables, index 0 first, units table before the tens table.
 void FillWordTables(WordTables& tables);

@@ -6,7 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/cli/answer_flush.h"
+#include "app/cli/buffered_output.h"
+#include "app/cli/line_input.h"
 #include "easter/easter_date.h"
 #include "platform/dialogs.h"
 #include "resources/console_texts.h"
@@ -20,9 +21,11 @@ namespace {
 
 constexpr std::string_view kProgram = "verbalo-cli";
 
+// Words amounts one a line. A wording is composed right in the output's block and styled
+// there: nothing is allocated or copied for an amount.
 class AmountWorder {
   public:
-    AmountWorder(const CliOptions& options, char systemSeparator, std::ostream& out,
+    AmountWorder(const CliOptions& options, char systemSeparator, BufferedOutput& out,
                  std::ostream& err)
         : caseStyle_(options.caseStyle),
           separator_(options.separator.value_or(systemSeparator)),
@@ -30,22 +33,28 @@ class AmountWorder {
           err_(err) {}
 
     void Word(std::string_view amountText) {
-        const auto composed = ComposeWording(StandardWordTables(), amountText, separator_);
+        const std::span<char> room = out_.Reserve(kWordingRoom + 1);
+        const auto composed =
+            ComposeWording(tables_, amountText, separator_, room.first<kWordingRoom>());
         if (!composed) {
+            out_.Flush();  // the message follows the wordings before it
             err_ << kProgram << ": \"" << amountText << "\": " << ErrorMessage(composed.error())
                  << '\n';
             anyFailed_ = true;
             return;
         }
-        out_ << ApplyCaseStyle(composed->wording, caseStyle_).value_or(composed->wording) << '\n';
+        ApplyCaseStyleInPlace(room.first(composed->size()), caseStyle_);
+        room[composed->size()] = '\n';
+        out_.Commit(composed->size() + 1);
     }
 
     int ExitCode() const { return anyFailed_ ? kExitBadAmount : kExitOk; }
 
   private:
+    const WordTables& tables_ = StandardWordTables();
     std::int16_t caseStyle_;
     char separator_;
-    std::ostream& out_;
+    BufferedOutput& out_;
     std::ostream& err_;
     bool anyFailed_ = false;
 };
@@ -75,23 +84,21 @@ std::string_view VersionText() {
 
 int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& in,
                 std::ostream& out, std::ostream& err) {
-    AmountWorder worder(options, systemSeparator, out, err);
+    BufferedOutput answers(out);
+    AmountWorder worder(options, systemSeparator, answers, err);
     if (!options.amounts.empty()) {
         for (const std::string& amount : options.amounts) {
             worder.Word(amount);
         }
         return worder.ExitCode();
     }
-    std::string line;
-    for (;;) {
-        FlushWhenInputWaits(in, out);
-        if (!std::getline(in, line)) {
-            break;
+    LineInput lines(in.rdbuf(), answers);
+    while (const std::optional<InputLine> line = lines.Next()) {
+        std::string_view text = line->text;
+        if (text.ends_with('\r')) {
+            text.remove_suffix(1);
         }
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        worder.Word(line);
+        worder.Word(text);
     }
     return worder.ExitCode();
 }
