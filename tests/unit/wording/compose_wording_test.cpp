@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <memory>
 #include <string>
 
 #include "wording/compose_wording.h"
@@ -161,6 +163,51 @@ TEST(ComposeWording, WordingsNeverHaveABlankOutsideTheCentsMark) {
         EXPECT_EQ(wording.find(' '), mark) << amount;
         EXPECT_EQ(wording.size(), mark + 5) << amount;
     }
+}
+
+}  // namespace
+}  // namespace verbalo
+
+namespace verbalo {
+namespace {
+
+// The amount whose wording is the longest: in each group the value with the longest piece,
+// negative, with cents.
+ExactAmount LongestWordedAmount() {
+    const WordTables& tables = StandardWordTables();
+    ExactAmount amount{.negative = true, .cents = 99};
+    for (std::size_t scale = 0; scale < kScaleCount; ++scale) {
+        std::uint32_t longest = 0;
+        for (std::uint32_t value = 0; value < 1000; ++value) {
+            const auto length = [&](std::uint32_t v) {
+                return tables.GroupPiece(static_cast<Scale>(scale), v, scale == 0).size();
+            };
+            longest = length(value) > length(longest) ? value : longest;
+        }
+        amount.integerPart = amount.integerPart * 1000 + longest;
+    }
+    return amount;
+}
+
+// The room the buffer form asks for is what the longest wording takes, and the wording written
+// into exactly that room, on the heap where the address sanitizer watches its end, is whole.
+TEST(ComposeWording, TheLongestWordingFitsTheRoomOfTheBufferForm) {
+    const ExactAmount amount = LongestWordedAmount();
+    const std::string wording = ComposeWording(StandardWordTables(), amount);
+    EXPECT_EQ(wording.size(), kLongestWording) << wording;
+    const auto room = std::make_unique<std::array<char, kWordingRoom>>();
+    EXPECT_EQ(ComposeWording(StandardWordTables(), amount, *room), wording);
+}
+
+// The buffer form gives what the string form gives, whatever the room held before.
+TEST(ComposeWording, TheBufferFormGivesTheWordingWhateverTheRoomHeld) {
+    WordingBuffer room;
+    room.fill('#');
+    for (const std::string_view text : {"1234,5", "-0,999", "1000001", "999999999999,99", "0"}) {
+        EXPECT_EQ(ComposeWording(StandardWordTables(), text, ',', room).value(), Wording(text));
+    }
+    EXPECT_EQ(ComposeWording(StandardWordTables(), "12a", ',', room).error(),
+              WordingError::InvalidAmount);
 }
 
 }  // namespace

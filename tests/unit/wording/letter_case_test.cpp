@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+
 #include "wording/letter_case.h"
 
 namespace verbalo {
@@ -38,6 +42,29 @@ TEST(CaseStyles, AnIndexOutsideTheMenuGivesNoText) {
 
 TEST(CaseStyles, OnlyAsciiLettersChange) {
     EXPECT_EQ(ApplyCaseStyle("aè / 09", 0), "Aè / 09");
+}
+
+// Every byte value, at every place of texts of every length up to forty (the styles work eight
+// bytes at a time), against the letter-by-letter rule.
+TEST(CaseStyles, ChangeEveryByteAsTheLetterByLetterRuleDoes) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    std::mt19937 random(5);
+    for (int byte = 0; byte < 256; ++byte) {
+        for (std::size_t length = 1; length <= 40; ++length) {
+            std::string text(length, ' ');
+            for (char& c : text) {
+                c = static_cast<char>(random() % 256);
+            }
+            text[random() % length] = static_cast<char>(byte);
+            std::string expectedUpper = text;
+            std::string expectedLower = text;
+            std::transform(text.begin(), text.end(), expectedUpper.begin(), upper);
+            std::transform(text.begin() + 1, text.end(), expectedLower.begin() + 1, lower);
+            ASSERT_EQ(ApplyCaseStyle(text, 0), expectedUpper) << byte << ' ' << length;
+            ASSERT_EQ(ApplyCaseStyle(text, 1), expectedLower) << byte << ' ' << length;
+        }
+    }
 }
 
 }  // namespace
