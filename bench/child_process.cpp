@@ -103,8 +103,6 @@ PipedRun RunThroughPipes(const std::string& program, const std::vector<std::stri
             break;
         }
         run.outputBytes += static_cast<std::size_t>(got);
-        run.outputLines +=
-            static_cast<std::size_t>(std::count(buffer.begin(), buffer.begin() + got, '\n'));
     }
     writer.join();
     int status = 0;

@@ -9,10 +9,9 @@
 namespace verbalo::bench {
 
 // A program run with its standard input and output on pipes: `input` is written to it from
-// another thread while its output is read, as a shell pipeline would.
+// another thread while its output is read and counted, as a shell pipeline would pass it on.
 struct PipedRun {
     std::size_t outputBytes = 0;
-    std::size_t outputLines = 0;
     int exitStatus = -1;  // -1 when it could not be started or did not exit normally
 };
 

@@ -3,10 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/child_process.h"
 #include "bench/sample_amounts.h"
+#include "wording/compose_wording.h"
 
 namespace verbalo::bench {
 namespace {
@@ -35,11 +37,26 @@ std::string PaymentRows() {
     return rows;
 }
 
+// The bytes of the wordings of the sample amounts from `first` on, `count` of them: what the
+// output must hold besides what it keeps of the input. A run is checked by its size, so that
+// its output need not be read line by line.
+std::size_t WordingBytes(std::size_t first, std::size_t count) {
+    const auto& amounts = SampleAmounts();
+    WordingBuffer wording;
+    std::size_t bytes = 0;
+    for (std::size_t i = first; i < first + count; ++i) {
+        bytes +=
+            ComposeWording(StandardWordTables(), amounts[i % amounts.size()].text, ',', wording)
+                ->size();
+    }
+    return bytes;
+}
+
 void RunProgram(benchmark::State& state, const std::vector<std::string>& args,
-                const std::string& input) {
+                const std::string& input, std::size_t expectedBytes) {
     for (auto _ : state) {
         const PipedRun run = RunThroughPipes(VERBALO_CLI_PROGRAM, args, input);
-        if (run.exitStatus != 0 || run.outputLines != kLines) {
+        if (run.exitStatus != 0 || run.outputBytes != expectedBytes) {
             state.SkipWithError("verbalo-cli did not word every line");
             return;
         }
@@ -49,13 +66,18 @@ void RunProgram(benchmark::State& state, const std::vector<std::string>& args,
 
 void BM_CommandLineThroughPipe(benchmark::State& state) {
     static const std::string input = AmountLines();
-    RunProgram(state, {"--separator", ","}, input);
+    static const std::size_t expected = WordingBytes(0, kLines) + kLines;  // and "\n" each
+    RunProgram(state, {"--separator", ","}, input, expected);
 }
 BENCHMARK(BM_CommandLineThroughPipe)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DelimitedFileThroughPipe(benchmark::State& state) {
     static const std::string input = PaymentRows();
-    RunProgram(state, {"--separator", ",", "--column", "3", "--header"}, input);
+    // Each row as it came, with ";" and its wording before the line end; the header's name.
+    static const std::size_t expected = input.size() +
+                                        std::string_view(";Importo in lettere").size() +
+                                        WordingBytes(1, kLines - 1) + (kLines - 1);
+    RunProgram(state, {"--separator", ",", "--column", "3", "--header"}, input, expected);
 }
 BENCHMARK(BM_DelimitedFileThroughPipe)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 
 namespace verbalo {
 namespace {
@@ -83,10 +84,13 @@ std::string WithoutGrouping(std::string_view text, char decimalSeparator) {
     return ungrouped;
 }
 
+namespace {
+
 // One pass over the text, each part in its own loop: blanks, the sign, the integer digits, the
-// fraction digits, blanks. A grouping character is passed over wherever it stands.
-std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view text,
-                                                             char decimalSeparator) {
+// fraction digits, blanks. A grouping character is passed over wherever it stands. An integer
+// part above `largest` after rounding is AmountTooLarge. (Inline in both readers.)
+std::expected<ExactAmount, WordingError> ReadUpTo(std::string_view text, char decimalSeparator,
+                                                  std::uint64_t largest) {
     const char grouping = GroupingFor(decimalSeparator);
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -104,18 +108,22 @@ std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view te
         }
     }
 
+    // Leading zeros count as digits, not as significant ones.
     bool hasDigits = false;
+    for (; p != end && (*p == '0' || *p == grouping); ++p) {
+        hasDigits = hasDigits || *p == '0';
+    }
     std::size_t significantDigits = 0;
     for (; p != end; ++p) {
         if (const unsigned digit = DigitValue(*p); digit < 10) {
-            hasDigits = true;
-            if ((significantDigits > 0 || digit != 0) && ++significantDigits <= kMaxAmountDigits) {
+            if (++significantDigits <= kMaxAmountDigits) {
                 amount.integerPart = amount.integerPart * 10 + digit;
             }
         } else if (*p != grouping) {
             break;
         }
     }
+    hasDigits = hasDigits || significantDigits > 0;
 
     Fraction fraction;
     if (p != end && *p == decimalSeparator) {
@@ -144,15 +152,21 @@ std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view te
         amount.cents = 0;
         ++amount.integerPart;
     }
-    return amount;
-}
-
-std::expected<ExactAmount, WordingError> ReadAmount(std::string_view text, char decimalSeparator) {
-    auto amount = ReadAmountOfAnySize(text, decimalSeparator);
-    if (amount && amount->integerPart > kMaxIntegerPart) {
+    if (amount.integerPart > largest) {
         return std::unexpected(WordingError::AmountTooLarge);
     }
     return amount;
+}
+
+}  // namespace
+
+std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view text,
+                                                             char decimalSeparator) {
+    return ReadUpTo(text, decimalSeparator, std::numeric_limits<std::uint64_t>::max());
+}
+
+std::expected<ExactAmount, WordingError> ReadAmount(std::string_view text, char decimalSeparator) {
+    return ReadUpTo(text, decimalSeparator, kMaxIntegerPart);
 }
 
 }  // namespace verbalo
