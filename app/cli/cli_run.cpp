@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/cli/answer_flush.h"
+#include "app/cli/word_rows.h"
 #include "easter/easter_date.h"
 #include "platform/dialogs.h"
 #include "resources/console_texts.h"
@@ -130,6 +131,9 @@ int RunCli(std::span<const std::string_view> args, char systemSeparator, std::is
     }
     if (options->easterYear) {
         return TellEaster(*options->easterYear, out, err);
+    }
+    if (options->rows) {
+        return WordRows(*options, systemSeparator, in, out, err);
     }
     return WordAmounts(*options, systemSeparator, in, out, err);
 }
