@@ -8,8 +8,10 @@ namespace verbalo::texts {
 // --help.
 inline constexpr std::string_view kConsoleHelp =
     "Uso: verbalo-cli [opzioni] [IMPORTO...]\n"
+    "     verbalo-cli --column N [--delimiter D] [--header] [opzioni] < FILE\n"
     "Scrive in lettere, come su un assegno, ogni IMPORTO; senza importi legge\n"
-    "un importo per riga dallo standard input.\n"
+    "un importo per riga dallo standard input. Con --column legge righe di campi\n"
+    "delimitati (CSV) e riscrive ognuna con un campo in più: la colonna N in lettere.\n"
     "\n"
     "Opzioni:\n"
     "  --case STILE       maiuscolo, minuscolo (predefinito) o iniziali; oppure 0, 1, 2\n"
@@ -17,14 +19,18 @@ inline constexpr std::string_view kConsoleHelp =
     "sistema)\n"
     "  --pasqua ANNO      scrive la data della Pasqua dell'ANNO (dal 1900 al 9999) come\n"
     "                     gg/mm/aaaa, invece di scrivere importi\n"
+    "  --column N         scrive in lettere la colonna N (la prima è 1) di ogni riga\n"
+    "  --delimiter D      delimitatore dei campi con --column: ; (predefinito), , o \\t\n"
+    "  --header           con --column, la prima riga è l'intestazione: riceve\n"
+    "                     \"Importo in lettere\" come nome del campo in più\n"
     "  --help             mostra questo aiuto\n"
     "  --version          mostra la versione\n"
     "\n"
     "Esempio: verbalo-cli --separator , 1234,5\n"
     "         Milleduecentotrentaquattro / 50\n"
     "\n"
-    "Stato di uscita: 0 tutto scritto, 1 almeno un importo non valido o nessuna data\n"
-    "di Pasqua per l'anno, 2 errore d'uso.\n";
+    "Stato di uscita: 0 tutto scritto, 1 almeno un importo non valido (con --column,\n"
+    "una riga segnalata) o nessuna data di Pasqua per l'anno, 2 errore d'uso.\n";
 
 // After a usage error.
 inline constexpr std::string_view kConsoleTryHelp = "Provare: verbalo-cli --help";
@@ -37,5 +43,20 @@ inline constexpr std::string_view kEasterOptionWants = "--pasqua vuole un anno, 
 inline constexpr std::string_view kUnknownOption = "opzione sconosciuta: ";
 inline constexpr std::string_view kEasterWithAmounts =
     "--pasqua non si usa insieme a importi da scrivere";
+inline constexpr std::string_view kColumnOptionWants =
+    "--column vuole il numero di una colonna, da 1 in su";
+inline constexpr std::string_view kDelimiterOptionWants =
+    "--delimiter vuole ; oppure , oppure \\t (la tabulazione)";
+inline constexpr std::string_view kRowOptionsWantColumn =
+    "--delimiter e --header si usano solo con --column";
+inline constexpr std::string_view kColumnWithAmounts =
+    "--column non si usa insieme a importi da scrivere né a --pasqua";
+
+// With --column: the name of the field added to the header row, and the reports of a row,
+// "riga 4: Importo non valido" (counted from 1, the header included).
+inline constexpr std::string_view kWordingColumnName = "Importo in lettere";
+inline constexpr std::string_view kRowReport = "riga ";
+inline constexpr std::string_view kRowLacksColumn = "la riga non ha la colonna ";
+inline constexpr std::string_view kRowUnclosedQuotes = "virgolette non chiuse";
 
 }  // namespace verbalo::texts

@@ -39,6 +39,32 @@ std::optional<std::string_view> OptionValue(std::span<const std::string_view> ar
     return std::nullopt;
 }
 
+// "--name" alone or "--name=value", not a longer option that starts the same.
+bool IsOption(std::string_view arg, std::string_view name) {
+    return arg.starts_with(name) && (arg.size() == name.size() || arg[name.size()] == '=');
+}
+
+// A column number: decimal digits only, from 1.
+std::optional<std::size_t> ParseColumn(std::string_view text) {
+    std::size_t column = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), column);
+    if (error != std::errc{} || end != text.data() + text.size() || column == 0) {
+        return std::nullopt;
+    }
+    return column;
+}
+
+// ";" and "," stand for themselves; a tab is given as itself or as the two characters "\t".
+std::optional<char> DelimiterByName(std::string_view name) {
+    if (name == ";" || name == "," || name == "\t") {
+        return name.front();
+    }
+    if (name == "\\t") {
+        return '\t';
+    }
+    return std::nullopt;
+}
+
 // A year as digits with an optional sign and an optional fraction after "," or "."; no exponent,
 // no blanks, no "nan" or "inf".
 std::optional<double> ParseYear(std::string_view text) {
@@ -79,6 +105,9 @@ std::optional<double> ParseYear(std::string_view text) {
 
 std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::string_view> args) {
     CliOptions options;
+    std::optional<std::size_t> column;
+    std::optional<char> delimiter;
+    bool header = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -110,12 +139,37 @@ std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::str
                 return std::unexpected(std::string(texts::kEasterOptionWants));
             }
             options.easterYear = *year;
+        } else if (IsOption(arg, "--column")) {
+            const auto value = OptionValue(args, i, "--column");
+            column = value ? ParseColumn(*value) : std::nullopt;
+            if (!column) {
+                return std::unexpected(std::string(texts::kColumnOptionWants));
+            }
+        } else if (IsOption(arg, "--delimiter")) {
+            const auto value = OptionValue(args, i, "--delimiter");
+            delimiter = value ? DelimiterByName(*value) : std::nullopt;
+            if (!delimiter) {
+                return std::unexpected(std::string(texts::kDelimiterOptionWants));
+            }
+        } else if (arg == "--header") {
+            header = true;
         } else {
             return std::unexpected(std::string(texts::kUnknownOption) + std::string(arg));
         }
     }
     if (options.easterYear && !options.amounts.empty()) {
         return std::unexpected(std::string(texts::kEasterWithAmounts));
+    }
+    if (column) {
+        if (options.easterYear || !options.amounts.empty()) {
+            return std::unexpected(std::string(texts::kColumnWithAmounts));
+        }
+        options.rows = RowOptions{.column = *column, .header = header};
+        if (delimiter) {
+            options.rows->delimiter = *delimiter;
+        }
+    } else if (delimiter || header) {
+        return std::unexpected(std::string(texts::kRowOptionsWantColumn));
     }
     return options;
 }

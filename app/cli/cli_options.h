@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <expected>
 #include <optional>
@@ -10,11 +11,20 @@
 
 namespace verbalo::cli {
 
+// --column: the rows of a delimited file on standard input, each written back with the wording
+// of one of its columns appended.
+struct RowOptions {
+    std::size_t column = 1;  // counted from 1
+    char delimiter = ';';
+    bool header = false;  // the first row names the columns
+};
+
 struct CliOptions {
     std::int16_t caseStyle = 1;
     std::optional<char> separator;  // none: the user's locale decides
     std::vector<std::string> amounts;
     std::optional<double> easterYear;  // --pasqua: tell the date of Easter instead of wording
+    std::optional<RowOptions> rows;    // --column: word a column of standard input's rows
     bool showHelp = false;
     bool showVersion = false;
 };
@@ -22,7 +32,8 @@ struct CliOptions {
 // Parses the arguments after the program name. Options may stand anywhere; an argument that
 // starts with "-" followed by a digit or a separator is a (negative) amount, and "--" ends the
 // options. "--pasqua ANNO" takes a year in decimal notation (a fraction after "," or "." is
-// allowed) and excludes amounts. The error text is an Italian usage message.
+// allowed) and excludes amounts. "--column N" (from 1) excludes both; "--delimiter" (";", ",",
+// a tab or "\t") and "--header" need it. The error text is an Italian usage message.
 std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::string_view> args);
 
 }  // namespace verbalo::cli

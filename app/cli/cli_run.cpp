@@ -8,6 +8,7 @@
 
 #include "app/cli/buffered_output.h"
 #include "app/cli/line_input.h"
+#include "app/cli/word_rows.h"
 #include "easter/easter_date.h"
 #include "platform/dialogs.h"
 #include "resources/console_texts.h"
@@ -92,7 +93,7 @@ int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& i
         }
         return worder.ExitCode();
     }
-    LineInput lines(in.rdbuf(), answers);
+    LineInput lines(in.rdbuf(), &answers);
     while (const std::optional<InputLine> line = lines.Next()) {
         std::string_view text = line->text;
         if (text.ends_with('\r')) {
@@ -137,6 +138,9 @@ int RunCli(std::span<const std::string_view> args, char systemSeparator, std::is
     }
     if (options->easterYear) {
         return TellEaster(*options->easterYear, out, err);
+    }
+    if (options->rows) {
+        return WordRows(*options, systemSeparator, in, out, err);
     }
     return WordAmounts(*options, systemSeparator, in, out, err);
 }

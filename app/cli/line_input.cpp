@@ -5,7 +5,7 @@
 
 namespace verbalo::cli {
 
-LineInput::LineInput(std::streambuf* input, BufferedOutput& answers)
+LineInput::LineInput(std::streambuf* input, BufferedOutput* answers)
     : input_(input), answers_(answers), held_(kBlockSize) {}
 
 std::optional<InputLine> LineInput::Next() {
@@ -46,7 +46,9 @@ bool LineInput::ReadMore() {
     }
     std::streamsize ready = input_->in_avail();
     if (ready <= 0) {
-        answers_.Flush();
+        if (answers_ != nullptr) {
+            answers_->Flush();
+        }
         if (std::char_traits<char>::eq_int_type(input_->sgetc(), std::char_traits<char>::eof())) {
             return false;
         }

@@ -17,14 +17,14 @@ struct InputLine {
 };
 
 // The lines of an input, read in large blocks: whatever the input has ready, up to a block, at
-// a time. Before it would have to wait for the input, it flushes the answers so far: a person
-// typing sees each answer at once, and a pipe or a file with more lines waiting is answered in
-// large writes. A line longer than a block is held whole.
+// a time. Before it would have to wait for the input, it flushes the answers so far, if it is
+// given them: a person typing sees each answer at once, and a pipe or a file with more lines
+// waiting is answered in large writes. A line longer than a block is held whole.
 class LineInput {
   public:
     static constexpr std::size_t kBlockSize = 1 << 16;
 
-    LineInput(std::streambuf* input, BufferedOutput& answers);
+    explicit LineInput(std::streambuf* input, BufferedOutput* answers = nullptr);
 
     // The next line, valid until the next call; nothing at the end of the input.
     std::optional<InputLine> Next();
@@ -34,7 +34,7 @@ class LineInput {
     bool ReadMore();
 
     std::streambuf* input_;
-    BufferedOutput& answers_;
+    BufferedOutput* answers_;
     std::vector<char> held_;
     std::size_t begin_ = 0;  // the held text not yet given out is [begin_, end_)
     std::size_t end_ = 0;

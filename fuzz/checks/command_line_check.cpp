@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/cli/cli_run.h"
+#include "app/cli/delimited_rows.h"
 #include "fuzz/checks/fuzz_checks.h"
 #include "fuzz/checks/require.h"
 #include "tests/support/wording_reader.h"
@@ -49,6 +50,41 @@ bool IsAnEasterSunday(std::string_view out) {
            date <= y / April / 25;
 }
 
+// The --column mode: each row of the input comes out with the same fields and one more, which is
+// a wording or, for a reported row (a header row aside), empty.
+void CheckRows(const cli::RowOptions& rows, std::string_view input, const std::string& written,
+               const std::string& told, int code) {
+    Require(code == cli::kExitOk || code == cli::kExitBadAmount, "a rows run exits 0 or 1");
+    Require((code == cli::kExitOk) == told.empty(), "exactly the bad rows are told");
+    for (const std::string_view line : Lines(told)) {
+        Require(line.starts_with("verbalo-cli: riga "), "a report names its row");
+    }
+    static const testing::WordingReader reader(StandardWordTables());
+    std::istringstream inputRows{std::string(input)};
+    std::istringstream writtenRows{written};
+    cli::RecordReader given(inputRows.rdbuf(), rows.delimiter);
+    cli::RecordReader back(writtenRows.rdbuf(), rows.delimiter);
+    cli::Record in;
+    cli::Record out;
+    bool headerAhead = rows.header;
+    while (given.Next(in)) {
+        Require(back.Next(out), "every row comes out");
+        if (in.fields.empty()) {
+            Require(out.fields.empty() && out.lineEnd == in.lineEnd, "an empty line passes");
+            continue;
+        }
+        Require(out.fields.size() == in.fields.size() + 1, "a row gets one field more");
+        Require(std::equal(in.fields.begin(), in.fields.end(), out.fields.begin()),
+                "a row keeps its fields");
+        Require(in.unclosedQuote || out.lineEnd == in.lineEnd, "a row keeps its line end");
+        Require(
+            headerAhead || out.fields.back().empty() || reader.Read(out.fields.back()).has_value(),
+            "the field added is a wording or empty");
+        headerAhead = false;
+    }
+    Require(!back.Next(out), "no row comes out that did not go in");
+}
+
 }  // namespace
 
 // The first byte's lowest bit chooses the system's separator. Up to the first byte 1 come the
@@ -88,6 +124,10 @@ void CheckCommandLine(const std::uint8_t* data, std::size_t size) {
     if (options->easterYear) {
         Require(code == cli::kExitOk ? IsAnEasterSunday(written) : written.empty(),
                 "the date of Easter is a Sunday from 22 March to 25 April, or none is told");
+        return;
+    }
+    if (options->rows) {
+        CheckRows(*options->rows, in.str(), written, told, code);
         return;
     }
     Require(code == cli::kExitOk || code == cli::kExitBadAmount, "a wording run exits 0 or 1");

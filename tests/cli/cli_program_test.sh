@@ -73,10 +73,34 @@ done <<'TABLE'
 12è||verbalo-cli: "12è": Importo non valido
 TABLE
 
+# The delimited-file mode, through a pipe and byte for byte (as hexadecimal): the byte-order
+# mark and the CR LF line ends stay, quotes go only where a field needs them, a field may span
+# lines, and an amount that is not one gets an empty field and a report naming its row.
+hex() { od -An -tx1 -v | tr -d ' \n'; }
+out_file=$(mktemp)
+rows_in=$'\xef\xbb\xbfNome;Importo\r\nRossi;"1.234,5"\r\n"Bianchi; Verdi";abc\r\n"Via\r\nRoma";21'
+rows_out=$'\xef\xbb\xbfNome;Importo;Importo in lettere\r\nRossi;1.234,5;Milleduecentotrentaquattro / 50\r\n'
+rows_out+=$'"Bianchi; Verdi";abc;\r\n"Via\r\nRoma";21;Ventuno / 00'
+printf %s "$rows_in" | "${cli[@]}" --column 2 --header --separator , >"$out_file" 2>"$err_file"
+status=${PIPESTATUS[1]}
+check "rows output" "$(printf %s "$rows_out" | hex)" "$(hex <"$out_file")"
+check "rows exit status" 1 "$status"
+check "rows error" 'verbalo-cli: riga 3: Importo non valido' "$(cat "$err_file")"
+
+out=$(printf 'Rossi,"12,50"\nBianchi,7\n' | "${cli[@]}" --column=2 --delimiter , --separator , | hex)
+check "rows with commas" "$(printf 'Rossi,"12,50",Dodici / 50\nBianchi,7,Sette / 00\n' | hex)" "$out"
+out=$(printf 'a;b\t3\n\n' | "${cli[@]}" --column 2 --delimiter '\t' --case maiuscolo | hex)
+check "rows with tabs" "$(printf 'a;b\t3\tTRE / 00\n\n' | hex)" "$out"
+
+printf 'a;1\n' | "${cli[@]}" --header >/dev/null 2>"$err_file"
+check "rows usage exit status" 2 "$?"
+check "rows usage error" $'verbalo-cli: --delimiter e --header si usano solo con --column\nProvare: verbalo-cli --help' \
+    "$(cat "$err_file")"
+
 # Streaming: a large input is worded line by line.
 out=$(yes 21 | head -n 20000 | "${cli[@]}" | sort | uniq -c | awk '{print $1, $2, $3, $4}')
 check "stream" "20000 Ventuno / 00" "$out"
 
-rm -f "$err_file"
+rm -f "$err_file" "$out_file"
 echo "$passes passed, $failures failed"
 [[ $failures -eq 0 ]]

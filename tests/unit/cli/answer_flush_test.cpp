@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 #include <span>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,6 +86,22 @@ TEST(AnswerFlush, APersonTypingSeesEachAnswerBeforeTheNextLineIsAskedFor) {
     RunCli(args, '.', in, out, err);
     const std::vector<std::string> expected{"", "Ventuno / 00\n", "Ventuno / 00\n",
                                             "Ventuno / 00\nDodici / 50\n"};
+    EXPECT_EQ(typed.DeliveredAtEachRead(), expected);
+}
+
+TEST(AnswerFlush, EachRowIsAnsweredBeforeTheNextRowIsAskedFor) {
+    DeliveredOutput delivered;
+    TypedInput typed({"Rossi;21\n", "\"Via\n", "Roma\";abc\n", "x;12,5\n"}, delivered);
+    std::istream in(&typed);
+    std::ostream out(&delivered);
+    std::ostringstream err;
+    const std::array<std::string_view, 4> args{"--column", "2", "--separator", ","};
+    RunCli(args, '.', in, out, err);
+    const std::string first = "Rossi;21;Ventuno / 00\n";
+    const std::string second = "\"Via\nRoma\";abc;\n";
+    // The second line only continues a row: nothing is answered before it is read.
+    const std::vector<std::string> expected{"", first, first, first + second,
+                                            first + second + "x;12,5;Dodici / 50\n"};
     EXPECT_EQ(typed.DeliveredAtEachRead(), expected);
 }
 

@@ -80,9 +80,7 @@ TEST(LineInput, GivesTheLinesOfAnyTextHandedOverInAnyPieces) {
     for (int round = 0; round < 60 && !HasFailure(); ++round) {
         const std::string text = RandomText(random);
         TrickleInput input(text, round);
-        std::ostringstream unused;
-        BufferedOutput answers(unused);
-        LineInput lines(&input, answers);
+        LineInput lines(&input);
         std::vector<PlainLine> read;
         while (const auto line = lines.Next()) {
             read.push_back({std::string(line->text), line->ended});

@@ -38,6 +38,7 @@ constexpr KeptInput kKeptInputs[] = {
     {"command_line", "easter_before_1900", CheckCommandLine},
     {"command_line", "help", CheckCommandLine},
     {"command_line", "unknown_option", CheckCommandLine},
+    {"command_line", "rows", CheckCommandLine},
     {"form1_events", "type_and_enter", CheckForm1Events},
     {"form1_events", "paste_over_the_limit", CheckForm1Events},
     {"form1_events", "resize_minimize_clipboard", CheckForm1Events},

@@ -1,0 +1,109 @@
+#include "app/cli/word_rows.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "app/cli/buffered_output.h"
+#include "app/cli/cli_run.h"
+#include "app/cli/delimited_rows.h"
+#include "resources/console_texts.h"
+#include "wording/compose_wording.h"
+#include "wording/letter_case.h"
+#include "wording/word_tables.h"
+
+namespace verbalo::cli {
+namespace {
+
+constexpr std::string_view kProgram = "verbalo-cli";
+
+// Words the amount column of each row and tells on the error stream what went wrong with one,
+// after the rows before it.
+class RowWorder {
+  public:
+    RowWorder(const CliOptions& options, char systemSeparator, BufferedOutput& out,
+              std::ostream& err)
+        : caseStyle_(options.caseStyle),
+          separator_(options.separator.value_or(systemSeparator)),
+          column_(options.rows->column),
+          out_(out),
+          err_(err) {}
+
+    // The field to append to `record`, row `rowNumber` of the input: the wording, or nothing.
+    // It stays valid until the next row's.
+    std::string_view WordingField(const Record& record, std::size_t rowNumber) {
+        if (record.unclosedQuote) {
+            Report(rowNumber, texts::kRowUnclosedQuotes);
+        }
+        if (record.fields.size() < column_) {
+            Report(rowNumber, std::string(texts::kRowLacksColumn) + std::to_string(column_));
+            return {};
+        }
+        const auto composed =
+            ComposeWording(tables_, record.fields[column_ - 1], separator_, wording_);
+        if (!composed) {
+            Report(rowNumber, ErrorMessage(composed.error()));
+            return {};
+        }
+        ApplyCaseStyleInPlace(std::span(wording_).first(composed->size()), caseStyle_);
+        return *composed;
+    }
+
+    // The header row is not worded; only its quotes can be wrong.
+    void CheckHeader(const Record& record, std::size_t rowNumber) {
+        if (record.unclosedQuote) {
+            Report(rowNumber, texts::kRowUnclosedQuotes);
+        }
+    }
+
+    int ExitCode() const { return anyReported_ ? kExitBadAmount : kExitOk; }
+
+  private:
+    void Report(std::size_t rowNumber, std::string_view reason) {
+        out_.Flush();
+        err_ << kProgram << ": " << texts::kRowReport << rowNumber << ": " << reason << '\n';
+        anyReported_ = true;
+    }
+
+    const WordTables& tables_ = StandardWordTables();
+    WordingBuffer wording_;
+    std::int16_t caseStyle_;
+    char separator_;
+    std::size_t column_;
+    BufferedOutput& out_;
+    std::ostream& err_;
+    bool anyReported_ = false;
+};
+
+}  // namespace
+
+int WordRows(const CliOptions& options, char systemSeparator, std::istream& in, std::ostream& out,
+             std::ostream& err) {
+    const char delimiter = options.rows->delimiter;
+    BufferedOutput answers(out);
+    RowWorder worder(options, systemSeparator, answers, err);
+    RecordReader reader(in.rdbuf(), delimiter, &answers);
+    RecordWriter writer(answers, delimiter);
+    Record record;
+    bool headerAhead = options.rows->header;
+    // Empty lines are counted too: the numbers are those a spreadsheet shows.
+    for (std::size_t rowNumber = 1;; ++rowNumber) {
+        if (!reader.Next(record)) {
+            break;
+        }
+        if (record.fields.empty()) {
+            writer.Write(record);
+            continue;
+        }
+        if (headerAhead) {
+            headerAhead = false;
+            worder.CheckHeader(record, rowNumber);
+            writer.Write(record, texts::kWordingColumnName);
+        } else {
+            writer.Write(record, worder.WordingField(record, rowNumber));
+        }
+    }
+    return worder.ExitCode();
+}
+
+}  // namespace verbalo::cli
