@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/allocation_count.h"
+
 namespace {
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -34,10 +36,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
             "wording into a buffer", buffer,
             {{"ICU's spell-out", icu}, {"the floor", Rate("BM_CopyingPrecomputedPieces")}});
         PrintAgainst("wording as a string", Rate("BM_WordingAsString"), {{"ICU's spell-out", icu}});
+        const double pipeAlone = Rate("BM_PipeAloneWithTheSameOutput");
         PrintAgainst("verbalo-cli through a pipe", Rate("BM_CommandLineThroughPipe"),
-                     {{"the wording into a buffer", buffer}});
+                     {{"the wording into a buffer", buffer},
+                      {"the wording as a string", Rate("BM_WordingAsString")},
+                      {"the pipe alone", pipeAlone}});
         PrintAgainst("verbalo-cli, delimited rows through a pipe",
-                     Rate("BM_DelimitedFileThroughPipe"), {{"the wording into a buffer", buffer}});
+                     Rate("BM_DelimitedFileThroughPipe"),
+                     {{"the wording into a buffer", buffer}, {"the pipe alone", pipeAlone}});
     }
 
   private:
@@ -70,6 +76,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!verbalo::bench::CountIcuAllocations()) {
+        std::fprintf(stderr, "ICU's allocations are not counted\n");
+    }
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

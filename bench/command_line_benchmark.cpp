@@ -1,7 +1,9 @@
 // verbalo-cli as a batch job runs it: a million amounts through a pipe, one a line, and a
 // delimited file of a million rows. The time is the whole run, the program's start included.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "bench/child_process.h"
 #include "bench/sample_amounts.h"
 #include "wording/compose_wording.h"
+#include "wording/letter_case.h"
 
 namespace verbalo::bench {
 namespace {
@@ -52,22 +55,71 @@ std::size_t WordingBytes(std::size_t first, std::size_t count) {
     return bytes;
 }
 
-void RunProgram(benchmark::State& state, const std::vector<std::string>& args,
-                const std::string& input, std::size_t expectedBytes) {
+// What the line mode writes for AmountLines(), composed in-process.
+std::string LineOutput() {
+    const auto& amounts = SampleAmounts();
+    WordingBuffer wording;
+    std::string output;
+    for (std::size_t i = 0; i < kLines; ++i) {
+        output += ApplyCaseStyle(*ComposeWording(StandardWordTables(),
+                                                 amounts[i % amounts.size()].text, ',', wording),
+                                 1)
+                      .value();
+        output += '\n';
+    }
+    return output;
+}
+
+// A file that holds a text while the benchmark runs.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(std::string_view text) {
+        const int fd = mkstemp(path_.data());
+        if (fd >= 0) {
+            for (std::string_view left = text; !left.empty();) {
+                const ssize_t written = write(fd, left.data(), left.size());
+                if (written <= 0) {
+                    break;
+                }
+                left.remove_prefix(static_cast<std::size_t>(written));
+            }
+            close(fd);
+        }
+    }
+    ~TemporaryFile() { unlink(path_.c_str()); }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_ = "/tmp/verbalo-bench-XXXXXX";
+};
+
+void RunProgram(benchmark::State& state, const std::string& program,
+                const std::vector<std::string>& args, const std::string& input,
+                std::size_t expectedBytes) {
     for (auto _ : state) {
-        const PipedRun run = RunThroughPipes(VERBALO_CLI_PROGRAM, args, input);
+        const PipedRun run = RunThroughPipes(program, args, input);
         if (run.exitStatus != 0 || run.outputBytes != expectedBytes) {
-            state.SkipWithError("verbalo-cli did not word every line");
+            state.SkipWithError("the program did not write every line");
             return;
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLines));
 }
 
+// What the pipe alone allows: cat passing the line mode's output from a file, no wording done.
+void BM_PipeAloneWithTheSameOutput(benchmark::State& state) {
+    static const std::string output = LineOutput();
+    static const TemporaryFile file(output);
+    RunProgram(state, "/bin/cat", {file.Path()}, "", output.size());
+}
+BENCHMARK(BM_PipeAloneWithTheSameOutput)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_CommandLineThroughPipe(benchmark::State& state) {
     static const std::string input = AmountLines();
     static const std::size_t expected = WordingBytes(0, kLines) + kLines;  // and "\n" each
-    RunProgram(state, {"--separator", ","}, input, expected);
+    RunProgram(state, VERBALO_CLI_PROGRAM, {"--separator", ","}, input, expected);
 }
 BENCHMARK(BM_CommandLineThroughPipe)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -77,7 +129,8 @@ void BM_DelimitedFileThroughPipe(benchmark::State& state) {
     static const std::size_t expected = input.size() +
                                         std::string_view(";Importo in lettere").size() +
                                         WordingBytes(1, kLines - 1) + (kLines - 1);
-    RunProgram(state, {"--separator", ",", "--column", "3", "--header"}, input, expected);
+    RunProgram(state, VERBALO_CLI_PROGRAM, {"--separator", ",", "--column", "3", "--header"}, input,
+               expected);
 }
 BENCHMARK(BM_DelimitedFileThroughPipe)->Unit(benchmark::kMillisecond)->UseRealTime();
 

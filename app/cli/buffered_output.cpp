@@ -20,7 +20,7 @@ std::span<char> BufferedOutput::Reserve(std::size_t size) {
     return std::span<char>(block_).subspan(used_);
 }
 
-void BufferedOutput::Write(std::string_view text) {
+void BufferedOutput::WriteAcrossBlocks(std::string_view text) {
     while (!text.empty()) {
         const std::span<char> room = Reserve(std::min(text.size(), block_.size()));
         const std::size_t size = std::min(text.size(), room.size());
@@ -28,11 +28,6 @@ void BufferedOutput::Write(std::string_view text) {
         Commit(size);
         text.remove_prefix(size);
     }
-}
-
-void BufferedOutput::Put(char c) {
-    Reserve(1)[0] = c;
-    Commit(1);
 }
 
 void BufferedOutput::Flush() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -24,12 +25,26 @@ class BufferedOutput {
     // Keeps the first `size` bytes written into the room that Reserve gave.
     void Commit(std::size_t size) { used_ += size; }
 
-    void Write(std::string_view text);
-    void Put(char c);
+    // Inline: called for every field and delimiter of a row.
+    void Write(std::string_view text) {
+        if (text.size() <= block_.size() - used_) {
+            std::copy_n(text.data(), text.size(), block_.data() + used_);
+            used_ += text.size();
+        } else {
+            WriteAcrossBlocks(text);
+        }
+    }
+    void Put(char c) {
+        if (used_ == block_.size()) {
+            Deliver();
+        }
+        block_[used_++] = c;
+    }
     // Hands everything held to the stream and flushes the stream.
     void Flush();
 
   private:
+    void WriteAcrossBlocks(std::string_view text);
     void Deliver();
 
     std::ostream& out_;

@@ -89,3 +89,32 @@ INSTANTIATE_TEST_SUITE_P(Fields, RecordWriting,
 
 }  // namespace
 }  // namespace verbalo::cli
+
+namespace verbalo::cli {
+namespace {
+
+// Fields of every length up to forty with one character at every place (the check for quoting
+// looks at eight bytes at a time): quoted exactly when that character needs it.
+TEST(RecordWriting, QuotesAFieldWhereverTheCharacterThatNeedsItStands) {
+    for (const char delimiter : {';', ',', '\t'}) {
+        for (const char c : {delimiter, '"', '\r', '\n', 'x', ';', ',', '\t', '\xC3'}) {
+            const bool needsQuotes = c == delimiter || c == '"' || c == '\r' || c == '\n';
+            for (std::size_t length = 1; length <= 40; ++length) {
+                for (std::size_t at = 0; at < length; ++at) {
+                    std::string field(length, 'a');
+                    field[at] = c;
+                    std::ostringstream out;
+                    {
+                        BufferedOutput buffered(out);
+                        RecordWriter(buffered, delimiter).Write({.fields = {field}});
+                    }
+                    ASSERT_EQ(out.str().front() == '"', needsQuotes)
+                        << testing::PrintToString(field) << " with " << static_cast<int>(delimiter);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace verbalo::cli
