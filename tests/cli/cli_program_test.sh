@@ -101,6 +101,18 @@ check "rows usage error" $'verbalo-cli: --delimiter e --header si usano solo con
 out=$(yes 21 | head -n 20000 | "${cli[@]}" | sort | uniq -c | awk '{print $1, $2, $3, $4}')
 check "stream" "20000 Ventuno / 00" "$out"
 
+# A person at the other end of a pipe: each answer comes while the program waits for the next
+# line, not only at the end of the input.
+coproc CLI { "${cli[@]}" --separator , 2>/dev/null; }
+for entry in "21|Ventuno / 00" "12,5|Dodici / 50"; do
+    printf '%s\n' "${entry%%|*}" >&"${CLI[1]}"
+    answer=""
+    IFS= read -r -t 20 answer <&"${CLI[0]}"
+    check "answer to ${entry%%|*} before the next line" "${entry#*|}" "$answer"
+done
+exec {CLI[1]}>&-
+wait "$CLI_PID"
+
 rm -f "$err_file" "$out_file"
 echo "$passes passed, $failures failed"
 [[ $failures -eq 0 ]]
