@@ -56,24 +56,7 @@ COLORREF TextColourOf(HWND label) {
     return colour;
 }
 
-class CountingOpener : public ProducerWindowOpener {
-  public:
-    void ShowProducerWindowModally() override { ++shows; }
-    int shows = 0;
-};
-
-// The About window on doubles of what it uses; a base of the fixture, made before it.
-struct AboutWindowOnDoubles {
-    Global global_;
-    test::FakeLauncher launcher_{global_};
-    CountingOpener opener_;
-    AboutWindow about_{GetModuleHandleW(nullptr),
-                       launcher_,
-                       opener_,
-                       {"Verbalo", RunningProgramVersion().value_or(VersionNumbers{})}};
-};
-
-class AboutWindowTest : protected AboutWindowOnDoubles, public test::ModalWindowTest {
+class AboutWindowTest : protected test::AboutWindowOnDoubles, public test::ModalWindowTest {
   protected:
     AboutWindowTest() : ModalWindowTest(about_, {100, 200}) {}
 };

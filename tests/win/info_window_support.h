@@ -1,7 +1,8 @@
 #pragma once
 
 // What the tests of the information windows share: a stand-in for the main window, a script
-// that acts inside a modal window's message loop, and readings of controls through Win32.
+// that acts inside a modal window's message loop, readings of controls through Win32, and the
+// windows on doubles of the services they use.
 #include <windows.h>
 
 #include <deque>
@@ -15,7 +16,9 @@
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
 #include "platform/win32/message_pump_win32.h"
+#include "ui/win32/about_window.h"
 #include "ui/win32/producer_window.h"
+#include "ui/win32/program_version.h"
 
 namespace verbalo::platform::win32::test {
 
@@ -177,5 +180,22 @@ struct ProducerWindowOn {
                              "C:\\"};
 };
 using ProducerWindowOnDoubles = ProducerWindowOn<FakeFileSystem, FakeShell>;
+
+class CountingOpener : public ProducerWindowOpener {
+  public:
+    void ShowProducerWindowModally() override { ++shows; }
+    int shows = 0;
+};
+
+// The About window on doubles of what it uses; a base of the fixture, made before it.
+struct AboutWindowOnDoubles {
+    Global global_;
+    FakeLauncher launcher_{global_};
+    CountingOpener opener_;
+    AboutWindow about_{GetModuleHandleW(nullptr),
+                       launcher_,
+                       opener_,
+                       {"Verbalo", RunningProgramVersion().value_or(VersionNumbers{})}};
+};
 
 }  // namespace verbalo::platform::win32::test

@@ -113,6 +113,37 @@ TEST_F(ProducerWindowTest, TheLoadWritesTownNumbersAndNoticeAtSevenPoints) {
     EXPECT_STREQ(noticeFont.lfFaceName, L"Arial");
 }
 
+// The test prefix has no Wingdings that draws the pictogram: the label draws a hand of its own,
+// within itself, in the pictogram's teal.
+TEST_F(ProducerWindowTest, WithoutTheSymbolFontThePictogramIsDrawn) {
+    ASSERT_TRUE(producer_.Load());
+    const HWND thumb = Control(IDC_PRODUCER_LB_ADP4);
+    ASSERT_EQ(GetWindowLongPtrW(thumb, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
+    const SIZE size = test::ClientSize(thumb);
+    const HDC screen = GetDC(thumb);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    SendMessageW(thumb, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    RECT inked{size.cx, size.cy, 0, 0};
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            if (GetPixel(dc, x, y) == RGB(0, 128, 128)) {
+                inked = {std::min<LONG>(inked.left, x), std::min<LONG>(inked.top, y),
+                         std::max<LONG>(inked.right, x + 1), std::max<LONG>(inked.bottom, y + 1)};
+            }
+        }
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(thumb, screen);
+    // Most of the label's width and height, centred in it.
+    EXPECT_GE(inked.right - inked.left, size.cx * 3 / 4);
+    EXPECT_GE(inked.bottom - inked.top, size.cy * 3 / 4);
+    EXPECT_NEAR(inked.left, size.cx - inked.right, 2);
+}
+
 TEST_F(ProducerWindowTest, NamesLinksAndButtonsShowTheirTexts) {
     ASSERT_TRUE(producer_.Load());
     EXPECT_EQ(Text(Control(IDC_PRODUCER_LB_ADP0)), L"TALVO");

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "platform/win32/text_conversion.h"
+#include "ui/win32/child_controls.h"
+#include "ui/win32/font_fallback.h"
 
 namespace verbalo::ui::win32 {
 
@@ -21,10 +23,11 @@ Font CreateFontFor(const FontLook& look, const TwipsScale& scale) {
 }
 
 ControlFont::ControlFont(HWND control, FontLook look, const TwipsScale& scale)
-    : control_(control),
-      scale_(scale),
-      look_(std::move(look)),
-      font_(CreateFontFor(look_, scale_)) {
+    : control_(control), scale_(scale), look_(std::move(look)) {
+    if (ChosenFont chosen = ChooseInstalledFont(look_); chosen.isFallback) {
+        fallback_ = std::move(chosen.look);
+    }
+    font_ = CreateFontFor(Drawn(look_), scale_);
     SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
@@ -46,11 +49,35 @@ void ControlFont::SetUnderline(bool underline) {
     Apply(std::move(look));
 }
 
-void ControlFont::Apply(FontLook look) {
-    if (look == look_) {
+void ControlFont::TextChanged() {
+    if (fallback_) {
+        Apply(look_, true);
+    }
+}
+
+FontLook ControlFont::Drawn(const FontLook& look) const {
+    if (!fallback_) {
+        return look;
+    }
+    FontLook drawn = look;
+    drawn.face = fallback_->face;
+    drawn.family = fallback_->family;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(control_, GWL_STYLE));
+    const DWORD type = style & SS_TYPEMASK;
+    const bool wraps = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
+    const UINT format =
+        (wraps ? DT_WORDBREAK : DT_SINGLELINE) | ((style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0);
+    RECT client{};
+    GetClientRect(control_, &client);
+    return FittedTo(drawn, scale_, WindowTextOf(control_), format,
+                    {client.right - client.left, client.bottom - client.top});
+}
+
+void ControlFont::Apply(FontLook look, bool force) {
+    if (look == look_ && !force) {
         return;
     }
-    Font font = CreateFontFor(look, scale_);
+    Font font = CreateFontFor(Drawn(look), scale_);
     if (font == nullptr) {
         return;
     }

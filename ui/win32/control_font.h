@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "resources/layout_rect.h"
@@ -29,26 +30,35 @@ Font CreateFontFor(const FontLook& look, const TwipsScale& scale);
 
 // The font of one control, whose size, weight and underline can change while it is shown; each
 // change gives the control a new font and redraws it. Owns the font the control uses.
+// Where the look's face is not installed, the control is drawn in the face's fallback, at the
+// largest size up to the look's at which its text shows whole (TextChanged fits it anew); where
+// the face is installed, it is drawn as the look says.
 class ControlFont {
   public:
     ControlFont(HWND control, FontLook look, const TwipsScale& scale);
     ControlFont(const ControlFont&) = delete;
     ControlFont& operator=(const ControlFont&) = delete;
 
+    // The look as designed and as changed, before any fallback.
     const FontLook& look() const { return look_; }
     HFONT get() const { return font_.get(); }
 
     void SetPoints(double points);
     void SetBold(bool bold);
     void SetUnderline(bool underline);
+    // After the control's text has changed.
+    void TextChanged();
 
   private:
-    // Makes the font anew when the look has changed.
-    void Apply(FontLook look);
+    // Makes the font anew when the look has changed, or always when `force`.
+    void Apply(FontLook look, bool force = false);
+    // The look to draw: the fallback's, fitted to the control's text.
+    FontLook Drawn(const FontLook& look) const;
 
     HWND control_;
     TwipsScale scale_;
     FontLook look_;
+    std::optional<FontLook> fallback_;  // the fallback's face and family, if the face is missing
     Font font_;
 };
 

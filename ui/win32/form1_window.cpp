@@ -1,6 +1,7 @@
 #include "ui/win32/form1_window.h"
 
 #include <string>
+#include <string_view>
 
 #include "platform/win32/text_conversion.h"
 #include "resources/form1_layout.h"
@@ -8,6 +9,7 @@
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
 #include "ui/win32/control_font.h"
+#include "ui/win32/font_fallback.h"
 #include "ui/win32/window_class.h"
 
 namespace verbalo::ui::win32 {
@@ -35,10 +37,43 @@ constexpr std::int16_t kKeyEnter = 13;
 constexpr UINT kAmountFieldLostFocus = WM_APP + 1;
 constexpr UINT kAmountFieldGotFocus = WM_APP + 2;
 
-Font CreateUiFont(const window_layout::FontDesign& font, const TwipsScale& scale) {
+FontLook UiFontLook(const window_layout::FontDesign& font) {
     FontLook look = FontLook::From(font);
     look.family = FF_SWISS;
-    return CreateFontFor(look, scale);
+    return look;
+}
+
+Font CreateUiFont(const window_layout::FontDesign& font, const TwipsScale& scale) {
+    return CreateFontFor(UiFontLook(font), scale);
+}
+
+// The widest of the characters an amount has, fifteen times: what the amount field must show.
+std::wstring FifteenWidestCharacters(HWND field) {
+    const HDC dc = GetDC(field);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0)));
+    wchar_t widest = L'0';
+    int widestWidth = 0;
+    for (const wchar_t c : std::wstring_view(L"0123456789,.-")) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, &c, 1, &size);
+        if (size.cx > widestWidth) {
+            widest = c;
+            widestWidth = size.cx;
+        }
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(field, dc);
+    return std::wstring(layout::kAmountMaxLength, widest);
+}
+
+// The room for text inside the field's margins.
+SIZE TextRoomOf(HWND field) {
+    RECT client{};
+    GetClientRect(field, &client);
+    const auto margins = static_cast<DWORD>(SendMessageW(field, EM_GETMARGINS, 0, 0));
+    return {client.right - client.left - LOWORD(margins) - HIWORD(margins),
+            client.bottom - client.top};
 }
 
 std::wstring Caption() {
@@ -67,6 +102,19 @@ Form1Window::~Form1Window() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
+}
+
+// The field shows its fifteen characters whole: where the layout's font is too wide for that at
+// this DPI, the field's font is made smaller, to the size at which they fit.
+void Form1Window::FitAmountFieldFont() {
+    const FontLook fitted =
+        FittedTo(UiFontLook(layout::kFont), scale_, FifteenWidestCharacters(text1_),
+                 DT_SINGLELINE | DT_NOPREFIX, TextRoomOf(text1_));
+    if (fitted == UiFontLook(layout::kFont)) {
+        return;
+    }
+    amountFieldFont_ = CreateFontFor(fitted, scale_);
+    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(amountFieldFont_.get()), FALSE);
 }
 
 bool Form1Window::Create(int showCommand) {
@@ -101,6 +149,7 @@ void Form1Window::CreateControls() {
         create(IDC_TEXT1, {L"EDIT", "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
                layout::kText1, font_);
     SendMessageW(text1_, EM_SETLIMITTEXT, layout::kAmountMaxLength, 0);
+    FitAmountFieldFont();
     lbFormattato_ = create(IDC_LBFORMATTATO, {L"STATIC", "", SS_RIGHT | WS_BORDER},
                            layout::kLbFormattato, boldFont_);
     txtLettere_ = create(IDC_TXTLETTERE,

@@ -54,6 +54,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
 
   private:
     void CreateControls();
+    void FitAmountFieldFont();
     bool HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnCommand(WORD id, WORD notification);
     void OnAmountFieldChange();
@@ -66,6 +67,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     TwipsScale scale_;
     Font font_;
     Font boldFont_;
+    Font amountFieldFont_;  // where the layout's font is too wide for the field
     Brush whiteBrush_;
     ControlColors colors_;
     HWND text1_ = nullptr;

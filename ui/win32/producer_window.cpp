@@ -17,8 +17,10 @@
 #include "ui/win32/child_controls.h"
 #include "ui/win32/coloured_button.h"
 #include "ui/win32/control_font.h"
+#include "ui/win32/font_fallback.h"
 #include "ui/win32/mouse_events.h"
 #include "ui/win32/panel_window.h"
+#include "ui/win32/thumbs_up_picture.h"
 
 namespace verbalo::ui::win32 {
 
@@ -63,6 +65,7 @@ struct ProducerWindow::Controls : LoadedControls {
     std::vector<std::unique_ptr<ControlFont>> fonts;  // of the labels no handler changes
     std::vector<std::unique_ptr<ControlMouseEvents>> mouse;
     Twips line1X2 = layout::kLine1X2;
+    HWND drawnThumb = nullptr;  // the pictogram's label when it draws the pictogram itself
 };
 
 ProducerWindow::ProducerWindow(HINSTANCE instance, InfTalvoServices services,
@@ -135,6 +138,12 @@ void ProducerWindow::CreatePicture(Controls& c) {
     c.fonts.push_back(
         std::make_unique<ControlFont>(thumb, FontLook::From(layout::kSymbolFont), scale()));
     c.colors.Add(thumb, kTeal, pictureBackground_.get());
+    // Without the symbol font the letter would show, not the pictogram: the label draws it.
+    if (!IsFontInstalled(Utf8ToWide(layout::kSymbolFont.face), SYMBOL_CHARSET)) {
+        const LONG_PTR style = GetWindowLongPtrW(thumb, GWL_STYLE);
+        SetWindowLongPtrW(thumb, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_OWNERDRAW);
+        c.drawnThumb = thumb;
+    }
 }
 
 void ProducerWindow::CreateLabels(Controls& c) {
@@ -202,11 +211,18 @@ std::optional<LRESULT> ProducerWindow::OnOtherMessage(UINT message, WPARAM wPara
             form_.Form_MouseMove(event.button, event.shift, event.x, event.y);
             return 0;
         }
-        case WM_DRAWITEM:
-            if (DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (controls() != nullptr && item.hwndItem == controls()->drawnThumb) {
+                FillRect(item.hDC, &item.rcItem, pictureBackground_.get());
+                DrawThumbsUp(item.hDC, item.rcItem, kTeal);
+                return TRUE;
+            }
+            if (DrawButton(item)) {
                 return TRUE;
             }
             break;
+        }
         default:
             break;
     }
@@ -266,6 +282,7 @@ std::string ProducerWindow::LabelText(Label label) const {
 void ProducerWindow::SetLabelText(Label label, std::string_view text) {
     if (const HWND window = LabelWindow(label)) {
         SetWindowTextW(window, Utf8ToWide(text).c_str());
+        controls()->labels[IndexOf(label)].font->TextChanged();
     }
 }
 
