@@ -42,6 +42,7 @@ E2E_CLIPBOARD_PID=""
 E2E_CLIPBOARD_MARK=""
 E2E_OTHER_PID=""
 E2E_STEP=""
+E2E_DPI=96           # set by e2e_dpi
 
 wine_select
 E2E_ARCH=$VERBALO_WINE_ARCH
@@ -153,6 +154,7 @@ _e2e_cleanup() {
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
+    [[ $E2E_DPI != 96 ]] && e2e_dpi 96
     wine_server_stop 8>&- 9>&-
     [[ -n $E2E_PID ]] && wait "$E2E_PID" 2>/dev/null
     display_stop
@@ -171,6 +173,14 @@ _e2e_cleanup() {
 # also rewrites the locale values in the prefix's registry, which a running program may read
 # again: don't start Wine commands in another locale while the program runs.
 e2e_locale() { E2E_LOCALE=$1; }
+
+# e2e_dpi DPI: the screen's DPI for the programs started from now on: 96 is 100 % scaling, 144
+# is 150 %. At its end the test sets 96 again, as the other tests expect.
+e2e_dpi() {
+    E2E_DPI=$1
+    e2e_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        >/dev/null 2>&1
+}
 
 # e2e_wine ARGS...: a Wine command in the foreground, in the current locale, at most 60 s.
 e2e_wine() {
