@@ -8,19 +8,16 @@
 
 #include "app/cli/buffered_output.h"
 #include "app/cli/line_input.h"
+#include "app/cli/styled_wording.h"
 #include "app/cli/word_rows.h"
 #include "easter/easter_date.h"
 #include "platform/dialogs.h"
 #include "resources/console_texts.h"
 #include "resources/version.h"
 #include "wording/compose_wording.h"
-#include "wording/letter_case.h"
-#include "wording/word_tables.h"
 
 namespace verbalo::cli {
 namespace {
-
-constexpr std::string_view kProgram = "verbalo-cli";
 
 // Words amounts one a line. A wording is composed right in the output's block and styled
 // there: nothing is allocated or copied for an amount.
@@ -28,33 +25,26 @@ class AmountWorder {
   public:
     AmountWorder(const CliOptions& options, char systemSeparator, BufferedOutput& out,
                  std::ostream& err)
-        : caseStyle_(options.caseStyle),
-          separator_(options.separator.value_or(systemSeparator)),
-          out_(out),
-          err_(err) {}
+        : wording_(options, systemSeparator), out_(out), err_(err) {}
 
     void Word(std::string_view amountText) {
         const std::span<char> room = out_.Reserve(kWordingRoom + 1);
-        const auto composed =
-            ComposeWording(tables_, amountText, separator_, room.first<kWordingRoom>());
-        if (!composed) {
+        const auto size = wording_.Compose(amountText, room.first<kWordingRoom>());
+        if (!size) {
             out_.Flush();  // the message follows the wordings before it
-            err_ << kProgram << ": \"" << amountText << "\": " << ErrorMessage(composed.error())
+            err_ << kProgramName << ": \"" << amountText << "\": " << ErrorMessage(size.error())
                  << '\n';
             anyFailed_ = true;
             return;
         }
-        ApplyCaseStyleInPlace(room.first(composed->size()), caseStyle_);
-        room[composed->size()] = '\n';
-        out_.Commit(composed->size() + 1);
+        room[*size] = '\n';
+        out_.Commit(*size + 1);
     }
 
     int ExitCode() const { return anyFailed_ ? kExitBadAmount : kExitOk; }
 
   private:
-    const WordTables& tables_ = StandardWordTables();
-    std::int16_t caseStyle_;
-    char separator_;
+    StyledWording wording_;
     BufferedOutput& out_;
     std::ostream& err_;
     bool anyFailed_ = false;
@@ -66,7 +56,7 @@ class ConsoleDialogs : public platform::Dialogs {
     explicit ConsoleDialogs(std::ostream& err) : err_(err) {}
 
     void ShowMessage(std::string_view text, Icon /*icon*/) override {
-        err_ << kProgram << ": " << text << '\n';
+        err_ << kProgramName << ": " << text << '\n';
     }
 
   private:
@@ -108,7 +98,7 @@ int TellEaster(double year, std::ostream& out, std::ostream& err) {
     ConsoleDialogs dialogs(err);
     const auto easter = PasquaGregoriana(year, dialogs);
     if (!easter) {
-        err << kProgram << ": " << ErrorMessage(easter.error()) << '\n';
+        err << kProgramName << ": " << ErrorMessage(easter.error()) << '\n';
         return kExitNoEasterDate;
     }
     if (easter->IsZero()) {  // the dialog has told why
@@ -125,7 +115,7 @@ int RunCli(std::span<const std::string_view> args, char systemSeparator, std::is
            std::ostream& out, std::ostream& err) {
     const auto options = ParseCommandLine(args);
     if (!options) {
-        err << kProgram << ": " << options.error() << '\n' << texts::kConsoleTryHelp << '\n';
+        err << kProgramName << ": " << options.error() << '\n' << texts::kConsoleTryHelp << '\n';
         return kExitUsage;
     }
     if (options->showHelp) {

@@ -7,15 +7,11 @@
 #include "app/cli/buffered_output.h"
 #include "app/cli/cli_run.h"
 #include "app/cli/delimited_rows.h"
+#include "app/cli/styled_wording.h"
 #include "resources/console_texts.h"
-#include "wording/compose_wording.h"
-#include "wording/letter_case.h"
-#include "wording/word_tables.h"
 
 namespace verbalo::cli {
 namespace {
-
-constexpr std::string_view kProgram = "verbalo-cli";
 
 // Words the amount column of each row and tells on the error stream what went wrong with one,
 // after the rows before it.
@@ -23,11 +19,7 @@ class RowWorder {
   public:
     RowWorder(const CliOptions& options, char systemSeparator, BufferedOutput& out,
               std::ostream& err)
-        : caseStyle_(options.caseStyle),
-          separator_(options.separator.value_or(systemSeparator)),
-          column_(options.rows->column),
-          out_(out),
-          err_(err) {}
+        : wording_(options, systemSeparator), column_(options.rows->column), out_(out), err_(err) {}
 
     // The field to append to `record`, row `rowNumber` of the input: the wording, or nothing.
     // It stays valid until the next row's.
@@ -39,14 +31,12 @@ class RowWorder {
             Report(rowNumber, std::string(texts::kRowLacksColumn) + std::to_string(column_));
             return {};
         }
-        const auto composed =
-            ComposeWording(tables_, record.fields[column_ - 1], separator_, wording_);
-        if (!composed) {
-            Report(rowNumber, ErrorMessage(composed.error()));
+        const auto size = wording_.Compose(record.fields[column_ - 1], room_);
+        if (!size) {
+            Report(rowNumber, ErrorMessage(size.error()));
             return {};
         }
-        ApplyCaseStyleInPlace(std::span(wording_).first(composed->size()), caseStyle_);
-        return *composed;
+        return {room_.data(), *size};
     }
 
     // The header row is not worded; only its quotes can be wrong.
@@ -61,14 +51,12 @@ class RowWorder {
   private:
     void Report(std::size_t rowNumber, std::string_view reason) {
         out_.Flush();
-        err_ << kProgram << ": " << texts::kRowReport << rowNumber << ": " << reason << '\n';
+        err_ << kProgramName << ": " << texts::kRowReport << rowNumber << ": " << reason << '\n';
         anyReported_ = true;
     }
 
-    const WordTables& tables_ = StandardWordTables();
-    WordingBuffer wording_;
-    std::int16_t caseStyle_;
-    char separator_;
+    StyledWording wording_;
+    WordingBuffer room_;
     std::size_t column_;
     BufferedOutput& out_;
     std::ostream& err_;

@@ -213,24 +213,24 @@ TEST(TextFit, TheMainWindowShowsEveryTextWhole) {
     EXPECT_TRUE(misfits.empty()) << Describe(misfits);
 }
 
+// A modal window loaded over a stand-in main window, as the load leaves it.
+void ExpectEveryTextWhole(ModalWindow& window) {
+    test::StandInMainWindow main(100, 100);
+    window.SetMainWindow(main.hwnd());
+    ASSERT_TRUE(window.Load());
+    const auto misfits = MisfitsIn(window.hwnd());
+    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
+    window.Unload();
+}
+
 TEST(TextFit, TheAboutWindowShowsEveryTextWhole) {
     test::AboutWindowOnDoubles on;
-    test::StandInMainWindow main(100, 100);
-    on.about_.SetMainWindow(main.hwnd());
-    ASSERT_TRUE(on.about_.Load());
-    const auto misfits = MisfitsIn(on.about_.hwnd());
-    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
-    on.about_.Unload();
+    ExpectEveryTextWhole(on.about_);
 }
 
 TEST(TextFit, TheProducerWindowShowsEveryTextWhole) {
     test::ProducerWindowOnDoubles on;
-    test::StandInMainWindow main(100, 100);
-    on.producer_.SetMainWindow(main.hwnd());
-    ASSERT_TRUE(on.producer_.Load());
-    const auto misfits = MisfitsIn(on.producer_.hwnd());
-    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
-    on.producer_.Unload();
+    ExpectEveryTextWhole(on.producer_);
 }
 
 }  // namespace
