@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -17,7 +19,11 @@
 #include "platform/fakes/fake_keyboard_events.h"
 #include "platform/fakes/fake_locale.h"
 #include "platform/win32/text_conversion.h"
+#include "resources/about_layout.h"
+#include "resources/form1_layout.h"
+#include "resources/producer_layout.h"
 #include "resources/resource_ids.h"
+#include "ui/win32/child_controls.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/twips.h"
 
@@ -231,6 +237,110 @@ TEST(TextFit, TheAboutWindowShowsEveryTextWhole) {
 TEST(TextFit, TheProducerWindowShowsEveryTextWhole) {
     test::ProducerWindowOnDoubles on;
     ExpectEveryTextWhole(on.producer_);
+}
+
+// Moved to a monitor of another DPI: the window takes the suggested rectangle, its controls
+// stand where their twips put them at that DPI, and every text still shows whole.
+class DpiChange : public ::testing::Test {
+  protected:
+    // Another DPI than the screen's: 144 (150 %), or 192 where the screen is at 144.
+    static int OtherDpi() { return TwipsScale().dpi() == 144 ? 192 : 144; }
+
+    // Sends WM_DPICHANGED as Windows does, with the window's rectangle scaled to the new DPI.
+    static RECT MoveToOtherDpi(HWND window) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        const int from = TwipsScale().dpi();
+        const int to = OtherDpi();
+        const RECT suggested{rect.left, rect.top,
+                             rect.left + MulDiv(rect.right - rect.left, to, from),
+                             rect.top + MulDiv(rect.bottom - rect.top, to, from)};
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to),
+                     reinterpret_cast<LPARAM>(&suggested));
+        return suggested;
+    }
+
+    struct Placement {
+        int id;
+        window_layout::ControlRect rect;
+    };
+    // Each control stands at its rectangle, at the new DPI, in its container.
+    static void ExpectPlaced(HWND window, std::initializer_list<Placement> placements) {
+        const TwipsScale scale(OtherDpi());
+        std::vector<HWND> controls;
+        EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
+        for (const Placement& placement : placements) {
+            const auto control = std::ranges::find(controls, placement.id, GetDlgCtrlID);
+            ASSERT_NE(control, controls.end()) << placement.id;
+            RECT rect{};
+            GetWindowRect(*control, &rect);
+            MapWindowPoints(nullptr, GetParent(*control), reinterpret_cast<POINT*>(&rect), 2);
+            const RECT expected = PixelRect(scale, placement.rect);
+            EXPECT_EQ(rect.left, expected.left) << placement.id;
+            EXPECT_EQ(rect.top, expected.top) << placement.id;
+            EXPECT_EQ(rect.right, expected.right) << placement.id;
+            EXPECT_EQ(rect.bottom, expected.bottom) << placement.id;
+        }
+    }
+
+    static void ExpectAtSuggestedRectangle(HWND window, const RECT& suggested) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        EXPECT_EQ(rect.left, suggested.left);
+        EXPECT_EQ(rect.top, suggested.top);
+        EXPECT_EQ(rect.right - rect.left, suggested.right - suggested.left);
+    }
+};
+
+TEST_F(DpiChange, TheMainWindowIsLaidOutAnew) {
+    FakeClipboard clipboard;
+    FakeLocale locale;
+    FakeDialogs dialogs;
+    FakeKeyboardEvents keyboard;
+    NoWindows windows;
+    Form1Window window{GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}};
+    ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
+    const RECT suggested = MoveToOtherDpi(window.hwnd());
+    ExpectAtSuggestedRectangle(window.hwnd(), suggested);
+    ExpectPlaced(window.hwnd(), {{IDC_LABEL2, form1_layout::kLabel2},
+                                 {IDC_TEXT1, form1_layout::kText1},
+                                 {IDC_LBFORMATTATO, form1_layout::kLbFormattato},
+                                 {IDC_LABEL3, form1_layout::kLabel3}});
+    const auto misfits = MisfitsIn(window.hwnd());
+    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
+}
+
+TEST_F(DpiChange, TheAboutWindowIsLaidOutAnew) {
+    test::AboutWindowOnDoubles on;
+    test::StandInMainWindow main(100, 100);
+    on.about_.SetMainWindow(main.hwnd());
+    ASSERT_TRUE(on.about_.Load());
+    const RECT suggested = MoveToOtherDpi(on.about_.hwnd());
+    ExpectAtSuggestedRectangle(on.about_.hwnd(), suggested);
+    ExpectPlaced(on.about_.hwnd(), {{IDC_ABOUT_LBLTITLE, about_layout::kLblTitle},
+                                    {IDC_ABOUT_FRAME1, about_layout::kFrame1},
+                                    {IDC_ABOUT_CMDOK, about_layout::kCmdOK},
+                                    {IDC_ABOUT_LB_CR, about_layout::kLbCr}});
+    const auto misfits = MisfitsIn(on.about_.hwnd());
+    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
+    on.about_.Unload();
+}
+
+TEST_F(DpiChange, TheProducerWindowIsLaidOutAnew) {
+    test::ProducerWindowOnDoubles on;
+    test::StandInMainWindow main(100, 100);
+    on.producer_.SetMainWindow(main.hwnd());
+    ASSERT_TRUE(on.producer_.Load());
+    const RECT suggested = MoveToOtherDpi(on.producer_.hwnd());
+    ExpectAtSuggestedRectangle(on.producer_.hwnd(), suggested);
+    ExpectPlaced(on.producer_.hwnd(), {{IDC_PRODUCER_LB_ADP0, producer_layout::kLbAdp0},
+                                       {IDC_PRODUCER_LBMAIL, producer_layout::kLbMail},
+                                       {IDC_PRODUCER_FRAME1, producer_layout::kFrame1},
+                                       {IDC_PRODUCER_COMMAND1, producer_layout::kCommand1},
+                                       {IDC_PRODUCER_LB_ADP4, producer_layout::kLbAdp4}});
+    const auto misfits = MisfitsIn(on.producer_.hwnd());
+    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
+    on.producer_.Unload();
 }
 
 }  // namespace

@@ -38,9 +38,9 @@ const ModalWindowFrame kFrame{
 struct AboutWindow::Controls : LoadedControls {
     HWND& labelOf(Label label) { return labels[std::to_underlying(label)]; }
 
-    Font defaultFont;
-    Font titleFont;
-    Font noticeFont;
+    HFONT defaultFont = nullptr;  // the fonts are the layout's
+    HFONT titleFont = nullptr;
+    HFONT noticeFont = nullptr;
     PanelWindow frame1;
     PanelWindow picture1;
     std::array<HWND, kLabelCount> labels{};  // by FrmAboutControls::Label
@@ -70,33 +70,39 @@ AboutWindow::Controls* AboutWindow::controls() const {
 std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
     auto controls = std::make_unique<Controls>();
     Controls& c = *controls;
-    const FontLook defaultLook = FontLook::From(window_layout::kDefaultFont);
-    c.defaultFont = CreateFontFor(defaultLook, scale());
-    c.titleFont = CreateFontFor(FontLook::From(layout::kTitleFont), scale());
-    c.noticeFont = CreateFontFor(FontLook::From(layout::kNoticeFont), scale());
+    ControlLayout& placing = c.layout;
+    c.defaultFont = placing.AddFont(FontLook::From(window_layout::kDefaultFont), scale());
+    c.titleFont = placing.AddFont(FontLook::From(layout::kTitleFont), scale());
+    c.noticeFont = placing.AddFont(FontLook::From(layout::kNoticeFont), scale());
     const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     auto makeLabel = [&](HWND parent, int id, std::string_view text, DWORD align,
-                         const window_layout::ControlRect& rect, const Font& font) {
-        return CreateLabel(instance(), parent, id, text, align, PixelRect(scale(), rect),
-                           font.get());
+                         const window_layout::ControlRect& rect, HFONT font) {
+        return placing.Place(
+            CreateLabel(instance(), parent, id, text, align, PixelRect(scale(), rect), font), rect,
+            font);
+    };
+    auto makeButton = [&](int id, std::string_view caption, DWORD kind,
+                          const window_layout::ControlRect& rect) {
+        return placing.Place(CreatePushButton(instance(), c.frame1.hwnd(), id, caption, kind,
+                                              PixelRect(scale(), rect), c.defaultFont),
+                             rect, c.defaultFont);
     };
 
     // Created in the tab order: the buttons in the frame first, then the picture; the labels
     // take no focus.
     c.frame1.Create(instance(), hwnd_, IDC_ABOUT_FRAME1, PixelRect(scale(), layout::kFrame1),
                     {face, PanelWindow::Border::Etched, false});
-    const HWND frame = c.frame1.hwnd();
-    c.cmdOK =
-        CreatePushButton(instance(), frame, IDC_ABOUT_CMDOK, layout::kOkCaption, BS_DEFPUSHBUTTON,
-                         PixelRect(scale(), layout::kCmdOK), c.defaultFont.get());
-    c.cmdSysInfo = CreatePushButton(instance(), frame, IDC_ABOUT_CMDSYSINFO,
-                                    layout::kSysInfoCaption, BS_PUSHBUTTON,
-                                    PixelRect(scale(), layout::kCmdSysInfo), c.defaultFont.get());
-    c.labelOf(Label::Lb_cr) = makeLabel(frame, IDC_ABOUT_LB_CR, layout::kNoticePlaceholder, SS_LEFT,
-                                        layout::kLbCr, c.noticeFont);
+    placing.Place(c.frame1.hwnd(), layout::kFrame1);
+    c.cmdOK = makeButton(IDC_ABOUT_CMDOK, layout::kOkCaption, BS_DEFPUSHBUTTON, layout::kCmdOK);
+    c.cmdSysInfo = makeButton(IDC_ABOUT_CMDSYSINFO, layout::kSysInfoCaption, BS_PUSHBUTTON,
+                              layout::kCmdSysInfo);
+    c.labelOf(Label::Lb_cr) =
+        makeLabel(c.frame1.hwnd(), IDC_ABOUT_LB_CR, layout::kNoticePlaceholder, SS_LEFT,
+                  layout::kLbCr, c.noticeFont);
 
     c.picture1.Create(instance(), hwnd_, IDC_ABOUT_PICTURE1, PixelRect(scale(), layout::kPicture1),
                       {face, PanelWindow::Border::None, true});
+    placing.Place(c.picture1.hwnd(), layout::kPicture1);
     c.picture1.OnPaint([this](HDC dc, const RECT&) {
         if (pictureIcon_ != nullptr) {
             DrawIconEx(dc, 0, 0, pictureIcon_.get(), layout::kPictureIconSize,

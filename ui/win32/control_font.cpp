@@ -55,6 +55,11 @@ void ControlFont::TextChanged() {
     }
 }
 
+void ControlFont::SetScale(const TwipsScale& scale) {
+    scale_ = scale;
+    Apply(look_, true);
+}
+
 FontLook ControlFont::Drawn(const FontLook& look) const {
     if (!fallback_) {
         return look;

@@ -48,6 +48,8 @@ class ControlFont {
     void SetUnderline(bool underline);
     // After the control's text has changed.
     void TextChanged();
+    // The same look at another DPI.
+    void SetScale(const TwipsScale& scale);
 
   private:
     // Makes the font anew when the look has changed, or always when `force`.

@@ -43,10 +43,6 @@ FontLook UiFontLook(const window_layout::FontDesign& font) {
     return look;
 }
 
-Font CreateUiFont(const window_layout::FontDesign& font, const TwipsScale& scale) {
-    return CreateFontFor(UiFontLook(font), scale);
-}
-
 // The widest of the characters an amount has, fifteen times: what the amount field must show.
 std::wstring FifteenWidestCharacters(HWND field) {
     const HDC dc = GetDC(field);
@@ -111,10 +107,23 @@ void Form1Window::FitAmountFieldFont() {
         FittedTo(UiFontLook(layout::kFont), scale_, FifteenWidestCharacters(text1_),
                  DT_SINGLELINE | DT_NOPREFIX, TextRoomOf(text1_));
     if (fitted == UiFontLook(layout::kFont)) {
+        amountFieldFont_.reset();  // the field has the layout's font
         return;
     }
     amountFieldFont_ = CreateFontFor(fitted, scale_);
     SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(amountFieldFont_.get()), FALSE);
+}
+
+// On a monitor of another DPI the controls are placed anew from their twips, in fonts made for
+// it, and the window takes the rectangle Windows suggests; its size rules then run at the new
+// DPI.
+void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
+    scale_ = TwipsScale(dpi);
+    layout_.Rescale(scale_);
+    FitAmountFieldFont();
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 bool Form1Window::Create(int showCommand) {
@@ -130,32 +139,42 @@ bool Form1Window::Create(int showCommand) {
     if (created == nullptr) {
         return false;
     }
+    // Made on a monitor of another DPI than the system's: placed anew for that DPI at once.
+    if (const int dpi = DpiOfWindow(created); dpi != scale_.dpi()) {
+        RECT rect{};
+        GetWindowRect(created, &rect);
+        rect.right = rect.left + MulDiv(rect.right - rect.left, dpi, scale_.dpi());
+        rect.bottom = rect.top + MulDiv(rect.bottom - rect.top, dpi, scale_.dpi());
+        OnDpiChanged(dpi, rect);
+    }
     ShowWindow(created, showCommand);
     UpdateWindow(created);
     return true;
 }
 
 void Form1Window::CreateControls() {
-    font_ = CreateUiFont(layout::kFont, scale_);
-    boldFont_ = CreateUiFont(layout::kBoldFont, scale_);
+    const HFONT regularFont = layout_.AddFont(UiFontLook(layout::kFont), scale_);
+    const HFONT boldFont = layout_.AddFont(UiFontLook(layout::kBoldFont), scale_);
     whiteBrush_ = Brush(CreateSolidBrush(kWhite));
     const auto create = [this](int id, const ChildControlLook& look,
-                               const window_layout::ControlRect& rect, const Font& font) {
-        return CreateChildControl(instance_, hwnd_, id, look, PixelRect(scale_, rect), font.get());
+                               const window_layout::ControlRect& rect, HFONT font) {
+        return layout_.Place(
+            CreateChildControl(instance_, hwnd_, id, look, PixelRect(scale_, rect), font), rect,
+            font);
     };
     const HWND label2 =
-        create(IDC_LABEL2, {L"STATIC", texts::kAmountLabel, SS_LEFT}, layout::kLabel2, font_);
+        create(IDC_LABEL2, {L"STATIC", texts::kAmountLabel, SS_LEFT}, layout::kLabel2, regularFont);
     text1_ =
         create(IDC_TEXT1, {L"EDIT", "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-               layout::kText1, font_);
+               layout::kText1, regularFont);
     SendMessageW(text1_, EM_SETLIMITTEXT, layout::kAmountMaxLength, 0);
     FitAmountFieldFont();
     lbFormattato_ = create(IDC_LBFORMATTATO, {L"STATIC", "", SS_RIGHT | WS_BORDER},
-                           layout::kLbFormattato, boldFont_);
+                           layout::kLbFormattato, boldFont);
     txtLettere_ = create(IDC_TXTLETTERE,
                          {L"EDIT", "", ES_MULTILINE | ES_READONLY | WS_DISABLED, WS_EX_CLIENTEDGE},
-                         layout::kTxtLettere, boldFont_);
-    label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, font_);
+                         layout::kTxtLettere, boldFont);
+    label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, regularFont);
 
     // The output box is disabled and read-only: it asks for the colours of a label.
     const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
@@ -176,6 +195,9 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             CreateControls();
             form_.Form_Load();
             loaded_ = true;
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SIZE:
             if (loaded_) {
@@ -353,6 +375,7 @@ void Form1Window::SetOutputText(std::string_view text) {
 
 void Form1Window::SetOutputWidth(Twips width) {
     const auto& box = layout::kTxtLettere;
+    layout_.Replace(txtLettere_, {box.left, box.top, width, box.height});
     SetWindowPos(txtLettere_, nullptr, 0, 0, scale_.ToPixels(width), scale_.ToPixels(box.height),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -7,6 +7,7 @@
 
 #include "mainwindow/form1.h"
 #include "ui/win32/control_colors.h"
+#include "ui/win32/control_layout.h"
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
@@ -55,6 +56,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
   private:
     void CreateControls();
     void FitAmountFieldFont();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     bool HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnCommand(WORD id, WORD notification);
     void OnAmountFieldChange();
@@ -65,8 +67,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     HINSTANCE instance_;
     Form1 form_;
     TwipsScale scale_;
-    Font font_;
-    Font boldFont_;
+    ControlLayout layout_;  // where the controls stand in twips, and their fonts
     Font amountFieldFont_;  // where the layout's font is too wide for the field
     Brush whiteBrush_;
     ControlColors colors_;

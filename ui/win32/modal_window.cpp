@@ -34,6 +34,7 @@ bool ModalWindow::Load() {
         instance_, {frame_.className, &ModalWindow::WindowProc,
                     LoadIconW(instance_, MAKEINTRESOURCEW(frame_.iconId)), frame_.background});
     focus_ = nullptr;
+    scale_ = TwipsScale(mainWindow_ != nullptr ? DpiOfWindow(mainWindow_) : TwipsScale().dpi());
     if (CreateWindowForClientSize(instance_, frame_.className, Utf8ToWide(frame_.caption).c_str(),
                                   kStyle, frame_.exStyle, scale_.ToPixels(frame_.clientWidth),
                                   scale_.ToPixels(frame_.clientHeight), mainWindow_,
@@ -88,6 +89,9 @@ LRESULT ModalWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_NCDESTROY:
             controls_.reset();
             break;
@@ -114,6 +118,16 @@ void ModalWindow::RunCommand(WORD id, WORD notification) const {
     if (command != commands_.end()) {
         command->run();
     }
+}
+
+void ModalWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    scale_ = TwipsScale(dpi);
+    if (controls_ != nullptr) {
+        controls_->layout.Rescale(scale_);
+    }
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ModalWindow::Close() {

@@ -12,6 +12,7 @@
 
 #include "platform/types.h"
 #include "ui/win32/control_colors.h"
+#include "ui/win32/control_layout.h"
 #include "ui/win32/modal_session.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
@@ -35,7 +36,9 @@ struct ModalWindowFrame {
 // it remembers the control that had the focus, and gives the focus back to it when it is
 // activated again (at the first activation to the first control). The labels take their
 // colours from one table, the commands run from another; the close box and Alt+F4 unload the
-// window after the close hook.
+// window after the close hook. The window opens at the DPI of the main window's monitor, and
+// when it is moved to a monitor of another DPI (WM_DPICHANGED) its controls are placed anew
+// from their twips and drawn in fonts made for that DPI, and it takes the size Windows suggests.
 //
 // A window supplies its controls, its commands, its load and close hooks and any message of its
 // own.
@@ -71,6 +74,7 @@ class ModalWindow : public BaseWindow<ModalWindow> {
     struct LoadedControls {
         virtual ~LoadedControls() = default;
         ControlColors colors;       // of the labels
+        ControlLayout layout;       // where the controls stand and their fonts, in twips
         HWND firstFocus = nullptr;  // where the focus goes at the first activation
     };
 
@@ -108,6 +112,7 @@ class ModalWindow : public BaseWindow<ModalWindow> {
 
   private:
     void RunCommand(WORD id, WORD notification) const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void Close();
     void OnActivate(bool active);
 

@@ -31,12 +31,13 @@ class ControlMouseEvents {
     using Handler = std::function<void(const MouseEvent&)>;
 
     // onDown: any button going down, but the second press of a double click; may be empty.
+    // scale: the window's, which may change with its DPI; it outlives this object.
     ControlMouseEvents(HWND control, const TwipsScale& scale, Handler onMove, Handler onDown);
 
   private:
     bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    TwipsScale scale_;
+    const TwipsScale& scale_;
     Handler onMove_;
     Handler onDown_;
     std::unique_ptr<WindowSubclass> subclass_;

@@ -56,7 +56,7 @@ struct ProducerWindow::Controls : LoadedControls {
         std::unique_ptr<ControlFont> font;
     };
 
-    Font buttonFont;
+    HFONT buttonFont = nullptr;  // the layout's
     PanelWindow frame1;
     PanelWindow picture1;
     std::unique_ptr<ColouredButton> command1;
@@ -102,9 +102,10 @@ std::unique_ptr<ModalWindow::LoadedControls> ProducerWindow::CreateControls() {
 }
 
 void ProducerWindow::CreateFrame(Controls& c) {
-    c.buttonFont = CreateFontFor(FontLook::From(window_layout::kDefaultFont), scale());
+    c.buttonFont = c.layout.AddFont(FontLook::From(window_layout::kDefaultFont), scale());
     c.frame1.Create(instance(), hwnd_, IDC_PRODUCER_FRAME1, PixelRect(scale(), layout::kFrame1),
                     {background_.get(), PanelWindow::Border::Etched, false});
+    c.layout.Place(c.frame1.hwnd(), layout::kFrame1);
     c.frame1.OnMouseMove([this](WPARAM keys, int x, int y) {
         const MouseEvent event = MouseMoveEvent(keys, x, y, scale());
         form_.Frame1_MouseMove(event.button, event.shift, event.x, event.y);
@@ -112,15 +113,19 @@ void ProducerWindow::CreateFrame(Controls& c) {
     const HWND frame = c.frame1.hwnd();
     c.command1 = std::make_unique<ColouredButton>(
         instance(), frame, IDC_PRODUCER_COMMAND1, Utf8ToWide(layout::kOkCaption).c_str(),
-        PixelRect(scale(), layout::kCommand1), c.buttonFont.get(), kOkFace);
+        PixelRect(scale(), layout::kCommand1), c.buttonFont, kOkFace);
     c.cmdInfoSys = std::make_unique<ColouredButton>(
         instance(), frame, IDC_PRODUCER_CMDINFOSYS, Utf8ToWide(layout::kSysInfoCaption).c_str(),
-        PixelRect(scale(), layout::kCmdInfoSys), c.buttonFont.get(), kSysInfoFace);
+        PixelRect(scale(), layout::kCmdInfoSys), c.buttonFont, kSysInfoFace);
+    c.layout.Place(c.command1->hwnd(), layout::kCommand1, c.buttonFont);
+    c.layout.Place(c.cmdInfoSys->hwnd(), layout::kCmdInfoSys, c.buttonFont);
 
     const HWND lbCr = CreateLabel(instance(), frame, IDC_PRODUCER_LB_CR, layout::kNoticePlaceholder,
                                   SS_LEFT, PixelRect(scale(), layout::kLbCr), nullptr);
     c.labels[IndexOf(Label::Lb_cr)] = {
         lbCr, std::make_unique<ControlFont>(lbCr, FontLook::From(layout::kNoticeFont), scale())};
+    c.layout.Place(lbCr, layout::kLbCr);
+    c.layout.AddControlFont(*c.labels[IndexOf(Label::Lb_cr)].font);
     c.colors.Add(lbCr, std::nullopt, background_.get());
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
         lbCr, scale(),
@@ -132,11 +137,14 @@ void ProducerWindow::CreatePicture(Controls& c) {
     c.picture1.Create(instance(), hwnd_, IDC_PRODUCER_PICTURE1,
                       PixelRect(scale(), layout::kPicture1),
                       {pictureBackground_.get(), PanelWindow::Border::Sunken, true});
+    c.layout.Place(c.picture1.hwnd(), layout::kPicture1);
     const HWND thumb =
         CreateLabel(instance(), c.picture1.hwnd(), IDC_PRODUCER_LB_ADP4, layout::kThumbsUp, SS_LEFT,
                     PixelRect(scale(), layout::kLbAdp4), nullptr);
     c.fonts.push_back(
         std::make_unique<ControlFont>(thumb, FontLook::From(layout::kSymbolFont), scale()));
+    c.layout.Place(thumb, layout::kLbAdp4);
+    c.layout.AddControlFont(*c.fonts.back());
     c.colors.Add(thumb, kTeal, pictureBackground_.get());
     // Without the symbol font the letter would show, not the pictogram: the label draws it.
     if (!IsFontInstalled(Utf8ToWide(layout::kSymbolFont.face), SYMBOL_CHARSET)) {
@@ -151,11 +159,14 @@ void ProducerWindow::CreateLabels(Controls& c) {
     auto label = [&](int id, std::string_view text, DWORD align,
                      const window_layout::ControlRect& rect, const window_layout::FontDesign& font,
                      std::optional<COLORREF> colour) {
-        const HWND hwnd =
-            CreateLabel(instance(), hwnd_, id, text, align, PixelRect(scale(), rect), nullptr);
+        const HWND hwnd = c.layout.Place(
+            CreateLabel(instance(), hwnd_, id, text, align, PixelRect(scale(), rect), nullptr),
+            rect);
         c.colors.Add(hwnd, colour, background);
-        return Controls::LabelControl{
+        Controls::LabelControl made{
             hwnd, std::make_unique<ControlFont>(hwnd, FontLook::From(font), scale())};
+        c.layout.AddControlFont(*made.font);
+        return made;
     };
     auto fixed = [&](Controls::LabelControl made) { c.fonts.push_back(std::move(made.font)); };
 
