@@ -1,7 +1,5 @@
 #include "ui/win32/control_layout.h"
 
-#include <algorithm>
-
 #include "ui/win32/child_controls.h"
 
 namespace verbalo::ui::win32 {
@@ -31,14 +29,10 @@ void ControlLayout::Rescale(const TwipsScale& scale) {
             continue;
         }
         // Each control takes the new font before the old one is deleted.
-        for (const Placed& placed : placed_) {
+        for (Placed& placed : placed_) {
             if (placed.font == shared.font.get()) {
                 SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
                              FALSE);
-            }
-        }
-        for (Placed& placed : placed_) {
-            if (placed.font == shared.font.get()) {
                 placed.font = font.get();
             }
         }

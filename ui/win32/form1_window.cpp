@@ -106,12 +106,17 @@ void Form1Window::FitAmountFieldFont() {
     const FontLook fitted =
         FittedTo(UiFontLook(layout::kFont), scale_, FifteenWidestCharacters(text1_),
                  DT_SINGLELINE | DT_NOPREFIX, TextRoomOf(text1_));
+    const auto inUse = reinterpret_cast<HFONT>(SendMessageW(text1_, WM_GETFONT, 0, 0));
     if (fitted == UiFontLook(layout::kFont)) {
-        amountFieldFont_.reset();  // the field has the layout's font
+        if (inUse != amountFieldFont_.get()) {
+            amountFieldFont_.reset();  // the field has the layout's font
+        }
         return;
     }
-    amountFieldFont_ = CreateFontFor(fitted, scale_);
-    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(amountFieldFont_.get()), FALSE);
+    // The field takes the new font before the old one is deleted.
+    Font font = CreateFontFor(fitted, scale_);
+    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    amountFieldFont_ = std::move(font);
 }
 
 // On a monitor of another DPI the controls are placed anew from their twips, in fonts made for
