@@ -201,6 +201,11 @@ std::string Describe(const std::vector<Misfit>& misfits) {
     return out.str();
 }
 
+void ExpectEveryTextWhole(HWND window) {
+    const auto misfits = MisfitsIn(window);
+    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
+}
+
 class NoWindows : public InformationWindows {
   public:
     void ShowAboutModal() override {}
@@ -215,28 +220,42 @@ TEST(TextFit, TheMainWindowShowsEveryTextWhole) {
     NoWindows windows;
     Form1Window window{GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}};
     ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
-    const auto misfits = MisfitsIn(window.hwnd());
-    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
+    ExpectEveryTextWhole(window.hwnd());
 }
 
-// A modal window loaded over a stand-in main window, as the load leaves it.
-void ExpectEveryTextWhole(ModalWindow& window) {
-    test::StandInMainWindow main(100, 100);
-    window.SetMainWindow(main.hwnd());
-    ASSERT_TRUE(window.Load());
-    const auto misfits = MisfitsIn(window.hwnd());
-    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
-    window.Unload();
-}
+// A modal window loaded over a stand-in main window while the object lives, as the load leaves
+// it.
+class LoadedModal {
+  public:
+    explicit LoadedModal(ModalWindow& window) : window_(window) {
+        window_.SetMainWindow(main_.hwnd());
+        loaded_ = window_.Load();
+    }
+    ~LoadedModal() { window_.Unload(); }
+    LoadedModal(const LoadedModal&) = delete;
+    LoadedModal& operator=(const LoadedModal&) = delete;
+
+    bool loaded() const { return loaded_; }
+    HWND hwnd() const { return window_.hwnd(); }
+
+  private:
+    test::StandInMainWindow main_{100, 100};
+    ModalWindow& window_;
+    bool loaded_ = false;
+};
 
 TEST(TextFit, TheAboutWindowShowsEveryTextWhole) {
     test::AboutWindowOnDoubles on;
-    ExpectEveryTextWhole(on.about_);
+    const LoadedModal about(on.about_);
+    ASSERT_TRUE(about.loaded());
+    ExpectEveryTextWhole(about.hwnd());
 }
 
 TEST(TextFit, TheProducerWindowShowsEveryTextWhole) {
     test::ProducerWindowOnDoubles on;
-    ExpectEveryTextWhole(on.producer_);
+    const LoadedModal producer(on.producer_);
+    ASSERT_TRUE(producer.loaded());
+    ExpectEveryTextWhole(producer.hwnd());
 }
 
 // Moved to a monitor of another DPI: the window takes the suggested rectangle, its controls
@@ -283,12 +302,17 @@ class DpiChange : public ::testing::Test {
         }
     }
 
-    static void ExpectAtSuggestedRectangle(HWND window, const RECT& suggested) {
+    // Moved to the other DPI, the window stands at the suggested rectangle, its controls at
+    // their twips, and its texts show whole.
+    static void ExpectLaidOutAnew(HWND window, std::initializer_list<Placement> placements) {
+        const RECT suggested = MoveToOtherDpi(window);
         RECT rect{};
         GetWindowRect(window, &rect);
         EXPECT_EQ(rect.left, suggested.left);
         EXPECT_EQ(rect.top, suggested.top);
         EXPECT_EQ(rect.right - rect.left, suggested.right - suggested.left);
+        ExpectPlaced(window, placements);
+        ExpectEveryTextWhole(window);
     }
 };
 
@@ -300,47 +324,31 @@ TEST_F(DpiChange, TheMainWindowIsLaidOutAnew) {
     NoWindows windows;
     Form1Window window{GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}};
     ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
-    const RECT suggested = MoveToOtherDpi(window.hwnd());
-    ExpectAtSuggestedRectangle(window.hwnd(), suggested);
-    ExpectPlaced(window.hwnd(), {{IDC_LABEL2, form1_layout::kLabel2},
-                                 {IDC_TEXT1, form1_layout::kText1},
-                                 {IDC_LBFORMATTATO, form1_layout::kLbFormattato},
-                                 {IDC_LABEL3, form1_layout::kLabel3}});
-    const auto misfits = MisfitsIn(window.hwnd());
-    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
+    ExpectLaidOutAnew(window.hwnd(), {{IDC_LABEL2, form1_layout::kLabel2},
+                                      {IDC_TEXT1, form1_layout::kText1},
+                                      {IDC_LBFORMATTATO, form1_layout::kLbFormattato},
+                                      {IDC_LABEL3, form1_layout::kLabel3}});
 }
 
 TEST_F(DpiChange, TheAboutWindowIsLaidOutAnew) {
     test::AboutWindowOnDoubles on;
-    test::StandInMainWindow main(100, 100);
-    on.about_.SetMainWindow(main.hwnd());
-    ASSERT_TRUE(on.about_.Load());
-    const RECT suggested = MoveToOtherDpi(on.about_.hwnd());
-    ExpectAtSuggestedRectangle(on.about_.hwnd(), suggested);
-    ExpectPlaced(on.about_.hwnd(), {{IDC_ABOUT_LBLTITLE, about_layout::kLblTitle},
-                                    {IDC_ABOUT_FRAME1, about_layout::kFrame1},
-                                    {IDC_ABOUT_CMDOK, about_layout::kCmdOK},
-                                    {IDC_ABOUT_LB_CR, about_layout::kLbCr}});
-    const auto misfits = MisfitsIn(on.about_.hwnd());
-    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
-    on.about_.Unload();
+    const LoadedModal about(on.about_);
+    ASSERT_TRUE(about.loaded());
+    ExpectLaidOutAnew(about.hwnd(), {{IDC_ABOUT_LBLTITLE, about_layout::kLblTitle},
+                                     {IDC_ABOUT_FRAME1, about_layout::kFrame1},
+                                     {IDC_ABOUT_CMDOK, about_layout::kCmdOK},
+                                     {IDC_ABOUT_LB_CR, about_layout::kLbCr}});
 }
 
 TEST_F(DpiChange, TheProducerWindowIsLaidOutAnew) {
     test::ProducerWindowOnDoubles on;
-    test::StandInMainWindow main(100, 100);
-    on.producer_.SetMainWindow(main.hwnd());
-    ASSERT_TRUE(on.producer_.Load());
-    const RECT suggested = MoveToOtherDpi(on.producer_.hwnd());
-    ExpectAtSuggestedRectangle(on.producer_.hwnd(), suggested);
-    ExpectPlaced(on.producer_.hwnd(), {{IDC_PRODUCER_LB_ADP0, producer_layout::kLbAdp0},
-                                       {IDC_PRODUCER_LBMAIL, producer_layout::kLbMail},
-                                       {IDC_PRODUCER_FRAME1, producer_layout::kFrame1},
-                                       {IDC_PRODUCER_COMMAND1, producer_layout::kCommand1},
-                                       {IDC_PRODUCER_LB_ADP4, producer_layout::kLbAdp4}});
-    const auto misfits = MisfitsIn(on.producer_.hwnd());
-    EXPECT_TRUE(misfits.empty()) << Describe(misfits);
-    on.producer_.Unload();
+    const LoadedModal producer(on.producer_);
+    ASSERT_TRUE(producer.loaded());
+    ExpectLaidOutAnew(producer.hwnd(), {{IDC_PRODUCER_LB_ADP0, producer_layout::kLbAdp0},
+                                        {IDC_PRODUCER_LBMAIL, producer_layout::kLbMail},
+                                        {IDC_PRODUCER_FRAME1, producer_layout::kFrame1},
+                                        {IDC_PRODUCER_COMMAND1, producer_layout::kCommand1},
+                                        {IDC_PRODUCER_LB_ADP4, producer_layout::kLbAdp4}});
 }
 
 }  // namespace
