@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <semaphore>
+#include <future>
 #include <string>
 #include <thread>
 
@@ -62,16 +62,20 @@ TEST_F(ClipboardTest, WithNoWindowToOwnItTheClipboardIsLeftAsItWas) {
 // to the X clipboard does when it takes over a new text.
 class ClipboardHeldElsewhere {
   public:
-    explicit ClipboardHeldElsewhere(std::chrono::milliseconds hold)
-        : holder_([this, hold] {
-              opened_ = OpenClipboard(nullptr) != FALSE;
-              ready_.release();
-              std::this_thread::sleep_for(hold);
-              if (opened_) {
-                  CloseClipboard();
-              }
-          }) {
-        ready_.acquire();
+    // Returns once the other thread has tried to open the clipboard. (A promise, not a
+    // std::binary_semaphore: MinGW's GCC 12 can lose the semaphore's wake-up and wait forever.)
+    explicit ClipboardHeldElsewhere(std::chrono::milliseconds hold) {
+        std::promise<bool> opened;
+        std::future<bool> tried = opened.get_future();
+        holder_ = std::thread([hold, opened = std::move(opened)]() mutable {
+            const bool open = OpenClipboard(nullptr) != FALSE;
+            opened.set_value(open);
+            std::this_thread::sleep_for(hold);
+            if (open) {
+                CloseClipboard();
+            }
+        });
+        opened_ = tried.get();
     }
     ~ClipboardHeldElsewhere() { holder_.join(); }
     ClipboardHeldElsewhere(const ClipboardHeldElsewhere&) = delete;
@@ -79,7 +83,6 @@ class ClipboardHeldElsewhere {
     bool Opened() const { return opened_; }
 
   private:
-    std::binary_semaphore ready_{0};
     bool opened_ = false;
     std::thread holder_;
 };
