@@ -3,7 +3,7 @@
 # project's version; Verbalo.exe of at most 512 KB.
 # Usage: check_program.sh OBJDUMP Verbalo.exe VERSION
 #        check_program.sh OBJDUMP verbalo-cli.exe VERSION --console
-# The console program tells its version with --version and has no resources of its own. It
+# The console program tells its version with --version and in its version resource. It
 # carries the C++ streams and their locale support, about 1 MB linked statically: its limit
 # is 2 MB.
 set -u
@@ -30,6 +30,8 @@ done
 if [[ $console == --console ]]; then
     check "console subsystem" grep -qE 'Subsystem\s+0+3\s' <("$objdump" -p "$exe")
     check "version $version" grep -qxF "verbalo-cli $version" <(strings "$exe")
+    check "version resource $version" grep -qxF "$version" <(strings -el "$exe")
+    check "internal name verbalo-cli" grep -qx 'verbalo-cli' <(strings -el "$exe")
     echo "$passes passed, $failures failed"
     [[ $failures -eq 0 ]]
     exit
