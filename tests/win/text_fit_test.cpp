@@ -1,7 +1,8 @@
 // Every control of the three windows shows its whole text, in its own font and at the screen's
 // DPI: the main window's amount field room for fifteen of the widest characters it takes, a
-// label or a button its whole caption. Run at each DPI the prefix is set to, with and without
-// the fonts the windows name.
+// label or a button its whole caption; and still so when the window is moved to a monitor of
+// another DPI, where its controls stand at their twips. Run at each DPI the prefix is set to,
+// with and without the fonts the windows name.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -212,16 +213,15 @@ class NoWindows : public InformationWindows {
     void ShowProducerModal() override {}
 };
 
-TEST(TextFit, TheMainWindowShowsEveryTextWhole) {
+// The main window on doubles of the services it uses, made as the program makes it.
+struct MainWindowOnDoubles {
     FakeClipboard clipboard;
     FakeLocale locale;
     FakeDialogs dialogs;
     FakeKeyboardEvents keyboard;
     NoWindows windows;
     Form1Window window{GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}};
-    ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
-    ExpectEveryTextWhole(window.hwnd());
-}
+};
 
 // A modal window loaded over a stand-in main window while the object lives, as the load leaves
 // it.
@@ -244,111 +244,96 @@ class LoadedModal {
     bool loaded_ = false;
 };
 
-TEST(TextFit, TheAboutWindowShowsEveryTextWhole) {
-    test::AboutWindowOnDoubles on;
-    const LoadedModal about(on.about_);
-    ASSERT_TRUE(about.loaded());
-    ExpectEveryTextWhole(about.hwnd());
+// Another DPI than the screen's: 144 (150 %), or 192 where the screen is at 144.
+int OtherDpi() {
+    return TwipsScale().dpi() == 144 ? 192 : 144;
 }
 
-TEST(TextFit, TheProducerWindowShowsEveryTextWhole) {
-    test::ProducerWindowOnDoubles on;
-    const LoadedModal producer(on.producer_);
-    ASSERT_TRUE(producer.loaded());
-    ExpectEveryTextWhole(producer.hwnd());
+// Sends WM_DPICHANGED as Windows does, with the window's rectangle scaled to the new DPI.
+RECT MoveToOtherDpi(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int from = TwipsScale().dpi();
+    const int to = OtherDpi();
+    const RECT suggested{rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, to, from),
+                         rect.top + MulDiv(rect.bottom - rect.top, to, from)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+    return suggested;
 }
 
-// Moved to a monitor of another DPI: the window takes the suggested rectangle, its controls
-// stand where their twips put them at that DPI, and every text still shows whole.
-class DpiChange : public ::testing::Test {
-  protected:
-    // Another DPI than the screen's: 144 (150 %), or 192 where the screen is at 144.
-    static int OtherDpi() { return TwipsScale().dpi() == 144 ? 192 : 144; }
-
-    // Sends WM_DPICHANGED as Windows does, with the window's rectangle scaled to the new DPI.
-    static RECT MoveToOtherDpi(HWND window) {
-        RECT rect{};
-        GetWindowRect(window, &rect);
-        const int from = TwipsScale().dpi();
-        const int to = OtherDpi();
-        const RECT suggested{rect.left, rect.top,
-                             rect.left + MulDiv(rect.right - rect.left, to, from),
-                             rect.top + MulDiv(rect.bottom - rect.top, to, from)};
-        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to),
-                     reinterpret_cast<LPARAM>(&suggested));
-        return suggested;
-    }
-
-    struct Placement {
-        int id;
-        window_layout::ControlRect rect;
-    };
-    // Each control stands at its rectangle, at the new DPI, in its container.
-    static void ExpectPlaced(HWND window, std::initializer_list<Placement> placements) {
-        const TwipsScale scale(OtherDpi());
-        std::vector<HWND> controls;
-        EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
-        for (const Placement& placement : placements) {
-            const auto control = std::ranges::find(controls, placement.id, GetDlgCtrlID);
-            ASSERT_NE(control, controls.end()) << placement.id;
-            RECT rect{};
-            GetWindowRect(*control, &rect);
-            MapWindowPoints(nullptr, GetParent(*control), reinterpret_cast<POINT*>(&rect), 2);
-            const RECT expected = PixelRect(scale, placement.rect);
-            EXPECT_EQ(rect.left, expected.left) << placement.id;
-            EXPECT_EQ(rect.top, expected.top) << placement.id;
-            EXPECT_EQ(rect.right, expected.right) << placement.id;
-            EXPECT_EQ(rect.bottom, expected.bottom) << placement.id;
-        }
-    }
-
-    // Moved to the other DPI, the window stands at the suggested rectangle, its controls at
-    // their twips, and its texts show whole.
-    static void ExpectLaidOutAnew(HWND window, std::initializer_list<Placement> placements) {
-        const RECT suggested = MoveToOtherDpi(window);
-        RECT rect{};
-        GetWindowRect(window, &rect);
-        EXPECT_EQ(rect.left, suggested.left);
-        EXPECT_EQ(rect.top, suggested.top);
-        EXPECT_EQ(rect.right - rect.left, suggested.right - suggested.left);
-        ExpectPlaced(window, placements);
-        ExpectEveryTextWhole(window);
-    }
+struct Placement {
+    int id;
+    window_layout::ControlRect rect;
 };
 
-TEST_F(DpiChange, TheMainWindowIsLaidOutAnew) {
-    FakeClipboard clipboard;
-    FakeLocale locale;
-    FakeDialogs dialogs;
-    FakeKeyboardEvents keyboard;
-    NoWindows windows;
-    Form1Window window{GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}};
-    ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
-    ExpectLaidOutAnew(window.hwnd(), {{IDC_LABEL2, form1_layout::kLabel2},
-                                      {IDC_TEXT1, form1_layout::kText1},
-                                      {IDC_LBFORMATTATO, form1_layout::kLbFormattato},
-                                      {IDC_LABEL3, form1_layout::kLabel3}});
+// Each control stands at its rectangle, at the new DPI, in its container.
+void ExpectPlaced(HWND window, std::initializer_list<Placement> placements) {
+    const TwipsScale scale(OtherDpi());
+    std::vector<HWND> controls;
+    EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
+    for (const Placement& placement : placements) {
+        const auto control = std::ranges::find(controls, placement.id, GetDlgCtrlID);
+        ASSERT_NE(control, controls.end()) << placement.id;
+        RECT rect{};
+        GetWindowRect(*control, &rect);
+        MapWindowPoints(nullptr, GetParent(*control), reinterpret_cast<POINT*>(&rect), 2);
+        const RECT expected = PixelRect(scale, placement.rect);
+        EXPECT_EQ(rect.left, expected.left) << placement.id;
+        EXPECT_EQ(rect.top, expected.top) << placement.id;
+        EXPECT_EQ(rect.right, expected.right) << placement.id;
+        EXPECT_EQ(rect.bottom, expected.bottom) << placement.id;
+    }
 }
 
-TEST_F(DpiChange, TheAboutWindowIsLaidOutAnew) {
+// Every text shows whole at the screen's DPI. Moved to a monitor of another DPI, the window
+// takes the suggested rectangle, its controls stand where their twips put them at that DPI,
+// and every text still shows whole.
+void ExpectWholeHereAndAtAnotherDpi(HWND window, std::initializer_list<Placement> placements) {
+    {
+        SCOPED_TRACE("at the screen's DPI");
+        ExpectEveryTextWhole(window);
+    }
+    SCOPED_TRACE("moved to another DPI");
+    const RECT suggested = MoveToOtherDpi(window);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, suggested.left);
+    EXPECT_EQ(rect.top, suggested.top);
+    EXPECT_EQ(rect.right - rect.left, suggested.right - suggested.left);
+    ExpectPlaced(window, placements);
+    ExpectEveryTextWhole(window);
+}
+
+TEST(TextFit, TheMainWindowShowsEveryTextWholeAtItsDpiAndAnother) {
+    MainWindowOnDoubles on;
+    ASSERT_TRUE(on.window.Create(SW_SHOWNORMAL));
+    ExpectWholeHereAndAtAnotherDpi(on.window.hwnd(),
+                                   {{IDC_LABEL2, form1_layout::kLabel2},
+                                    {IDC_TEXT1, form1_layout::kText1},
+                                    {IDC_LBFORMATTATO, form1_layout::kLbFormattato},
+                                    {IDC_LABEL3, form1_layout::kLabel3}});
+}
+
+TEST(TextFit, TheAboutWindowShowsEveryTextWholeAtItsDpiAndAnother) {
     test::AboutWindowOnDoubles on;
     const LoadedModal about(on.about_);
     ASSERT_TRUE(about.loaded());
-    ExpectLaidOutAnew(about.hwnd(), {{IDC_ABOUT_LBLTITLE, about_layout::kLblTitle},
-                                     {IDC_ABOUT_FRAME1, about_layout::kFrame1},
-                                     {IDC_ABOUT_CMDOK, about_layout::kCmdOK},
-                                     {IDC_ABOUT_LB_CR, about_layout::kLbCr}});
+    ExpectWholeHereAndAtAnotherDpi(about.hwnd(), {{IDC_ABOUT_LBLTITLE, about_layout::kLblTitle},
+                                                  {IDC_ABOUT_FRAME1, about_layout::kFrame1},
+                                                  {IDC_ABOUT_CMDOK, about_layout::kCmdOK},
+                                                  {IDC_ABOUT_LB_CR, about_layout::kLbCr}});
 }
 
-TEST_F(DpiChange, TheProducerWindowIsLaidOutAnew) {
+TEST(TextFit, TheProducerWindowShowsEveryTextWholeAtItsDpiAndAnother) {
     test::ProducerWindowOnDoubles on;
     const LoadedModal producer(on.producer_);
     ASSERT_TRUE(producer.loaded());
-    ExpectLaidOutAnew(producer.hwnd(), {{IDC_PRODUCER_LB_ADP0, producer_layout::kLbAdp0},
-                                        {IDC_PRODUCER_LBMAIL, producer_layout::kLbMail},
-                                        {IDC_PRODUCER_FRAME1, producer_layout::kFrame1},
-                                        {IDC_PRODUCER_COMMAND1, producer_layout::kCommand1},
-                                        {IDC_PRODUCER_LB_ADP4, producer_layout::kLbAdp4}});
+    ExpectWholeHereAndAtAnotherDpi(producer.hwnd(),
+                                   {{IDC_PRODUCER_LB_ADP0, producer_layout::kLbAdp0},
+                                    {IDC_PRODUCER_LBMAIL, producer_layout::kLbMail},
+                                    {IDC_PRODUCER_FRAME1, producer_layout::kFrame1},
+                                    {IDC_PRODUCER_COMMAND1, producer_layout::kCommand1},
+                                    {IDC_PRODUCER_LB_ADP4, producer_layout::kLbAdp4}});
 }
 
 }  // namespace
