@@ -24,9 +24,7 @@ class RowWorder {
     // The field to append to `record`, row `rowNumber` of the input: the wording, or nothing.
     // It stays valid until the next row's.
     std::string_view WordingField(const Record& record, std::size_t rowNumber) {
-        if (record.unclosedQuote) {
-            Report(rowNumber, texts::kRowUnclosedQuotes);
-        }
+        CheckQuotes(record, rowNumber);
         if (record.fields.size() < column_) {
             Report(rowNumber, std::string(texts::kRowLacksColumn) + std::to_string(column_));
             return {};
@@ -39,8 +37,9 @@ class RowWorder {
         return {room_.data(), *size};
     }
 
-    // The header row is not worded; only its quotes can be wrong.
-    void CheckHeader(const Record& record, std::size_t rowNumber) {
+    // Reports quotes the row left open. (All there is to check of the header row, which is not
+    // worded.)
+    void CheckQuotes(const Record& record, std::size_t rowNumber) {
         if (record.unclosedQuote) {
             Report(rowNumber, texts::kRowUnclosedQuotes);
         }
@@ -85,7 +84,7 @@ int WordRows(const CliOptions& options, char systemSeparator, std::istream& in, 
         }
         if (headerAhead) {
             headerAhead = false;
-            worder.CheckHeader(record, rowNumber);
+            worder.CheckQuotes(record, rowNumber);
             writer.Write(record, texts::kWordingColumnName);
         } else {
             writer.Write(record, worder.WordingField(record, rowNumber));
