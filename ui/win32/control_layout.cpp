@@ -48,6 +48,13 @@ void ControlLayout::Rescale(const TwipsScale& scale) {
     }
 }
 
+void ControlLayout::MoveToDpi(HWND window, const TwipsScale& scale, const RECT& suggested) {
+    Rescale(scale);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 int DpiOfWindow(HWND window) {
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow =

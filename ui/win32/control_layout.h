@@ -29,10 +29,13 @@ class ControlLayout {
     // A font of its own that a control is drawn in; it outlives the layout's use of it.
     void AddControlFont(ControlFont& font) { controlFonts_.push_back(&font); }
 
-    // Every control placed and every font made at `scale`.
-    void Rescale(const TwipsScale& scale);
+    // On WM_DPICHANGED: every control placed and every font made at `scale`, then `window`
+    // takes the rectangle Windows suggests and is drawn anew.
+    void MoveToDpi(HWND window, const TwipsScale& scale, const RECT& suggested);
 
   private:
+    void Rescale(const TwipsScale& scale);
+
     struct SharedFont {
         FontLook look;
         Font font;

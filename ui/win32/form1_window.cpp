@@ -124,11 +124,8 @@ void Form1Window::FitAmountFieldFont() {
 // DPI.
 void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
     scale_ = TwipsScale(dpi);
-    layout_.Rescale(scale_);
+    layout_.MoveToDpi(hwnd_, scale_, suggested);
     FitAmountFieldFont();
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 bool Form1Window::Create(int showCommand) {

@@ -123,11 +123,8 @@ void ModalWindow::RunCommand(WORD id, WORD notification) const {
 void ModalWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     scale_ = TwipsScale(dpi);
     if (controls_ != nullptr) {
-        controls_->layout.Rescale(scale_);
+        controls_->layout.MoveToDpi(hwnd_, scale_, suggested);
     }
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ModalWindow::Close() {
