@@ -15,7 +15,7 @@
 # tests. Settings (environment):
 #   VERBALO_EXE          the program (default build/win32/Verbalo.exe where 32-bit Wine runs,
 #                        else build/win64/Verbalo.exe)
-#   VERBALO_E2E_PROBE    the main-window reader for e2e_probe (default
+#   VERBALO_E2E_PROBE    the Windows helper for e2e_probe and the clipboard marks (default
 #                        build/ARCH/tests/e2e/probe/verbalo-e2e-probe.exe, beside VERBALO_EXE's build)
 #   VERBALO_WINE         the Wine loader (default /usr/lib/wine/wine if it runs, else wine64:
 #                        wine_select); a name ending in 64 makes the test run 64-bit programs
@@ -38,7 +38,6 @@ E2E_PID=""           # the program started by e2e_start / e2e_launch
 E2E_WINDOW=""        # its main window, found by e2e_launch
 E2E_EXIT_CODE=""     # set by e2e_wait_exit
 E2E_WATCHDOG_PID=""
-E2E_CLIPBOARD_PID=""
 E2E_CLIPBOARD_MARK=""
 E2E_OTHER_PID=""
 E2E_STEP=""
@@ -150,7 +149,7 @@ _e2e_cleanup() {
         kill "$E2E_PID" 2>/dev/null
         e2e_wait_exit 3 || kill -KILL "$E2E_PID" 2>/dev/null
     fi
-    for pid in $E2E_OTHER_PID $E2E_CLIPBOARD_PID; do
+    for pid in $E2E_OTHER_PID; do
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
@@ -402,24 +401,13 @@ e2e_menu() {
 # ---------------------------------------------------------------------------------------------
 # Clipboard (the X clipboard, which Wine keeps in step with the Windows one)
 
-# e2e_clipboard_set TEXT: puts TEXT on the clipboard, and waits until X serves it too. With the
-# probe it is copied on the Windows side, as a Windows program copies, and Wine offers it to X.
-# Put there by xclip instead, Wine's clipboard manager would take it from X by itself later,
-# holding the Windows clipboard open meanwhile: a program that copies or pastes in that moment
-# finds the clipboard busy, or has its copy overwritten by the manager's late import.
+# e2e_clipboard_set TEXT: puts TEXT on the clipboard, and waits until X serves it too. The probe
+# copies it on the Windows side, as a Windows program copies, and Wine offers it to X. (Put
+# there through X, Wine's clipboard manager would take it into Windows by itself later, holding
+# the Windows clipboard open meanwhile: a program that copies or pastes in that moment finds
+# the clipboard busy, or has its copy overwritten by the manager's late import.)
 e2e_clipboard_set() {
-    if [[ -n $E2E_CLIPBOARD_PID ]]; then
-        kill "$E2E_CLIPBOARD_PID" 2>/dev/null
-        wait "$E2E_CLIPBOARD_PID" 2>/dev/null
-        E2E_CLIPBOARD_PID=""
-    fi
-    if [[ -f ${VERBALO_E2E_PROBE:-} ]]; then
-        e2e_probe clipboard-set "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n')" || return 1
-    else
-        printf '%s' "$1" | xclip -selection clipboard -i -quiet >/dev/null 2>&1 8>&- 9>&- &
-        E2E_CLIPBOARD_PID=$!
-        _e2e_remember "$E2E_CLIPBOARD_PID"
-    fi
+    e2e_probe clipboard-set "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n')" || return 1
     local wanted=${1//$'\r'/} deadline=$((SECONDS + 10))
     until [[ $(e2e_clipboard_get | tr -d '\r') == "$wanted" ]]; do
         ((SECONDS >= deadline)) && return 1
