@@ -248,7 +248,7 @@ e2e_probe_wait() {
 e2e_alive() {
     [[ -n $E2E_PID && -r /proc/$E2E_PID/stat ]] || return 1
     local stat
-    stat=$(<"/proc/$E2E_PID/stat") 2>/dev/null || return 1
+    stat=$(cat "/proc/$E2E_PID/stat" 2>/dev/null) || return 1  # it may end meanwhile
     stat=${stat##*) }
     [[ ${stat%% *} != Z ]]
 }
