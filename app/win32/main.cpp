@@ -7,6 +7,7 @@
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/dll_search.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "resources/main_window_texts.h"
@@ -32,6 +33,8 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // Before anything can load a DLL: none from the program's folder.
+    RestrictDllSearchToSystem32();
     // The shell, which opens links and starts the system-information tool, wants COM.
     const ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};

@@ -8,12 +8,14 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <type_traits>
 
 #include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_program_folders.h"
 #include "platform/fakes/fake_shell.h"
 #include "platform/win32/message_pump_win32.h"
 #include "ui/win32/about_window.h"
@@ -165,19 +167,28 @@ class FakeLauncher : public SystemInfoLauncher {
 };
 
 // The producer window on doubles of the services it uses, its folder list starting at "C:\"; the
-// file system and the shell can be the real ones. A base of the fixtures and harnesses that
-// drive it.
-template <class FileSystem, class Shell>
+// file system, the shell and the Program Files folders can be the real ones (the fake reports
+// C:\Programmi, as an Italian Windows XP did). A base of the fixtures and harnesses that drive
+// it.
+template <class FileSystem, class Shell, class ProgramFolders = FakeProgramFolders>
 struct ProducerWindowOn {
+    ProducerWindowOn() {
+        if constexpr (std::is_same_v<ProgramFolders, FakeProgramFolders>) {
+            programFolders_.folders = {"C:\\Programmi"};
+        }
+    }
+
     Global global_;
     FakeLauncher launcher_{global_};
     FileSystem fileSystem_;
+    ProgramFolders programFolders_;
     Shell shell_;
     FakeDialogs dialogs_;
     FakeMessagePump pump_;
-    ProducerWindow producer_{GetModuleHandleW(nullptr),
-                             {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
-                             "C:\\"};
+    ProducerWindow producer_{
+        GetModuleHandleW(nullptr),
+        {fileSystem_, programFolders_, shell_, dialogs_, pump_, launcher_, global_},
+        "C:\\"};
 };
 using ProducerWindowOnDoubles = ProducerWindowOn<FakeFileSystem, FakeShell>;
 

@@ -15,7 +15,8 @@ using platform::win32::WideToUtf8;
 Win32InformationWindows::Win32InformationWindows(HINSTANCE instance, platform::Dialogs& dialogs,
                                                  ApplicationIdentity application)
     : launcher_({registry_, fileSystem_, shell_}, producerHandle_, global_),
-      producer_(instance, {fileSystem_, shell_, dialogs, messagePump_, launcher_, global_},
+      producer_(instance,
+                {fileSystem_, programFolders_, shell_, dialogs, messagePump_, launcher_, global_},
                 CurrentFolder()),
       about_(instance, launcher_, producer_, std::move(application)) {
     producerHandle_.window = &producer_;

@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "info_window_doubles.h"
+#include "infowindows/version_resource.h"
 
 namespace verbalo {
 namespace {
@@ -86,6 +92,37 @@ INSTANTIATE_TEST_SUITE_P(Versions, VersionLine,
                                            VersionCase{{18, 3, 0}, "Versione 18.3.0"},
                                            VersionCase{{0, 0, 0}, "Versione 0.0.0"},
                                            VersionCase{{65535, 10, 7}, "Versione 65535.10.7"}));
+
+// A version resource as windres writes one: file version 18.3.0.12, then a child block.
+std::vector<std::byte> VersionResource(std::u16string_view key = u"VS_VERSION_INFO",
+                                       std::uint32_t signature = 0xFEEF04BD) {
+    std::vector<std::byte> bytes;
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) {
+            bytes.push_back(static_cast<std::byte>(value >> (8 * i)));
+        }
+    };
+    put(100, 2), put(52, 2), put(0, 2);
+    for (const char16_t c : key) {
+        put(c, 2);
+    }
+    put(0, 2), put(0, 2);  // the terminator, padding to 32 bits
+    for (const std::uint32_t dword : {signature, 0x10000u, 0x120003u, 0xCu}) {
+        put(dword, 4);
+    }
+    bytes.resize(100);  // the rest of the fixed part, and the start of StringFileInfo
+    return bytes;
+}
+
+TEST(VersionResource, GivesTheFirstSecondAndFourthNumbersOfAWholeBlockOnly) {
+    EXPECT_EQ(FileVersionFromResource(VersionResource()).transform(VersionText),
+              "Versione 18.3.12");
+    const std::vector<std::byte> whole = VersionResource();
+    EXPECT_EQ(FileVersionFromResource(std::span(whole).first(91)).has_value(), false);
+    EXPECT_EQ(FileVersionFromResource(VersionResource(u"VS_VERSION_INFP")).has_value(), false);
+    EXPECT_EQ(FileVersionFromResource(VersionResource(u"VS_VERSION_INFO", 0xFEEF04BC)).has_value(),
+              false);
+}
 
 TEST_F(FrmAboutTest, OkUnloads) {
     about.cmdOK_Click();

@@ -62,6 +62,21 @@ TEST_F(SystemInfoSearch, ClearsTheFlagAndSearchesNothingWhenTheLauncherStartsThe
     EXPECT_EQ(talvo->dirHidden().Path(), "C:\\Verbalo");
 }
 
+TEST_F(SystemInfoSearch, SearchesTheReportedProgramFilesFoldersInTheirOrderEachOnceFullPathsOnly) {
+    programFolders.folders = {"C:\\Program Files",       "Programmi", "c:\\PROGRAM FILES\\", "",
+                              "C:\\Program Files (x86)", "D:\\App"};
+    files.AddFolder("C:\\Program Files\\A");
+    files.AddFolder("C:\\Program Files (x86)");
+    files.AddFile("Programmi\\MSINFO32.EXE");  // below wherever the program runs
+    files.AddFile("D:\\App\\MSINFO32.EXE");
+
+    Window().cmdInfoSys_Click();
+
+    EXPECT_EQ(Visited(), (std::vector<std::string>{"C:\\Program Files\\", "C:\\Program Files\\A\\",
+                                                   "C:\\Program Files (x86)\\", "D:\\App\\"}));
+    EXPECT_EQ(shell.calls, Started("D:\\App\\MSINFO32.EXE"));
+}
+
 TEST_F(SystemInfoSearch, AToolDirectlyInProgrammiIsStartedWithoutEnteringASubfolder) {
     files.AddFolder("C:\\Programmi\\Uno");
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
@@ -212,7 +227,8 @@ TEST(SystemInfoSearchGuard, AFolderIsNeverVisitedTwice) {
     platform::FakeMessagePump pump;
     Global global;
     FakeLauncher launcher{global};
-    InfTalvo talvo(window, {files, shell, dialogs, pump, launcher, global}, "C:\\");
+    platform::FakeProgramFolders programFolders{{"C:\\Programmi"}};
+    InfTalvo talvo(window, {files, programFolders, shell, dialogs, pump, launcher, global}, "C:\\");
 
     talvo.cmdInfoSys_Click();
 
@@ -312,7 +328,8 @@ TEST_F(SystemInfoSearch, WithTheRealLauncherARegisteredToolIsStartedAndNoFolderS
     info_test::FakeProducerWindow producerWindow;
     RegistrySystemInfoLauncher realLauncher({registry, files, shell}, producerWindow, global);
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
-    InfTalvo talvoWindow(window, {files, shell, dialogs, pump, realLauncher, global}, "C:\\");
+    InfTalvo talvoWindow(
+        window, {files, programFolders, shell, dialogs, pump, realLauncher, global}, "C:\\");
 
     talvoWindow.cmdInfoSys_Click();
     ASSERT_EQ(shell.calls.size(), 1u);
