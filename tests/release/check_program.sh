@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A Windows program as it ships: one stripped file that imports only system DLLs and carries the
+# A Windows program as it ships: one stripped file that imports only KnownDLLs and carries the
 # project's version; Verbalo.exe of at most 512 KB.
 # Usage: check_program.sh OBJDUMP Verbalo.exe VERSION
 #        check_program.sh OBJDUMP verbalo-cli.exe VERSION --console
@@ -21,11 +21,32 @@ check "at most $limit_kb KB" test "$size" -le $((limit_kb * 1024))
 check "stripped" test -z "$("$objdump" -h "$exe" | grep -E '\.debug|\.stab')"
 check "no symbol table" test -z "$("$objdump" -t "$exe" 2>/dev/null | grep -E '^\[ *[0-9]+\]')"
 
-system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|ADVAPI32|SHELL32|VERSION|MSVCRT|OLE32|SHLWAPI|COMDLG32)\.DLL$'
+# Only KnownDLLs, which the loader takes from System32 whatever lies in the program's folder:
+# any other DLL is looked for there first ("Dynamic-link library search order"). A DLL must be
+# known on Windows 7 and on Windows 11 alike. The lists are the values of the registry key
+# HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs of a Windows 7 SP1 x64
+# and of a Windows 11 x64 installation (DllDirectory and DllDirectory32 name folders, not DLLs).
+# COMCTL32 is the one other DLL: version 6 comes through the manifest's side-by-side
+# dependency, which the loader takes from the system's WinSxS store.
+known_dlls_windows_7='ADVAPI32 CLBCATQ COMDLG32 DIFXAPI GDI32 IERTUTIL IMAGEHLP IMM32 KERNEL32 LPK
+    MSCTF MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST SETUPAPI SHELL32 SHLWAPI
+    URLMON USER32 USP10 WININET WLDAP32 WS2_32'
+known_dlls_windows_11='_WOW64CPU _WOWARMHW _XTAJIT ADVAPI32 CLBCATQ COMBASE COMDLG32 COML2
+    DIFXAPI GDI32 GDIPLUS IMAGEHLP IMM32 KERNEL32 MSCTF MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI
+    RPCRT4 SECHOST SETUPAPI SHCORE SHELL32 SHLWAPI USER32 WLDAP32 WOW64 WOW64BASE WOW64CON
+    WOW64CPU WOW64WIN WS2_32 XTAJIT64'
+known_everywhere() {  # dll
+    local name=" ${1^^}"
+    name=${name%.DLL}" "
+    [[ " $(echo $known_dlls_windows_7) " == *"$name"* &&
+        " $(echo $known_dlls_windows_11) " == *"$name"* ]]
+}
 imports=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 echo "imports: $(echo $imports)"
+check "imports something" test -n "$imports"
 for dll in $imports; do
-    check "system DLL $dll" grep -qiE "$system_dlls" <<<"$dll"
+    if [[ ${dll^^} == COMCTL32.DLL ]]; then continue; fi
+    check "$dll is a KnownDLL of Windows 7 and 11" known_everywhere "$dll"
 done
 if [[ $console == --console ]]; then
     check "console subsystem" grep -qE 'Subsystem\s+0+3\s' <("$objdump" -p "$exe")
