@@ -7,12 +7,12 @@
 # "About System Information"):
 #  a. found through the registry value PATH, started by the About window's "System Info" (Alt+S);
 #  b. with no registry value, found by the producer window's "? Sistema" (Alt+S) deep in a tree
-#     under C:\Programmi, and started;
+#     in C:\Program Files, the Program Files folder the system reports, and started;
 #  c. found nowhere: one message box "MSINFO32.EXE  NON TROVATO" captioned Verbalo;
 #  d. with a symbolic-link loop in that tree, the search still ends.
 # Finally the main window's close box ends the program, with the producer window loaded hidden
 # by the launch of the tool.
-# What the test puts into the prefix (the registry values, C:\Programmi) is removed at the start,
+# What the test puts into the prefix (the registry values, the tree) is removed at the start,
 # in case a run was cut short, and at the end.
 source "$(dirname "$0")/harness.sh"
 e2e_begin
@@ -25,13 +25,13 @@ MESSAGE='^Verbalo$'
 TOOL='System Information$'  # "About System Information", in Italian "Informazioni su ..."
 TOOL_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 TOOL_FOLDER_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
-PROGRAMMI=$WINEPREFIX/drive_c/Programmi
+TREE="$WINEPREFIX/drive_c/Program Files/Verbalo-prova"
 
-# The registry values the launcher reads, and C:\Programmi, as Wine has them: absent.
+# The registry values the launcher reads, and the tree, as Wine has them: absent.
 restore_prefix() {
     e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
     e2e_wine reg delete "$TOOL_FOLDER_KEY" /v MSINFO /f >/dev/null 2>&1
-    rm -rf "$PROGRAMMI"
+    rm -rf "$TREE"
 }
 
 # visible_count PATTERN: how many visible windows have a name that matches.
@@ -110,20 +110,20 @@ e2e_focus "$about"
 e2e_key Escape
 assert_true "Esc closes the About window after System Info" e2e_wait_no_window "$ABOUT" 5
 
-e2e_step "b: Sistema finds the tool under C:\\Programmi"
+e2e_step "b: Sistema finds the tool in C:\\Program Files"
 e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
-mkdir -p "$PROGRAMMI/A/B/C" "$PROGRAMMI/Altro"
-cp "$WINEPREFIX/drive_c/windows/system32/msinfo32.exe" "$PROGRAMMI/A/B/C/MSINFO32.EXE"
+mkdir -p "$TREE/A/B/C" "$TREE/Altro"
+cp "$WINEPREFIX/drive_c/windows/system32/msinfo32.exe" "$TREE/A/B/C/MSINFO32.EXE"
 e2e_focus "$E2E_WINDOW"
 e2e_key alt+t
 producer=$(e2e_wait_window "$PRODUCER") || e2e_abort "no producer window for Sistema"
 e2e_key alt+s
-assert_true "Sistema finds the tool deep under C:\\Programmi and starts it" close_tool
+assert_true "Sistema finds the tool deep in C:\\Program Files and starts it" close_tool
 assert_eq "no message when the tool was found" 0 "$(visible_count "$MESSAGE")"
 
 e2e_step "c, d: Sistema finds nothing, through a link loop"
-rm "$PROGRAMMI/A/B/C/MSINFO32.EXE"
-ln -s .. "$PROGRAMMI/A/loop"
+rm "$TREE/A/B/C/MSINFO32.EXE"
+ln -s .. "$TREE/A/loop"
 e2e_focus "$producer"
 e2e_key alt+s
 if message=$(e2e_wait_window "$MESSAGE" 30); then
