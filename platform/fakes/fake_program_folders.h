@@ -7,15 +7,13 @@
 
 namespace verbalo::platform {
 
-// Reports the folders it is given.
+// Reports the folders it is given; unless told otherwise, C:\Programmi, the Program Files of an
+// Italian Windows XP.
 class FakeProgramFolders : public ProgramFolders {
   public:
-    FakeProgramFolders() = default;
-    explicit FakeProgramFolders(std::vector<std::string> reported) : folders(std::move(reported)) {}
+    std::vector<std::string> ProgramFilesFolders() override { return reported; }
 
-    std::vector<std::string> ProgramFilesFolders() override { return folders; }
-
-    std::vector<std::string> folders;
+    std::vector<std::string> reported{"C:\\Programmi"};
 };
 
 }  // namespace verbalo::platform

@@ -21,32 +21,24 @@ check "at most $limit_kb KB" test "$size" -le $((limit_kb * 1024))
 check "stripped" test -z "$("$objdump" -h "$exe" | grep -E '\.debug|\.stab')"
 check "no symbol table" test -z "$("$objdump" -t "$exe" 2>/dev/null | grep -E '^\[ *[0-9]+\]')"
 
-# Only KnownDLLs, which the loader takes from System32 whatever lies in the program's folder:
-# any other DLL is looked for there first ("Dynamic-link library search order"). A DLL must be
-# known on Windows 7 and on Windows 11 alike. The lists are the values of the registry key
-# HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs of a Windows 7 SP1 x64
-# and of a Windows 11 x64 installation (DllDirectory and DllDirectory32 name folders, not DLLs).
-# COMCTL32 is the one other DLL: version 6 comes through the manifest's side-by-side
-# dependency, which the loader takes from the system's WinSxS store.
-known_dlls_windows_7='ADVAPI32 CLBCATQ COMDLG32 DIFXAPI GDI32 IERTUTIL IMAGEHLP IMM32 KERNEL32 LPK
-    MSCTF MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST SETUPAPI SHELL32 SHLWAPI
-    URLMON USER32 USP10 WININET WLDAP32 WS2_32'
-known_dlls_windows_11='_WOW64CPU _WOWARMHW _XTAJIT ADVAPI32 CLBCATQ COMBASE COMDLG32 COML2
-    DIFXAPI GDI32 GDIPLUS IMAGEHLP IMM32 KERNEL32 MSCTF MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI
-    RPCRT4 SECHOST SETUPAPI SHCORE SHELL32 SHLWAPI USER32 WLDAP32 WOW64 WOW64BASE WOW64CON
-    WOW64CPU WOW64WIN WS2_32 XTAJIT64'
-known_everywhere() {  # dll
-    local name=" ${1^^}"
-    name=${name%.DLL}" "
-    [[ " $(echo $known_dlls_windows_7) " == *"$name"* &&
-        " $(echo $known_dlls_windows_11) " == *"$name"* ]]
+# Only DLLs that the KnownDLLs key (HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\
+# KnownDLLs) names on Windows 7 SP1 and on Windows 11, as published: the loader looks for any
+# other in the program's folder first. COMCTL32 comes through the manifest, from WinSxS.
+known_7=" $(echo ADVAPI32 CLBCATQ COMDLG32 DIFXAPI GDI32 IERTUTIL IMAGEHLP IMM32 KERNEL32 LPK MSCTF \
+    MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST SETUPAPI SHELL32 SHLWAPI URLMON USER32 \
+    USP10 WININET WLDAP32 WS2_32) "
+known_11=" $(echo _WOW64CPU _WOWARMHW _XTAJIT ADVAPI32 CLBCATQ COMBASE COMDLG32 COML2 DIFXAPI GDI32 \
+    GDIPLUS IMAGEHLP IMM32 KERNEL32 MSCTF MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST \
+    SETUPAPI SHCORE SHELL32 SHLWAPI USER32 WLDAP32 WOW64 WOW64BASE WOW64CON WOW64CPU WOW64WIN WS2_32 \
+    XTAJIT64) "
+known() {  # dll
+    local n=" ${1^^}" && n="${n%.DLL} "
+    [[ $n == " COMCTL32 " || ($known_7 == *"$n"* && $known_11 == *"$n"*) ]]
 }
 imports=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 echo "imports: $(echo $imports)"
-check "imports something" test -n "$imports"
 for dll in $imports; do
-    if [[ ${dll^^} == COMCTL32.DLL ]]; then continue; fi
-    check "$dll is a KnownDLL of Windows 7 and 11" known_everywhere "$dll"
+    check "$dll is a KnownDLL of Windows 7 and 11" known "$dll"
 done
 if [[ $console == --console ]]; then
     check "console subsystem" grep -qE 'Subsystem\s+0+3\s' <("$objdump" -p "$exe")

@@ -26,8 +26,6 @@ MAY_USE = {
     "platform/win32": {"platform"},
     "ui/win32": {"mainwindow", "infowindows", "wording", "keys", "easter", "resources",
                  "platform/win32", "platform"},
-    # The console program's Win32 parts are its own (*_win32 files); of the Win32 services it
-    # takes only the restriction of the DLL search.
     "app/cli": {"wording", "easter", "resources", "platform/win32", "platform"},
     "app/win32": {"ui/win32", "mainwindow", "infowindows", "resources", "platform/win32",
                   "platform"},

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the folder trees that the producer window's search is tried on (hostile_trees_test.cpp),
-# one below C:\verbalo-trees for each shape, without the tool: the test places it and reports
-# each tree as the Program Files folder for its turn. With --remove, takes them away again, and
-# the C:\Programmi that a run cut short may have left (it holds the file "verbalo-tree").
+# one below C:\verbalo-trees for each shape, without the tool: the test places it and moves each
+# tree to C:\Programmi for its turn. With --remove, takes them away again, and a tree left at
+# C:\Programmi by a run cut short (it holds the file "verbalo-tree").
 # Built on the Linux side of the prefix: 5,000 folders take about 4 s through CreateDirectoryW
 # under Wine and a few milliseconds here, and Wine makes no symbolic links (CreateSymbolicLinkW
 # reports success and makes none).

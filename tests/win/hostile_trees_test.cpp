@@ -1,12 +1,10 @@
 // The producer window's fallback search on real folder trees: the real window, file system and
-// shell under Wine, and a stand-in tool. The trees are built by hostile_trees.sh; in each test
-// one of them is the Program Files folder the system reports. In each tree: the tool placed
-// there is found and started from the path found (handed to the shell, which cannot start a
-// path of MAX_PATH or more); with no tool every folder is entered once and the not-found
-// message shown once; the close box in the middle of the search closes the window, and the
-// search goes no further.
-// And with the Program Files folders the system reports, a tool planted in a folder that anyone
-// may create, C:\Programmi, is never started.
+// shell under Wine, and a stand-in tool. The trees are built by hostile_trees.sh; each test
+// moves one to C:\Programmi. In each tree: the tool placed there is found and started from the
+// path found (handed to the shell, which cannot start a path of MAX_PATH or more); with no tool
+// every folder is entered once and the not-found message shown once; the close box in the
+// middle of the search closes the window, and the search goes no further. C:\Programmi stands
+// for the Program Files folder; searching those the system reports, the tool is never started.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -36,7 +34,7 @@ namespace {
 
 struct Tree {
     const char* name;        // C:\verbalo-trees\NAME
-    std::string toolFolder;  // where the tool is placed, below the tree's folder
+    std::string toolFolder;  // where the tool is placed, below C:\Programmi
     int folders;             // the subfolders the search enters when the tool is nowhere
 };
 
@@ -65,13 +63,16 @@ std::vector<Tree> Trees() {
     };
 }
 
+constexpr wchar_t kProgrammi[] = L"C:\\Programmi";
+
 class HostileTree : public ::testing::TestWithParam<Tree>,
                     protected test::ProducerWindowOn<Win32FileSystem, Win32Shell> {
   protected:
     void SetUp() override {
-        programFolders_.folders = {TreeFolder()};
-        ASSERT_NE(GetFileAttributesW(Utf8ToWide(TreeFolder()).c_str()), INVALID_FILE_ATTRIBUTES)
-            << "the tree is not built";
+        const std::wstring tree = L"C:\\verbalo-trees\\" + Utf8ToWide(GetParam().name);
+        ASSERT_TRUE(MoveFileW(tree.c_str(), kProgrammi))
+            << "the tree is not built, or C:\\Programmi is there already: " << GetLastError();
+        moved_ = tree;
         launcher_.startsTool = false;
         // A search that enters more folders than the tree has is stopped, so that the test
         // ends and fails.
@@ -89,11 +90,13 @@ class HostileTree : public ::testing::TestWithParam<Tree>,
         if (!tool_.empty()) {
             DeleteFileW(ExtendedLengthPath(tool_).c_str());
         }
+        if (!moved_.empty()) {
+            MoveFileW(kProgrammi, moved_.c_str());
+        }
     }
 
-    static std::string TreeFolder() { return std::string("C:\\verbalo-trees\\") + GetParam().name; }
     std::string ToolPath() const {
-        return TreeFolder() + "\\" + GetParam().toolFolder +
+        return "C:\\Programmi\\" + GetParam().toolFolder +
                (GetParam().toolFolder.ends_with('\\') ? "" : "\\") + "MSINFO32.EXE";
     }
     void PlaceTool() {
@@ -108,6 +111,7 @@ class HostileTree : public ::testing::TestWithParam<Tree>,
     ComApartment com_;
     test::ToolStandIn started_;
     int closeAt_ = 0;  // the pump call that closes the window; 0: none
+    std::wstring moved_;
     std::wstring tool_;
 };
 
@@ -149,41 +153,20 @@ TEST_P(HostileTree, TheCloseBoxHalfWayClosesTheWindowAndTheSearchGoesNoFurther) 
     EXPECT_TRUE(started_.Starts().empty());
 }
 
+TEST_P(HostileTree, AToolPlantedInAFolderAnyoneMayCreateIsNeverStarted) {
+    PlaceTool();
+    programFolders_.reported = Win32ProgramFolders().ProgramFilesFolders();
+    pump_.onPump = nullptr;
+    SendMessageW(SistemaButton(), BM_CLICK, 0, 0);
+
+    EXPECT_EQ(producer_.form().launchTarget(), "");
+    EXPECT_TRUE(started_.Starts().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Trees, HostileTree, ::testing::ValuesIn(Trees()),
                          [](const ::testing::TestParamInfo<Tree>& tree) {
                              return std::string(tree.param.name);
                          });
-
-class PlantedTool
-    : public ::testing::Test,
-      protected test::ProducerWindowOn<Win32FileSystem, Win32Shell, Win32ProgramFolders> {
-  protected:
-    void TearDown() override {
-        producer_.Unload();
-        DeleteFileW(kTool);
-        RemoveDirectoryW(L"C:\\Programmi\\Strumenti");
-        DeleteFileW(L"C:\\Programmi\\verbalo-tree");  // hostile_trees.sh clears a leftover
-        RemoveDirectoryW(L"C:\\Programmi");
-    }
-    static constexpr wchar_t kTool[] = L"C:\\Programmi\\Strumenti\\MSINFO32.EXE";
-    ComApartment com_;
-    test::ToolStandIn started_;
-};
-
-TEST_F(PlantedTool, UnderAFolderAnyoneMayCreateIsNeverStarted) {
-    ASSERT_TRUE(CreateDirectoryW(L"C:\\Programmi", nullptr)) << "C:\\Programmi is there already";
-    CloseHandle(CreateFileW(L"C:\\Programmi\\verbalo-tree", GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(CreateDirectoryW(L"C:\\Programmi\\Strumenti", nullptr));
-    ASSERT_TRUE(test::ToolStandIn::PlaceAt(kTool));
-    launcher_.startsTool = false;
-    ASSERT_TRUE(producer_.Load());
-
-    producer_.form().cmdInfoSys_Click();
-
-    EXPECT_EQ(producer_.form().launchTarget(), "");
-    EXPECT_TRUE(started_.Starts(1).empty());
-}
 
 }  // namespace
 }  // namespace verbalo::platform::win32

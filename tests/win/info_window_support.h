@@ -8,7 +8,6 @@
 #include <deque>
 #include <functional>
 #include <string>
-#include <type_traits>
 
 #include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
@@ -167,21 +166,14 @@ class FakeLauncher : public SystemInfoLauncher {
 };
 
 // The producer window on doubles of the services it uses, its folder list starting at "C:\"; the
-// file system, the shell and the Program Files folders can be the real ones (the fake reports
-// C:\Programmi, as an Italian Windows XP did). A base of the fixtures and harnesses that drive
-// it.
-template <class FileSystem, class Shell, class ProgramFolders = FakeProgramFolders>
+// file system and the shell can be the real ones. A base of the fixtures and harnesses that
+// drive it.
+template <class FileSystem, class Shell>
 struct ProducerWindowOn {
-    ProducerWindowOn() {
-        if constexpr (std::is_same_v<ProgramFolders, FakeProgramFolders>) {
-            programFolders_.folders = {"C:\\Programmi"};
-        }
-    }
-
     Global global_;
     FakeLauncher launcher_{global_};
     FileSystem fileSystem_;
-    ProgramFolders programFolders_;
+    FakeProgramFolders programFolders_;
     Shell shell_;
     FakeDialogs dialogs_;
     FakeMessagePump pump_;

@@ -93,35 +93,29 @@ INSTANTIATE_TEST_SUITE_P(Versions, VersionLine,
                                            VersionCase{{0, 0, 0}, "Versione 0.0.0"},
                                            VersionCase{{65535, 10, 7}, "Versione 65535.10.7"}));
 
-// A version resource as windres writes one: file version 18.3.0.12, then a child block.
-std::vector<std::byte> VersionResource(std::u16string_view key = u"VS_VERSION_INFO",
-                                       std::uint32_t signature = 0xFEEF04BD) {
+// A version resource as windres writes one, file version 18.3.0.12, with a key and a signature.
+std::vector<std::byte> VersionResource(std::u16string_view key, std::uint32_t signature) {
     std::vector<std::byte> bytes;
-    const auto put = [&bytes](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i) {
-            bytes.push_back(static_cast<std::byte>(value >> (8 * i)));
-        }
-    };
-    put(100, 2), put(52, 2), put(0, 2);
-    for (const char16_t c : key) {
-        put(c, 2);
+    for (const std::uint32_t unit : {100u, 52u, 0u}) {  // lengths of the block and value, type
+        bytes.insert(bytes.end(), {std::byte(unit), std::byte(unit >> 8)});
     }
-    put(0, 2), put(0, 2);  // the terminator, padding to 32 bits
+    for (const char16_t c : std::u16string(key) + u'\0' + u'\0') {  // terminator, padding
+        bytes.insert(bytes.end(), {std::byte(c), std::byte(c >> 8)});
+    }
     for (const std::uint32_t dword : {signature, 0x10000u, 0x120003u, 0xCu}) {
-        put(dword, 4);
+        bytes.insert(bytes.end(), {std::byte(dword), std::byte(dword >> 8), std::byte(dword >> 16),
+                                   std::byte(dword >> 24)});
     }
-    bytes.resize(100);  // the rest of the fixed part, and the start of StringFileInfo
+    bytes.resize(100);  // the rest of the fixed part, and StringFileInfo
     return bytes;
 }
 
 TEST(VersionResource, GivesTheFirstSecondAndFourthNumbersOfAWholeBlockOnly) {
-    EXPECT_EQ(FileVersionFromResource(VersionResource()).transform(VersionText),
-              "Versione 18.3.12");
-    const std::vector<std::byte> whole = VersionResource();
-    EXPECT_EQ(FileVersionFromResource(std::span(whole).first(91)).has_value(), false);
-    EXPECT_EQ(FileVersionFromResource(VersionResource(u"VS_VERSION_INFP")).has_value(), false);
-    EXPECT_EQ(FileVersionFromResource(VersionResource(u"VS_VERSION_INFO", 0xFEEF04BC)).has_value(),
-              false);
+    const std::vector<std::byte> block = VersionResource(u"VS_VERSION_INFO", 0xFEEF04BD);
+    EXPECT_EQ(FileVersionFromResource(block).transform(VersionText), "Versione 18.3.12");
+    EXPECT_FALSE(FileVersionFromResource(std::span(block).first(91)));
+    EXPECT_FALSE(FileVersionFromResource(VersionResource(u"VS_VERSION_INFP", 0xFEEF04BD)));
+    EXPECT_FALSE(FileVersionFromResource(VersionResource(u"VS_VERSION_INFO", 0xFEEF04BC)));
 }
 
 TEST_F(FrmAboutTest, OkUnloads) {

@@ -63,8 +63,8 @@ TEST_F(SystemInfoSearch, ClearsTheFlagAndSearchesNothingWhenTheLauncherStartsThe
 }
 
 TEST_F(SystemInfoSearch, SearchesTheReportedProgramFilesFoldersInTheirOrderEachOnceFullPathsOnly) {
-    programFolders.folders = {"C:\\Program Files",       "Programmi", "c:\\PROGRAM FILES\\", "",
-                              "C:\\Program Files (x86)", "D:\\App"};
+    programFiles.reported = {"C:\\Program Files",       "Programmi", "c:\\PROGRAM FILES\\", "",
+                             "C:\\Program Files (x86)", "D:\\App"};
     files.AddFolder("C:\\Program Files\\A");
     files.AddFolder("C:\\Program Files (x86)");
     files.AddFile("Programmi\\MSINFO32.EXE");  // below wherever the program runs
@@ -227,8 +227,8 @@ TEST(SystemInfoSearchGuard, AFolderIsNeverVisitedTwice) {
     platform::FakeMessagePump pump;
     Global global;
     FakeLauncher launcher{global};
-    platform::FakeProgramFolders programFolders{{"C:\\Programmi"}};
-    InfTalvo talvo(window, {files, programFolders, shell, dialogs, pump, launcher, global}, "C:\\");
+    platform::FakeProgramFolders programFiles;
+    InfTalvo talvo(window, {files, programFiles, shell, dialogs, pump, launcher, global}, "C:\\");
 
     talvo.cmdInfoSys_Click();
 
@@ -328,8 +328,8 @@ TEST_F(SystemInfoSearch, WithTheRealLauncherARegisteredToolIsStartedAndNoFolderS
     info_test::FakeProducerWindow producerWindow;
     RegistrySystemInfoLauncher realLauncher({registry, files, shell}, producerWindow, global);
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
-    InfTalvo talvoWindow(
-        window, {files, programFolders, shell, dialogs, pump, realLauncher, global}, "C:\\");
+    InfTalvo talvoWindow(window, {files, programFiles, shell, dialogs, pump, realLauncher, global},
+                         "C:\\");
 
     talvoWindow.cmdInfoSys_Click();
     ASSERT_EQ(shell.calls.size(), 1u);

@@ -184,13 +184,12 @@ class FakeFrmAboutWindow : public FrmAboutControls {
 // The producer window's controls and services, all doubles, for a test fixture to hold.
 struct InfTalvoDoubles {
     InfTalvoServices Services() {
-        return {files, programFolders, shell, dialogs, pump, launcher, global};
+        return {files, programFiles, shell, dialogs, pump, launcher, global};
     }
 
     FakeInfTalvoWindow window;
     platform::FakeFileSystem files;
-    // Program Files as an Italian Windows XP reported it.
-    platform::FakeProgramFolders programFolders{{"C:\\Programmi"}};
+    platform::FakeProgramFolders programFiles;
     platform::FakeShell shell;
     platform::FakeDialogs dialogs;
     platform::FakeMessagePump pump;
