@@ -25,13 +25,13 @@ MESSAGE='^Verbalo$'
 TOOL='System Information$'  # "About System Information", in Italian "Informazioni su ..."
 TOOL_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 TOOL_FOLDER_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
-TREE="$WINEPREFIX/drive_c/Program Files/Verbalo-prova"
+PROGRAMMI="$WINEPREFIX/drive_c/Program Files/Verbalo-prova"
 
 # The registry values the launcher reads, and the tree, as Wine has them: absent.
 restore_prefix() {
     e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
     e2e_wine reg delete "$TOOL_FOLDER_KEY" /v MSINFO /f >/dev/null 2>&1
-    rm -rf "$TREE"
+    rm -rf "$PROGRAMMI"
 }
 
 # visible_count PATTERN: how many visible windows have a name that matches.
@@ -112,8 +112,8 @@ assert_true "Esc closes the About window after System Info" e2e_wait_no_window "
 
 e2e_step "b: Sistema finds the tool in C:\\Program Files"
 e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
-mkdir -p "$TREE/A/B/C" "$TREE/Altro"
-cp "$WINEPREFIX/drive_c/windows/system32/msinfo32.exe" "$TREE/A/B/C/MSINFO32.EXE"
+mkdir -p "$PROGRAMMI/A/B/C" "$PROGRAMMI/Altro"
+cp "$WINEPREFIX/drive_c/windows/system32/msinfo32.exe" "$PROGRAMMI/A/B/C/MSINFO32.EXE"
 e2e_focus "$E2E_WINDOW"
 e2e_key alt+t
 producer=$(e2e_wait_window "$PRODUCER") || e2e_abort "no producer window for Sistema"
@@ -122,8 +122,8 @@ assert_true "Sistema finds the tool deep in C:\\Program Files and starts it" clo
 assert_eq "no message when the tool was found" 0 "$(visible_count "$MESSAGE")"
 
 e2e_step "c, d: Sistema finds nothing, through a link loop"
-rm "$TREE/A/B/C/MSINFO32.EXE"
-ln -s .. "$TREE/A/loop"
+rm "$PROGRAMMI/A/B/C/MSINFO32.EXE"
+ln -s .. "$PROGRAMMI/A/loop"
 e2e_focus "$producer"
 e2e_key alt+s
 if message=$(e2e_wait_window "$MESSAGE" 30); then

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# No DLL beside the program is loaded: a copy of it in a folder of its own, as in a download
-# folder, beside a version.dll of anyone's that marks a load (planted_version_dll_win32.cpp),
-# with Wine searching as Windows does ("version=n,b"). Started, About window, closed: no mark.
-# Usage: planted_dll_test.sh VERSION-DLL
+# A version.dll planted beside a copy of the program (planted_version_dll_win32.cpp), Wine
+# searching as Windows does: started, About window, closed, and the DLL never loaded for it.
 source "$(dirname "$0")/harness.sh"
 e2e_begin
 folder=$E2E_DIR/planted-dll

@@ -1,7 +1,6 @@
-// A version.dll as anyone may drop one beside a downloaded program. Loaded for the program (at
-// run time, or at start because the program imports it; not for Wine's own user32, which
-// imports it too), it writes the mark "version-dll-loaded" beside itself. It exports what a
-// program imports from VERSION.dll, answering that there is no version.
+// A version.dll of anyone's. Loaded for the program (at run time, or at start as the program
+// imports it; not for Wine's user32, which imports it too), it marks "version-dll-loaded"
+// beside itself.
 #include <windows.h>
 
 #include <string>

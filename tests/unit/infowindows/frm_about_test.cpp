@@ -3,13 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "info_window_doubles.h"
 #include "infowindows/version_resource.h"
@@ -93,29 +90,20 @@ INSTANTIATE_TEST_SUITE_P(Versions, VersionLine,
                                            VersionCase{{0, 0, 0}, "Versione 0.0.0"},
                                            VersionCase{{65535, 10, 7}, "Versione 65535.10.7"}));
 
-// A version resource as windres writes one, file version 18.3.0.12, with a key and a signature.
-std::vector<std::byte> VersionResource(std::u16string_view key, std::uint32_t signature) {
-    std::vector<std::byte> bytes;
-    for (const std::uint32_t unit : {100u, 52u, 0u}) {  // lengths of the block and value, type
-        bytes.insert(bytes.end(), {std::byte(unit), std::byte(unit >> 8)});
-    }
-    for (const char16_t c : std::u16string(key) + u'\0' + u'\0') {  // terminator, padding
-        bytes.insert(bytes.end(), {std::byte(c), std::byte(c >> 8)});
-    }
-    for (const std::uint32_t dword : {signature, 0x10000u, 0x120003u, 0xCu}) {
-        bytes.insert(bytes.end(), {std::byte(dword), std::byte(dword >> 8), std::byte(dword >> 16),
-                                   std::byte(dword >> 24)});
-    }
-    bytes.resize(100);  // the rest of the fixed part, and StringFileInfo
-    return bytes;
-}
-
 TEST(VersionResource, GivesTheFirstSecondAndFourthNumbersOfAWholeBlockOnly) {
-    const std::vector<std::byte> block = VersionResource(u"VS_VERSION_INFO", 0xFEEF04BD);
-    EXPECT_EQ(FileVersionFromResource(block).transform(VersionText), "Versione 18.3.12");
-    EXPECT_FALSE(FileVersionFromResource(std::span(block).first(91)));
-    EXPECT_FALSE(FileVersionFromResource(VersionResource(u"VS_VERSION_INFP", 0xFEEF04BD)));
-    EXPECT_FALSE(FileVersionFromResource(VersionResource(u"VS_VERSION_INFO", 0xFEEF04BC)));
+    struct {  // as windres writes it, little-endian
+        std::uint16_t length = 92, valueLength = 52, type = 0;
+        char16_t key[16] = u"VS_VERSION_INFO";
+        std::uint16_t padding = 0;
+        std::uint32_t fixed[13] = {0xFEEF04BD, 0x10000, 0x120003, 0xC};  // file version 18.3.0.12
+    } block;
+    const auto bytes = [&block] { return std::as_bytes(std::span(&block, 1)); };
+    EXPECT_EQ(FileVersionFromResource(bytes()).transform(VersionText), "Versione 18.3.12");
+    EXPECT_FALSE(FileVersionFromResource(bytes().first(91)));
+    block.fixed[0] = 0xFEEF04BC;
+    EXPECT_FALSE(FileVersionFromResource(bytes()));
+    block.fixed[0] = 0xFEEF04BD, block.key[14] = u'P';
+    EXPECT_FALSE(FileVersionFromResource(bytes()));
 }
 
 TEST_F(FrmAboutTest, OkUnloads) {

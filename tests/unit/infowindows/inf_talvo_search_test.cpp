@@ -63,17 +63,14 @@ TEST_F(SystemInfoSearch, ClearsTheFlagAndSearchesNothingWhenTheLauncherStartsThe
 }
 
 TEST_F(SystemInfoSearch, SearchesTheReportedProgramFilesFoldersInTheirOrderEachOnceFullPathsOnly) {
-    programFiles.reported = {"C:\\Program Files",       "Programmi", "c:\\PROGRAM FILES\\", "",
-                             "C:\\Program Files (x86)", "D:\\App"};
-    files.AddFolder("C:\\Program Files\\A");
-    files.AddFolder("C:\\Program Files (x86)");
+    programFiles.reported = {"C:\\PF", "Programmi", "c:\\pf\\", "", "C:\\PF (x86)", "D:\\App"};
+    files.AddFolder("C:\\PF\\A");
+    files.AddFolder("C:\\PF (x86)");
     files.AddFile("Programmi\\MSINFO32.EXE");  // below wherever the program runs
     files.AddFile("D:\\App\\MSINFO32.EXE");
-
     Window().cmdInfoSys_Click();
-
-    EXPECT_EQ(Visited(), (std::vector<std::string>{"C:\\Program Files\\", "C:\\Program Files\\A\\",
-                                                   "C:\\Program Files (x86)\\", "D:\\App\\"}));
+    EXPECT_EQ(Visited(),
+              (std::vector<std::string>{"C:\\PF\\", "C:\\PF\\A\\", "C:\\PF (x86)\\", "D:\\App\\"}));
     EXPECT_EQ(shell.calls, Started("D:\\App\\MSINFO32.EXE"));
 }
 
