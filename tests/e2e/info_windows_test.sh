@@ -14,6 +14,9 @@
 # by the launch of the tool.
 # What the test puts into the prefix (the registry values, the tree) is removed at the start,
 # in case a run was cut short, and at the end.
+# The program runs from a folder of its own, as from a download folder, beside a planted
+# version.dll (the argument, planted_version_dll_win32.cpp), with Wine searching as Windows
+# does: the DLL is never loaded for the program.
 source "$(dirname "$0")/harness.sh"
 e2e_begin
 e2e_locale it_IT.UTF-8
@@ -62,7 +65,10 @@ close_tool() {
 restore_prefix
 
 e2e_step "start"
-e2e_launch "$MAIN" "$VERBALO_EXE" || e2e_abort "the main window did not appear"
+folder=$E2E_DIR/planted-dll
+rm -rf "$folder" && mkdir -p "$folder" && cp "$VERBALO_EXE" "$1" "$folder/"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;version=n,b"
+e2e_launch "$MAIN" "$folder/Verbalo.exe" || e2e_abort "the main window did not appear"
 e2e_clipboard_mark
 e2e_type '5'
 
@@ -148,5 +154,6 @@ e2e_step "the close box ends the program"
 e2e_focus "$E2E_WINDOW"
 e2e_key alt+F4
 assert_true "the program ends with the producer window loaded hidden" e2e_wait_exit 10
+assert_true "the planted version.dll was never loaded for it" test ! -e "$folder/version-dll-loaded"
 
 restore_prefix

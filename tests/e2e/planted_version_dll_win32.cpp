@@ -1,20 +1,10 @@
-// A version.dll of anyone's. Loaded for the program (at run time, or at start as the program
+// A version.dll of anyone's, forwarding what a program imports of VERSION.dll to kernelbase
+// (planted_version_dll.def). Loaded for the program (at run time, or at start as the program
 // imports it; not for Wine's user32, which imports it too), it marks "version-dll-loaded"
 // beside itself.
 #include <windows.h>
 
 #include <string>
-
-#define EXPORT extern "C" __declspec(dllexport)
-EXPORT DWORD WINAPI GetFileVersionInfoSizeW(LPCWSTR, LPDWORD) {
-    return 0;
-}
-EXPORT BOOL WINAPI GetFileVersionInfoW(LPCWSTR, DWORD, DWORD, LPVOID) {
-    return FALSE;
-}
-EXPORT BOOL WINAPI VerQueryValueW(LPCVOID, LPCWSTR, LPVOID*, PUINT) {
-    return FALSE;
-}
 
 static bool ProgramImportsMe() {
     const auto* base = reinterpret_cast<const BYTE*>(GetModuleHandleW(nullptr));
