@@ -14,9 +14,7 @@
 # by the launch of the tool.
 # What the test puts into the prefix (the registry values, the tree) is removed at the start,
 # in case a run was cut short, and at the end.
-# The program runs from a folder of its own, as from a download folder, beside a planted
-# version.dll (the argument, planted_version_dll_win32.cpp), with Wine searching as Windows
-# does: the DLL is never loaded for the program.
+# The program runs from a folder of its own beside a planted version.dll, which it never loads.
 source "$(dirname "$0")/harness.sh"
 e2e_begin
 e2e_locale it_IT.UTF-8
@@ -65,8 +63,7 @@ close_tool() {
 restore_prefix
 
 e2e_step "start"
-folder=$E2E_DIR/planted-dll
-rm -rf "$folder" && mkdir -p "$folder" && cp "$VERBALO_EXE" "$1" "$folder/"
+rm -rf "${folder:=$E2E_DIR/planted-dll}" && mkdir -p "$folder" && cp "$VERBALO_EXE" "$1" "$folder/"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;version=n,b"
 e2e_launch "$MAIN" "$folder/Verbalo.exe" || e2e_abort "the main window did not appear"
 e2e_clipboard_mark

@@ -1,18 +1,15 @@
-// A version.dll of anyone's, forwarding what a program imports of VERSION.dll to kernelbase
-// (planted_version_dll.def). Loaded for the program (at run time, or at start as the program
-// imports it; not for Wine's user32, which imports it too), it marks "version-dll-loaded"
-// beside itself.
+// A version.dll of anyone's (forwarding to kernelbase). Loaded for the program, at run time or as
+// its import (not Wine's user32's), it marks "version-dll-loaded" beside itself.
 #include <windows.h>
 
 #include <string>
 
 static bool ProgramImportsMe() {
     const auto* base = reinterpret_cast<const BYTE*>(GetModuleHandleW(nullptr));
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const DWORD table =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table); dll->Name;
+    const LONG ntOffset = reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew;
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + ntOffset);
+    const DWORD at = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + at); dll->Name;
          ++dll) {
         if (lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), "version.dll") == 0) {
             return true;

@@ -21,9 +21,8 @@ check "at most $limit_kb KB" test "$size" -le $((limit_kb * 1024))
 check "stripped" test -z "$("$objdump" -h "$exe" | grep -E '\.debug|\.stab')"
 check "no symbol table" test -z "$("$objdump" -t "$exe" 2>/dev/null | grep -E '^\[ *[0-9]+\]')"
 
-# Only DLLs that HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs names on
-# Windows 7 SP1 and on Windows 11 (the loader looks for others beside the program first), and
-# COMCTL32, which comes through the manifest from WinSxS.
+# Only DLLs that HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs names on both
+# Windows 7 SP1 and 11 (others are looked for beside the program first), and COMCTL32 (manifest).
 known_7=" $(echo ADVAPI32 CLBCATQ COMDLG32 DIFXAPI GDI32 IERTUTIL IMAGEHLP IMM32 KERNEL32 LPK MSCTF \
     MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST SETUPAPI SHELL32 SHLWAPI URLMON USER32 \
     USP10 WININET WLDAP32 WS2_32) "

@@ -3,8 +3,8 @@
 // moves one to C:\Programmi. In each tree: the tool placed there is found and started from the
 // path found (handed to the shell, which cannot start a path of MAX_PATH or more); with no tool
 // every folder is entered once and the not-found message shown once; the close box in the
-// middle of the search closes the window, and the search goes no further. C:\Programmi stands
-// for the Program Files folder; searching those the system reports, the tool is never started.
+// middle of the search closes the window, and the search goes no further.
+// Searching the Program Files folders the system reports instead, the tool is never started.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -155,10 +155,9 @@ TEST_P(HostileTree, TheCloseBoxHalfWayClosesTheWindowAndTheSearchGoesNoFurther) 
 
 TEST_P(HostileTree, AToolPlantedInAFolderAnyoneMayCreateIsNeverStarted) {
     PlaceTool();
-    programFolders_.reported = Win32ProgramFolders().ProgramFilesFolders();
+    folders_.reported = Win32ProgramFolders().ProgramFilesFolders();
     pump_.onPump = nullptr;
     SendMessageW(SistemaButton(), BM_CLICK, 0, 0);
-
     EXPECT_EQ(producer_.form().launchTarget(), "");
     EXPECT_TRUE(started_.Starts().empty());
 }

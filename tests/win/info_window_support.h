@@ -173,14 +173,13 @@ struct ProducerWindowOn {
     Global global_;
     FakeLauncher launcher_{global_};
     FileSystem fileSystem_;
-    FakeProgramFolders programFolders_;
+    FakeProgramFolders folders_;
     Shell shell_;
     FakeDialogs dialogs_;
     FakeMessagePump pump_;
-    ProducerWindow producer_{
-        GetModuleHandleW(nullptr),
-        {fileSystem_, programFolders_, shell_, dialogs_, pump_, launcher_, global_},
-        "C:\\"};
+    ProducerWindow producer_{GetModuleHandleW(nullptr),
+                             {fileSystem_, folders_, shell_, dialogs_, pump_, launcher_, global_},
+                             "C:\\"};
 };
 using ProducerWindowOnDoubles = ProducerWindowOn<FakeFileSystem, FakeShell>;
 

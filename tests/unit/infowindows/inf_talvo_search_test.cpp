@@ -63,7 +63,7 @@ TEST_F(SystemInfoSearch, ClearsTheFlagAndSearchesNothingWhenTheLauncherStartsThe
 }
 
 TEST_F(SystemInfoSearch, SearchesTheReportedProgramFilesFoldersInTheirOrderEachOnceFullPathsOnly) {
-    programFiles.reported = {"C:\\PF", "Programmi", "c:\\pf\\", "", "C:\\PF (x86)", "D:\\App"};
+    roots.reported = {"C:\\PF", "Programmi", "c:\\pf\\", "", "C:\\PF (x86)", "D:\\App"};
     files.AddFolder("C:\\PF\\A");
     files.AddFolder("C:\\PF (x86)");
     files.AddFile("Programmi\\MSINFO32.EXE");  // below wherever the program runs
@@ -224,8 +224,8 @@ TEST(SystemInfoSearchGuard, AFolderIsNeverVisitedTwice) {
     platform::FakeMessagePump pump;
     Global global;
     FakeLauncher launcher{global};
-    platform::FakeProgramFolders programFiles;
-    InfTalvo talvo(window, {files, programFiles, shell, dialogs, pump, launcher, global}, "C:\\");
+    platform::FakeProgramFolders roots;
+    InfTalvo talvo(window, {files, roots, shell, dialogs, pump, launcher, global}, "C:\\");
 
     talvo.cmdInfoSys_Click();
 
@@ -325,7 +325,7 @@ TEST_F(SystemInfoSearch, WithTheRealLauncherARegisteredToolIsStartedAndNoFolderS
     info_test::FakeProducerWindow producerWindow;
     RegistrySystemInfoLauncher realLauncher({registry, files, shell}, producerWindow, global);
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
-    InfTalvo talvoWindow(window, {files, programFiles, shell, dialogs, pump, realLauncher, global},
+    InfTalvo talvoWindow(window, {files, roots, shell, dialogs, pump, realLauncher, global},
                          "C:\\");
 
     talvoWindow.cmdInfoSys_Click();

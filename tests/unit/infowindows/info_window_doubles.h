@@ -183,13 +183,11 @@ class FakeFrmAboutWindow : public FrmAboutControls {
 
 // The producer window's controls and services, all doubles, for a test fixture to hold.
 struct InfTalvoDoubles {
-    InfTalvoServices Services() {
-        return {files, programFiles, shell, dialogs, pump, launcher, global};
-    }
+    InfTalvoServices Services() { return {files, roots, shell, dialogs, pump, launcher, global}; }
 
     FakeInfTalvoWindow window;
     platform::FakeFileSystem files;
-    platform::FakeProgramFolders programFiles;
+    platform::FakeProgramFolders roots;  // the Program Files folders the system reports
     platform::FakeShell shell;
     platform::FakeDialogs dialogs;
     platform::FakeMessagePump pump;
