@@ -14,7 +14,8 @@
 # The same inputs give the same file, byte for byte: the cabinet's file times and the summary
 # information's times are the source date (scripts/lib/source_date.sh). wixl and gcab read no
 # SOURCE_DATE_EPOCH: gcab takes each file's modification time, which is set first, and wixl the
-# clock, which faketime holds at that time for its run.
+# clock, which faketime holds at that time for its run. wixl draws the package code at random
+# whatever the source says: msibuild then writes the derived one into the summary information.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/lib/source_date.sh"
@@ -74,9 +75,11 @@ trap 'rm -rf "$work"' EXIT
 chmod 644 "$work"/*
 touch -d "@$epoch" "$work"/*
 cd "$work"
-TZ=UTC faketime -f "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
-    wixl --arch "$wixl_arch" --output "$output" \
+at_source_date() { TZ=UTC faketime -f "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" "$@"; }
+at_source_date wixl --arch "$wixl_arch" --output "$output" \
     -D Arch="$arch" -D Version="$version" \
-    -D ProductCode="{$product_code}" -D PackageCode="{$package_code}" \
-    -D UpgradeCode="{$upgrade_code}" -D Publisher="$publisher" -D HelpLink="$help_link" \
+    -D ProductCode="{$product_code}" -D UpgradeCode="{$upgrade_code}" \
+    -D Publisher="$publisher" -D HelpLink="$help_link" \
     "$root/packaging/verbalo.wxs"
+template=$(msiinfo suminfo "$output" | sed -n 's/^Template: //p')
+at_source_date msibuild "$output" -s "Verbalo $version" "$publisher" "$template" "{$package_code}"

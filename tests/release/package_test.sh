@@ -110,6 +110,7 @@ check_eq "version $next: removes $version and older, refuses above $next" "0.0.0
     "$(msi_table "$work/next.msi" Upgrade | awk -F'\t' '{ print $2 "-" $3 }' | LC_ALL=C sort | xargs)"
 check_eq "the same version rebuilt: the same ProductCode" "$product_code" \
     "$(msi_property "$work/again.msi" ProductCode)"
+check "the same version rebuilt: the same file, byte for byte" cmp "$msi" "$work/again.msi"
 other_arch=$([[ $arch == win64 ]] && echo win32 || echo win64)
 "$root/packaging/make_msi.sh" "$other_arch" "$version" "$work/msi-files" "$work/other.msi"
 check "the other arch: another ProductCode" test "$(msi_property "$work/other.msi" ProductCode)" != "$product_code"
