@@ -55,7 +55,8 @@ maker_value() {
 publisher=$(maker_value kLegalName)
 help_link=$(maker_value kWebAddress)
 
-epoch=$(source_date_epoch "$root") || { echo "make_msi.sh: no SOURCE_DATE_EPOCH and no commit" >&2; exit 1; }
+epoch=$(source_date_epoch "$root") ||
+    { echo "make_msi.sh: no SOURCE_DATE_EPOCH and no commit" >&2; exit 1; }
 sources=(Verbalo.exe verbalo-cli.exe LEGGIMI.txt LICENZE.txt verbalo.ico)
 
 # code NAME: a GUID derived from the upgrade code and NAME (a name-based UUID, SHA-1).

@@ -100,12 +100,13 @@ def mingw_section(part) -> list[str]:
 def gcc_exception() -> list[str]:
     text = GCC_COPYRIGHT.read_text(encoding="utf-8")
     start = text.index("GCC RUNTIME LIBRARY EXCEPTION")
-    end = text.index("requirements of the license of GCC.", start) + len("requirements of the license of GCC.")
-    return text[start:end].split("\n")
+    last = "requirements of the license of GCC."
+    return text[start:text.index(last, start) + len(last)].split("\n")
 
 
 def main(root: pathlib.Path) -> None:
-    notice = re.sub(r"  +", " ", cpp_string(root / "resources/producer_window_texts.h", "kProducerNotice"))
+    notice = cpp_string(root / "resources/producer_window_texts.h", "kProducerNotice")
+    notice = re.sub(r"  +", " ", notice)
     maker = cpp_string(root / "resources/maker_data.h", "kLegalName")
     web = cpp_string(root / "resources/maker_data.h", "kWebAddress")
     mingw = package_version("mingw-w64-x86-64-dev")
@@ -158,7 +159,8 @@ def main(root: pathlib.Path) -> None:
         *GPL3.read_text(encoding="utf-8").split("\n"),
     ]
     text = "\n".join(line.rstrip() for line in lines).rstrip("\n") + "\n"
-    (root / "docs" / "LICENZE.txt").write_bytes(b"\xef\xbb\xbf" + text.replace("\n", "\r\n").encode("utf-8"))
+    encoded = b"\xef\xbb\xbf" + text.replace("\n", "\r\n").encode("utf-8")
+    (root / "docs" / "LICENZE.txt").write_bytes(encoded)
 
 
 if __name__ == "__main__":

@@ -148,7 +148,9 @@ listed=$(sed -n 's/^Parti nei programmi: //p' "$work/zip/LICENZE.txt" | tr -d '\
 check "the link maps name libraries" test -n "$linked"
 check_eq "LICENZE.txt lists every library in the programs" "" \
     "$(LC_ALL=C comm -23 <(echo "$linked") <(LC_ALL=C sort -u <<<"$listed") | xargs)"
-check "LICENZE.txt states the producer window's terms" grep -qF "Programma gratuito, fornito così com'è" \
-    "$work/zip/LICENZE.txt"
+terms=$(sed -n '/kProducerNotice =/,/;$/p' "$root/resources/producer_window_texts.h" |
+    grep -o '"[^"]*"' | tr -d '"\n' | tr -s ' ')
+check_contains "LICENZE.txt states the producer window's terms" \
+    "$(tr -d '\r' <"$work/zip/LICENZE.txt" | tr '\n' ' ' | tr -s ' ')" "$terms"
 
 finish
