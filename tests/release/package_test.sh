@@ -19,13 +19,12 @@ zip=$dist/$name.zip msi=$dist/$name.msi
 check_eq "files in dist" "SHA256SUMS $name.msi $name.zip" "$(ls "$dist" | LC_ALL=C sort | xargs)"
 print_sizes "$dist"/*
 
-# The zip: the two programs as built (unsigned) and the guide, for Notepad.
+# The zip: the two programs as built (unsigned), the guide and the licences, for Notepad.
 check_eq "files in the zip" "LEGGIMI.txt LICENZE.txt Verbalo.exe verbalo-cli.exe" "$(unzip -Z1 "$zip" | xargs)"
 unzip -q "$zip" -d "$work/zip"
 check "zip: Verbalo.exe is the build's" cmp -s "$build/Verbalo.exe" "$work/zip/Verbalo.exe"
 check "zip: verbalo-cli.exe is the build's" cmp -s "$build/verbalo-cli.exe" "$work/zip/verbalo-cli.exe"
 check "zip: Verbalo.exe is not signed" not osslsigncode verify -in "$work/zip/Verbalo.exe"
-guide=$work/zip/LEGGIMI.txt
 for text in LEGGIMI.txt LICENZE.txt; do
     file=$work/zip/$text
     check_eq "$text: UTF-8 byte-order mark" "efbbbf" "$(head -c 3 "$file" | od -An -tx1 | tr -d ' ')"
@@ -131,7 +130,8 @@ for exe in Verbalo.exe verbalo-cli.exe; do
     check_eq "$exe: the PE time stamp is the source date" "$epoch" "$(pe_time "$work/zip/$exe")"
 done
 shipped=("$zip" "$msi" "$work/zip"/* "$(dirname "$extracted")"/*)
-for folder in "$root" "$(cd "$build" && pwd -P)" "$HOME"; do
+for folder in "$root" "$(cd "$build" && pwd -P)" "${HOME:-}"; do
+    [[ ${#folder} -gt 1 ]] || continue  # no home folder, or /
     check_eq "no shipped file names $folder" "" "$(for file in "${shipped[@]}"; do
         cat "$file" <(strings -a -el "$file") | grep -q -a -F "$folder" && basename "$file"
     done)"
