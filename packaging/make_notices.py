@@ -82,7 +82,8 @@ def mingw_section(part) -> list[str]:
         if not files:
             continue
         name = p["License"][0].strip()
-        out.append("Sorgenti: " + " ".join(files))
+        out += textwrap.wrap(" ".join(files), 90, initial_indent="Sorgenti: ",
+                             subsequent_indent="          ", break_on_hyphens=False)
         out.append("Copyright: " + "\n           ".join(line.strip() for line in p["Copyright"]))
         out.append("Licenza: " + name)
         if len(p["License"]) > 1:
