@@ -65,7 +65,12 @@ _e2e_x() { timeout "$E2E_X_TIMEOUT" "$@" 8>&- 9>&-; }
 # Set-up and clean-up
 
 # e2e_begin: starts the display, prepares the prefix, starts the wineserver; installs the traps.
+# Where the programs of E2E_ARCH cannot run, the test ends as skipped (status 77), with the reason.
 e2e_begin() {
+    if [[ $E2E_ARCH == win32 ]] && ! can_run_32bit; then
+        echo "skipped: $(no_32bit_reason)"
+        exit 77
+    fi
     E2E_START_TIME=$(_e2e_now)
     mkdir -p "$E2E_DIR"
     trap _e2e_finish EXIT
