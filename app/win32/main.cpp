@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "platform/win32/clipboard_win32.h"
-#include "platform/win32/com_apartment.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
@@ -32,8 +31,6 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    // The shell, which opens links and starts the system-information tool, wants COM.
-    const ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
