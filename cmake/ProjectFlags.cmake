@@ -12,6 +12,11 @@ if(VERBALO_WARNINGS_AS_ERRORS)
   target_compile_options(verbalo_project_flags INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-Werror>)
 endif()
 if(WIN32)
+  # No folder of this machine in what the compiler writes for the programs that ship (file names
+  # kept in the code, debug information): the source and build folders become relative names.
+  target_compile_options(verbalo_project_flags INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=>
+    $<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>)
   # Wide Win32 calls by default; the code-page ("A") calls are always named explicitly.
   target_compile_definitions(verbalo_project_flags INTERFACE UNICODE _UNICODE NOMINMAX
                                                              WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)

@@ -4,12 +4,21 @@
 #   ARCH       win32 or win64
 #   VERSION    the program's version, as CMake's project() has it (scripts/package reads it from
 #              the build)
-#   FILES_DIR  a folder with Verbalo.exe, verbalo-cli.exe, LEGGIMI.txt and verbalo.ico
+#   FILES_DIR  a folder with Verbalo.exe, verbalo-cli.exe, LEGGIMI.txt, LICENZE.txt and
+#              verbalo.ico
 # The publisher and the help link come from resources/maker_data.h. The upgrade code of each
 # arch is fixed for good (it ties every version to the ones before it); the product code is
-# derived from it and the version, so that each version has its own and a rebuild the same one.
+# derived from it and the version, so that each version has its own and a rebuild the same one,
+# and the package code from it, the version and the files' contents.
+#
+# The same inputs give the same file, byte for byte: the cabinet's file times and the summary
+# information's times are the source date (scripts/lib/source_date.sh). wixl and gcab read no
+# SOURCE_DATE_EPOCH: gcab takes each file's modification time, which is set first, and wixl the
+# clock, which faketime holds at that time for its run. wixl draws the package code at random
+# whatever the source says: msibuild then writes the derived one into the summary information.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/lib/source_date.sh"
 
 if [[ $# -ne 4 ]]; then
     echo "usage: make_msi.sh ARCH VERSION FILES_DIR OUTPUT.msi" >&2
@@ -46,14 +55,32 @@ maker_value() {
 publisher=$(maker_value kLegalName)
 help_link=$(maker_value kWebAddress)
 
-product_code=$(python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
-    "$upgrade_code" "$version")
+epoch=$(source_date_epoch "$root") ||
+    { echo "make_msi.sh: no SOURCE_DATE_EPOCH and no commit" >&2; exit 1; }
+sources=(Verbalo.exe verbalo-cli.exe LEGGIMI.txt LICENZE.txt verbalo.ico)
+
+# code NAME: a GUID derived from the upgrade code and NAME (a name-based UUID, SHA-1).
+code() {
+    python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
+        "$upgrade_code" "$1"
+}
+product_code=$(code "$version")
+package_code=$(code "$version package $(cd "$files" && cat "${sources[@]}" | sha256sum | cut -c1-64)")
 
 output=$(realpath -m "$output")
-# wixl finds the sources by relative names only: it runs in the folder that holds them.
-cd "$files"
-wixl --arch "$wixl_arch" --output "$output" \
+# wixl finds the sources by relative names only: it runs in the folder that holds them, a copy
+# with the source date as every file's time.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$files" && cp "${sources[@]}" "$work/")
+chmod 644 "$work"/*
+touch -d "@$epoch" "$work"/*
+cd "$work"
+at_source_date() { TZ=UTC faketime -f "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" "$@"; }
+at_source_date wixl --arch "$wixl_arch" --output "$output" \
     -D Arch="$arch" -D Version="$version" \
     -D ProductCode="{$product_code}" -D UpgradeCode="{$upgrade_code}" \
     -D Publisher="$publisher" -D HelpLink="$help_link" \
     "$root/packaging/verbalo.wxs"
+template=$(msiinfo suminfo "$output" | sed -n 's/^Template: //p')
+at_source_date msibuild "$output" -s "Verbalo $version" "$publisher" "$template" "{$package_code}"

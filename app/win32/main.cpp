@@ -5,14 +5,13 @@
 #include <commctrl.h>
 
 #include "platform/win32/clipboard_win32.h"
-#include "platform/win32/com_apartment.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/dll_search.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "resources/main_window_texts.h"
+#include "ui/win32/deferred_information_windows.h"
 #include "ui/win32/form1_window.h"
-#include "ui/win32/information_windows.h"
 
 namespace {
 
@@ -35,8 +34,6 @@ int RunMessageLoop() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // Before anything can load a DLL: none from the program's folder.
     RestrictDllSearchToSystem32();
-    // The shell, which opens links and starts the system-information tool, wants COM.
-    const ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -46,7 +43,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     Win32KeyboardEvents keyboard;
     // Both information windows, and the producer window loaded hidden by a launch of the
     // system-information tool, live until the program ends; they never keep it running.
-    Win32InformationWindows informationWindows(instance, dialogs, RunningApplication());
+    DeferredInformationWindows informationWindows(instance, dialogs);
 
     Form1Window mainWindow(instance, {clipboard, locale, dialogs, keyboard, informationWindows});
     if (!mainWindow.Create(showCommand)) {

@@ -6,15 +6,24 @@
 
 #include <string>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/text_conversion.h"
 
 namespace verbalo::platform::win32 {
 
 std::intptr_t Win32Shell::Execute(WindowHandle owner, std::string_view file,
                                   std::string_view directory, int showCommand) {
+    if (!com_) {
+        com_.emplace();
+    }
+    static const auto shellExecute =
+        SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (shellExecute == nullptr) {
+        return SE_ERR_DLLNOTFOUND;
+    }
     const HINSTANCE result =
-        ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, Utf8ToWide(file).c_str(), nullptr,
-                      Utf8ToWide(directory).c_str(), showCommand);
+        shellExecute(reinterpret_cast<HWND>(owner), nullptr, Utf8ToWide(file).c_str(), nullptr,
+                     Utf8ToWide(directory).c_str(), showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

@@ -3,6 +3,8 @@
 # harness (tests/e2e/harness.sh). Source it; it starts nothing by itself.
 #
 #   can_run_32bit             does this kernel run the 32-bit Wine loader?
+#   no_32bit_reason           why 32-bit programs do not run here: 32-bit Wine is not installed,
+#                             or the kernel cannot run 32-bit programs.
 #   windows_test_preset       prints the build whose programs run here: win32 where 32-bit
 #                             programs run, else win64.
 #   wine_select [ARCH]        chooses the Wine of ARCH (win32 or win64) and exports it:
@@ -58,6 +60,14 @@ _VERBALO_PREFIX_VERSION=6
 
 can_run_32bit() {
     [[ -x $VERBALO_WINE_DIR/wine ]] && "$VERBALO_WINE_DIR/wine" --version >/dev/null 2>&1
+}
+
+no_32bit_reason() {
+    if [[ ! -x $VERBALO_WINE_DIR/wine ]]; then
+        echo "32-bit Wine is not installed (the package wine32:i386)"
+    else
+        echo "this kernel cannot run 32-bit programs"
+    fi
 }
 
 windows_test_preset() {

@@ -48,7 +48,26 @@ E2E_ARCH=$VERBALO_WINE_ARCH
 VERBALO_EXE=${VERBALO_EXE:-$E2E_ROOT/build/$E2E_ARCH/Verbalo.exe}
 VERBALO_E2E_PROBE=${VERBALO_E2E_PROBE:-$E2E_ROOT/build/$E2E_ARCH/tests/e2e/probe/verbalo-e2e-probe.exe}
 
-export WINEPREFIX=$E2E_DIR/wineprefix-$E2E_ARCH
+# The tests share a few prefixes, each used by one test at a time (fd 9 holds its lock), so that
+# two tests can run at once: the first free one of VERBALO_E2E_PREFIXES (default 2) is taken,
+# else the test waits until one is free, at most 120 s. The first keeps the plain name.
+_e2e_take_prefix() {
+    local slots=${VERBALO_E2E_PREFIXES:-2} slot end=$((SECONDS + 120))
+    mkdir -p "$E2E_DIR"
+    while ((SECONDS < end)); do
+        for ((slot = 0; slot < slots; slot++)); do
+            WINEPREFIX=$E2E_DIR/wineprefix-$E2E_ARCH
+            ((slot == 0)) || WINEPREFIX+=-$slot
+            exec 9>"$WINEPREFIX.lock"
+            flock -n 9 && return 0
+            exec 9>&-
+        done
+        sleep 0.5
+    done
+    return 1
+}
+_e2e_take_prefix || { echo "$E2E_NAME: every Wine prefix stayed locked for 120 s" >&2; exit 1; }
+export WINEPREFIX
 
 _e2e_now() { date +%s.%N; }
 _e2e_since() { awk -v a="$1" -v b="$(_e2e_now)" 'BEGIN { printf "%.1f", b - a }'; }
@@ -65,19 +84,22 @@ _e2e_x() { timeout "$E2E_X_TIMEOUT" "$@" 8>&- 9>&-; }
 # Set-up and clean-up
 
 # e2e_begin: starts the display, prepares the prefix, starts the wineserver; installs the traps.
+# Where the programs of E2E_ARCH cannot run, the test ends as skipped (status 77), with the reason.
 e2e_begin() {
+    if [[ $E2E_ARCH == win32 ]] && ! can_run_32bit; then
+        echo "skipped: $(no_32bit_reason)"
+        exit 77
+    fi
     E2E_START_TIME=$(_e2e_now)
     mkdir -p "$E2E_DIR"
     trap _e2e_finish EXIT
     trap '_e2e_fail "interrupted"; exit 130' INT
     trap '_e2e_fail "stopped (deadline ${VERBALO_E2E_DEADLINE:-170} s, or TERM)"; exit 143' TERM
     _e2e_start_watchdog "${VERBALO_E2E_DEADLINE:-170}"
-    # One test at a time per prefix: they share its wineserver.
-    exec 9>"$WINEPREFIX.lock"
-    flock -w 120 9 || e2e_abort "prefix $WINEPREFIX stayed locked for 120 s"
+    # The prefix is this test's alone (_e2e_take_prefix): it runs its own wineserver.
     _e2e_end_leftovers
     _e2e_start_display || e2e_abort "no X display could be started"
-    _e2e_prepare_prefix || e2e_abort "Wine prefix could not be prepared (see $E2E_DIR/wineboot.log)"
+    _e2e_prepare_prefix || e2e_abort "Wine prefix could not be prepared (see $WINEPREFIX.wineboot.log)"
     _e2e_start_wineserver || e2e_abort "wineserver did not start"
     _e2e_log "ready on $DISPLAY, $E2E_ARCH, in $(_e2e_since "$E2E_START_TIME") s"
 }
@@ -117,12 +139,12 @@ _e2e_start_display() {
 }
 
 # Once per prefix (wine_prepare_prefix): wineboot, then the settings, windows unmanaged. Wine's
-# output goes to build/e2e/wineboot.log.
+# output goes to build/e2e/wineprefix-ARCH[-N].wineboot.log.
 _e2e_prepare_prefix() {
     wine_prefix_ready unmanaged && return 0
     local t0
     t0=$(_e2e_now)
-    wine_prepare_prefix unmanaged >"$E2E_DIR/wineboot.log" 2>&1 8>&- 9>&- || return 1
+    wine_prepare_prefix unmanaged >"$WINEPREFIX.wineboot.log" 2>&1 8>&- 9>&- || return 1
     _e2e_log "prepared $WINEPREFIX in $(_e2e_since "$t0") s"
 }
 

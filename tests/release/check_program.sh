@@ -48,6 +48,8 @@ if [[ $console == --console ]]; then
     [[ $failures -eq 0 ]]
     exit
 fi
+# The shell and COM are loaded at their first use, not at every start.
+check "no shell32 or ole32 import" test -z "$(grep -iE '^(SHELL32|OLE32)\.DLL$' <<<"$imports")"
 check "version $version" grep -qxF "$version" <(strings -el "$exe")
 check "product name Verbalo" grep -qx 'Verbalo' <(strings -el "$exe")
 

@@ -44,7 +44,7 @@ e2e_step "install"
 started=$(_e2e_now)
 assert_true "msiexec /i /qn" e2e_wine msiexec /i "$(e2e_wine winepath -w "$msi" | tr -d '\r')" /qn
 echo "install time $(_e2e_since "$started") s"
-for file in Verbalo.exe verbalo-cli.exe LEGGIMI.txt; do
+for file in Verbalo.exe verbalo-cli.exe LEGGIMI.txt LICENZE.txt; do
     assert_true "installed $file" test -f "$installed/$file"
 done
 assert_true "the installed program is the build's" cmp -s "$build/Verbalo.exe" "$installed/Verbalo.exe"

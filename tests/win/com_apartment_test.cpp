@@ -1,4 +1,4 @@
-// COM for the user-interface thread, as the shell asks of its callers.
+// COM for the user-interface thread, as the shell asks of its callers: up before the shell runs.
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <objbase.h>
@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/shell_win32.h"
 
 namespace verbalo::platform::win32 {
 namespace {
@@ -28,6 +29,19 @@ TEST(ComApartment, PutsTheThreadInASingleThreadedApartmentForItsLifetime) {
         EXPECT_EQ(InitialiseAgain(COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
     }
     EXPECT_EQ(InitialiseAgain(COINIT_MULTITHREADED), S_OK) << "left when the object went";
+}
+
+TEST(ComApartment, IsEnteredByTheShellAtItsFirstUseUntilItGoes) {
+    {
+        Win32Shell shell;
+        EXPECT_EQ(InitialiseAgain(COINIT_MULTITHREADED), S_OK) << "not before the shell is used";
+        EXPECT_LE(
+            shell.Execute(0, "C:\\no such folder\\no such file.txt", "C:\\", Shell::kShowNormal),
+            Shell::kLastError);
+        EXPECT_EQ(InitialiseAgain(COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+        EXPECT_EQ(InitialiseAgain(COINIT_APARTMENTTHREADED), S_FALSE);
+    }
+    EXPECT_EQ(InitialiseAgain(COINIT_MULTITHREADED), S_OK) << "left when the shell went";
 }
 
 }  // namespace

@@ -13,11 +13,12 @@ namespace verbalo::ui::win32 {
 using platform::win32::WideToUtf8;
 
 Win32InformationWindows::Win32InformationWindows(HINSTANCE instance, platform::Dialogs& dialogs,
-                                                 ApplicationIdentity application)
+                                                 ApplicationIdentity application,
+                                                 std::string currentFolder)
     : launcher_({registry_, fileSystem_, shell_}, producerHandle_, global_),
       producer_(instance,
                 {fileSystem_, programFolders_, shell_, dialogs, messagePump_, launcher_, global_},
-                CurrentFolder()),
+                std::move(currentFolder)),
       about_(instance, launcher_, producer_, std::move(application)) {
     producerHandle_.window = &producer_;
 }

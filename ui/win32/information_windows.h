@@ -30,9 +30,10 @@ using platform::win32::Win32Shell;
 // window's menu opens the windows through it.
 class Win32InformationWindows final : public InformationWindows {
   public:
-    // dialogs: the program's message boxes, which outlive this object.
+    // dialogs: the program's message boxes, which outlive this object. currentFolder: the
+    // program's current folder as it started, where the producer window's folder list starts.
     Win32InformationWindows(HINSTANCE instance, platform::Dialogs& dialogs,
-                            ApplicationIdentity application);
+                            ApplicationIdentity application, std::string currentFolder);
     Win32InformationWindows(const Win32InformationWindows&) = delete;
     Win32InformationWindows& operator=(const Win32InformationWindows&) = delete;
 
