@@ -9,18 +9,31 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/text_conversion.h"
 
 namespace verbalo::platform::win32 {
 namespace {
 
+// shell32 and ole32, loaded when the search first asks, as the program's start needs neither.
 struct TaskMemory {
-    void operator()(wchar_t* memory) const { CoTaskMemFree(memory); }
+    void operator()(wchar_t* memory) const {
+        static const auto freeMemory =
+            SystemFunction<decltype(&CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+        if (freeMemory != nullptr) {
+            freeMemory(memory);
+        }
+    }
 };
 
 std::optional<std::string> KnownFolder(const KNOWNFOLDERID& folder) {
+    static const auto knownFolderPath =
+        SystemFunction<decltype(&SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
     wchar_t* path = nullptr;
-    const HRESULT result = SHGetKnownFolderPath(folder, 0, nullptr, &path);
+    if (knownFolderPath == nullptr) {
+        return std::nullopt;
+    }
+    const HRESULT result = knownFolderPath(folder, 0, nullptr, &path);
     const std::unique_ptr<wchar_t, TaskMemory> owned(path);  // freed even on failure
     if (FAILED(result) || path == nullptr) {
         return std::nullopt;
