@@ -1,8 +1,7 @@
 #include "platform/win32/program_folders_win32.h"
 
 #include <windows.h>
-// After windows.h, which they build on.
-#include <knownfolders.h>
+// After windows.h, which it builds on.
 #include <shlobj.h>
 
 #include <memory>
@@ -14,6 +13,13 @@
 
 namespace verbalo::platform::win32 {
 namespace {
+
+// The two known folders, as knownfolders.h names them: the uuid library that holds its
+// constants would bring every GUID of the system into the program (some 36 KB).
+constexpr KNOWNFOLDERID kProgramFiles = {
+    0x905e63b6, 0xc1bf, 0x494e, {0xb2, 0x9c, 0x65, 0xb7, 0x32, 0xd3, 0xd2, 0x1a}};
+constexpr KNOWNFOLDERID kProgramFilesX86 = {
+    0x7c5a40ef, 0xa0fb, 0x4bfc, {0x87, 0x4a, 0xc0, 0xf2, 0xe0, 0xb9, 0xfa, 0x8e}};
 
 // shell32 and ole32, loaded when the search first asks, as the program's start needs neither.
 struct TaskMemory {
@@ -68,7 +74,7 @@ std::optional<std::string> EnvironmentFolder(const wchar_t* name) {
 
 std::vector<std::string> Win32ProgramFolders::ProgramFilesFolders() {
     std::vector<std::string> folders;
-    for (const KNOWNFOLDERID* folder : {&FOLDERID_ProgramFiles, &FOLDERID_ProgramFilesX86}) {
+    for (const KNOWNFOLDERID* folder : {&kProgramFiles, &kProgramFilesX86}) {
         if (auto path = KnownFolder(*folder)) {
             folders.push_back(std::move(*path));
         }
