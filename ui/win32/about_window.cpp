@@ -6,6 +6,7 @@
 #include "infowindows/about_texts.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/about_layout.h"
+#include "resources/about_window_texts.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
 #include "ui/win32/control_font.h"
@@ -100,6 +101,7 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
         makeLabel(c.frame1.hwnd(), IDC_ABOUT_LB_CR, layout::kNoticePlaceholder, SS_LEFT,
                   layout::kLbCr, c.noticeFont);
 
+    CreateInvisibleLabel(instance(), hwnd_, texts::kAboutPictureName);
     c.picture1.Create(instance(), hwnd_, IDC_ABOUT_PICTURE1, PixelRect(scale(), layout::kPicture1),
                       {face, PanelWindow::Border::None, true});
     placing.Place(c.picture1.hwnd(), layout::kPicture1);

@@ -53,12 +53,14 @@ void ColouredButton::Draw(const DRAWITEMSTRUCT& item) const {
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     const std::wstring caption = Caption(item.hwndItem);
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // The keyboard cues: the access key underlined and the focus rectangle only while shown.
+    const UINT accessKey = (item.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0;
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | accessKey);
     if (previousFont != nullptr) {
         SelectObject(dc, previousFont);
     }
 
-    if ((item.itemState & ODS_FOCUS) != 0) {
+    if ((item.itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS) {
         RECT focus = rect;
         InflateRect(&focus, -kFocusInset, -kFocusInset);
         DrawFocusRect(dc, &focus);

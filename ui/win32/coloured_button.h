@@ -11,7 +11,8 @@ namespace verbalo::ui::win32 {
 
 // A push button with a face colour of its own: drawn by its parent on WM_DRAWITEM, with a
 // raised edge (sunken while pressed), its caption centred with the access key underlined, and
-// the focus rectangle. It is never a default button: Enter reaches the parent as IDOK.
+// the focus rectangle, each while the keyboard cues show. It is never a default button: Enter
+// reaches the parent as IDOK.
 class ColouredButton {
   public:
     // rect: in the parent's client pixels.

@@ -72,6 +72,23 @@ SIZE TextRoomOf(HWND field) {
             client.bottom - client.top};
 }
 
+// A press of a mouse button, or a request for the context menu: what would move the focus
+// into the output box, or let the user select its text.
+bool TakesNoPress(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+        case WM_CONTEXTMENU:
+            return true;
+        default:
+            return false;
+    }
+}
+
 std::wstring Caption() {
     std::string caption(texts::kCaptionTitle);
     caption += texts::kCaptionGap;
@@ -95,6 +112,7 @@ Form1Window::Form1Window(HINSTANCE instance, Form1Services services)
 
 Form1Window::~Form1Window() {
     amountFieldSubclass_.reset();
+    outputBoxSubclass_.reset();
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
@@ -173,12 +191,26 @@ void Form1Window::CreateControls() {
     FitAmountFieldFont();
     lbFormattato_ = create(IDC_LBFORMATTATO, {L"STATIC", "", SS_RIGHT | WS_BORDER},
                            layout::kLbFormattato, boldFont);
-    txtLettere_ = create(IDC_TXTLETTERE,
-                         {L"EDIT", "", ES_MULTILINE | ES_READONLY | WS_DISABLED, WS_EX_CLIENTEDGE},
-                         layout::kTxtLettere, boldFont);
+    // The output box is read-only and no tab stop, and it never takes the focus: a screen
+    // reader reads it as text by the name of the label before it. A disabled box would draw
+    // its text grey, whatever colour it is given.
+    CreateInvisibleLabel(instance_, hwnd_, texts::kWordingBoxName);
+    txtLettere_ =
+        create(IDC_TXTLETTERE, {L"EDIT", "", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
+               layout::kTxtLettere, boldFont);
+    outputBoxSubclass_ = std::make_unique<WindowSubclass>(
+        txtLettere_, [](UINT message, WPARAM, LPARAM, LRESULT& result) {
+            if (message == WM_SETCURSOR) {
+                SetCursor(LoadCursorW(nullptr, IDC_ARROW));  // nothing in it to select
+                result = TRUE;
+                return true;
+            }
+            result = 0;
+            return TakesNoPress(message);
+        });
     label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, regularFont);
 
-    // The output box is disabled and read-only: it asks for the colours of a label.
+    // The output box is read-only: it asks for the colours of a label.
     const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     colors_.Add(label2, kBlack, face);
     colors_.Add(lbFormattato_, kBlack, whiteBrush_.get());
@@ -234,6 +266,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             amountFieldSubclass_.reset();
+            outputBoxSubclass_.reset();
             EndMessageLoop();
             return 0;
         default:

@@ -76,6 +76,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     HWND txtLettere_ = nullptr;
     HWND label3_ = nullptr;
     std::unique_ptr<WindowSubclass> amountFieldSubclass_;
+    std::unique_ptr<WindowSubclass> outputBoxSubclass_;  // keeps presses out of the output box
     bool loaded_ = false;
     std::wstring reportedAmountText_;  // the amount field's text at its last change
     int pendingFocusEvents_ = 0;       // posted, not yet run

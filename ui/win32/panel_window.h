@@ -21,7 +21,7 @@ class PanelWindow : public BaseWindow<PanelWindow> {
     struct Look {
         HBRUSH background;  // outlives the panel
         Border border = Border::None;
-        bool tabStop = false;  // it takes the focus in the tab order
+        bool tabStop = false;  // it takes the focus in the tab order, and shows it
     };
     // Pointer moves: the message's wParam and position in pixels relative to the panel.
     using MouseMoveHandler = std::function<void(WPARAM keys, int x, int y)>;

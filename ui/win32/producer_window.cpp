@@ -13,11 +13,13 @@
 #include "platform/win32/text_conversion.h"
 #include "resources/maker_data.h"
 #include "resources/producer_layout.h"
+#include "resources/producer_window_texts.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
 #include "ui/win32/coloured_button.h"
 #include "ui/win32/control_font.h"
 #include "ui/win32/font_fallback.h"
+#include "ui/win32/keyboard_link.h"
 #include "ui/win32/mouse_events.h"
 #include "ui/win32/panel_window.h"
 #include "ui/win32/thumbs_up_picture.h"
@@ -36,6 +38,7 @@ constexpr COLORREF kTeal = RGB(0, 128, 128);
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kOkFace = RGB(200, 216, 200);
 constexpr COLORREF kSysInfoFace = RGB(255, 224, 192);
+constexpr std::int16_t kLeftButton = 1;
 constexpr std::size_t kLabelCount = 5;  // the labels the handlers reach, InfTalvoControls::Label
 
 // A fixed single border; the background is painted on WM_ERASEBKGND.
@@ -64,6 +67,7 @@ struct ProducerWindow::Controls : LoadedControls {
     std::array<LabelControl, kLabelCount> labels;     // by InfTalvoControls::Label
     std::vector<std::unique_ptr<ControlFont>> fonts;  // of the labels no handler changes
     std::vector<std::unique_ptr<ControlMouseEvents>> mouse;
+    std::vector<std::unique_ptr<KeyboardLink>> links;
     Twips line1X2 = layout::kLine1X2;
     HWND drawnThumb = nullptr;  // the pictogram's label when it draws the pictogram itself
 };
@@ -92,8 +96,9 @@ platform::WindowHandle ProducerWindow::HandleLoadingIfNeeded() {
 
 std::unique_ptr<ModalWindow::LoadedControls> ProducerWindow::CreateControls() {
     auto controls = std::make_unique<Controls>();
-    // Created in the tab order (Command1, cmdInfoSys, Picture1), and each link label before
-    // the caption label beside it, which reaches under it.
+    // Created in the tab order (Command1, cmdInfoSys, Picture1, lbMail, lbSito: from the top in
+    // reading order, the buttons after the links), and each link label before the caption
+    // label beside it, which reaches under it.
     CreateFrame(*controls);
     CreatePicture(*controls);
     CreateLabels(*controls);
@@ -134,6 +139,7 @@ void ProducerWindow::CreateFrame(Controls& c) {
 }
 
 void ProducerWindow::CreatePicture(Controls& c) {
+    CreateInvisibleLabel(instance(), hwnd_, texts::kProducerPictureName);
     c.picture1.Create(instance(), hwnd_, IDC_PRODUCER_PICTURE1,
                       PixelRect(scale(), layout::kPicture1),
                       {pictureBackground_.get(), PanelWindow::Border::Sunken, true});
@@ -199,6 +205,13 @@ void ProducerWindow::CreateLabels(Controls& c) {
         c.labels[IndexOf(Label::lbSito)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.lbSito_MouseMove(e.button, e.shift, e.x, e.y); },
         [this](const MouseEvent& e) { form_.lbSito_MouseDown(e.button, e.shift, e.x, e.y); }));
+    // From the keyboard, a link opens as by a press of the left button at its corner.
+    c.links.push_back(std::make_unique<KeyboardLink>(c.labels[IndexOf(Label::lbMail)].hwnd, [this] {
+        form_.lbMail_MouseDown(kLeftButton, 0, 0, 0);
+    }));
+    c.links.push_back(std::make_unique<KeyboardLink>(c.labels[IndexOf(Label::lbSito)].hwnd, [this] {
+        form_.lbSito_MouseDown(kLeftButton, 0, 0, 0);
+    }));
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
         c.labels[IndexOf(Label::Lb_dati)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.Lb_dati_MouseMove(e.button, e.shift, e.x, e.y); },
