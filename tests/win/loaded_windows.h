@@ -26,7 +26,9 @@ struct MainWindowOnDoubles {
     FakeDialogs dialogs;
     FakeKeyboardEvents keyboard;
     NoWindows windows;
-    Form1Window window{GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}};
+    SwitchableDisplaySettings display;
+    Form1Window window{
+        GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}, display};
 };
 
 // A modal window loaded over a stand-in main window while the object lives, as the load leaves

@@ -2,18 +2,23 @@
 // the Windows accessibility proxies document: a button or a static is named by its own text, any
 // other control by the static before it in z-order, the search stopping at a control that is
 // both WS_GROUP and WS_TABSTOP. (Wine's proxies name every window by its own text, so the rule
-// is applied here rather than asked of them.)
+// is applied here rather than asked of them.) And the colours the windows answer for their texts
+// (WM_CTLCOLORSTATIC, the owner-drawn buttons' painting) and paint their backgrounds in: in the
+// normal theme each text has the contrast WCAG 1.4.3 asks, in high contrast each colour is one of
+// the system's.
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "loaded_windows.h"
 #include "platform/win32/text_conversion.h"
+#include "resources/colour_scheme.h"
 #include "resources/maker_data.h"
 #include "resources/resource_ids.h"
 
@@ -143,6 +148,150 @@ TEST(WindowAccess, EveryControlOfTheThreeWindowsHasItsName) {
                  {IDC_PRODUCER_LBSITO, {Utf8ToWide(maker::kWebAddress), ROLE_SYSTEM_STATICTEXT}},
                  {IDC_PRODUCER_COMMAND1, {L"OK", ROLE_SYSTEM_PUSHBUTTON}},
                  {IDC_PRODUCER_CMDINFOSYS, {L"? Sistema", ROLE_SYSTEM_PUSHBUTTON}}});
+}
+
+// A bitmap to paint into, as big as the control.
+class MemoryPainting {
+  public:
+    explicit MemoryPainting(HWND control) : dc_(CreateCompatibleDC(nullptr)) {
+        GetClientRect(control, &rect_);
+        const HDC screen = GetDC(nullptr);
+        bitmap_ =
+            CreateCompatibleBitmap(screen, std::max(1L, rect_.right), std::max(1L, rect_.bottom));
+        ReleaseDC(nullptr, screen);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~MemoryPainting() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    MemoryPainting(const MemoryPainting&) = delete;
+    MemoryPainting& operator=(const MemoryPainting&) = delete;
+
+    HDC dc() const { return dc_; }
+    const RECT& rect() const { return rect_; }
+
+  private:
+    HDC dc_;
+    RECT rect_{};
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+Rgb RgbOf(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// A text and its background as a control shows them; nothing for a control the system draws.
+struct Shown {
+    Rgb text;
+    Rgb background;
+    bool large;  // 18 points, or 14 points bold
+};
+
+std::optional<Shown> ShownBy(HWND control) {
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    const std::wstring kind = ClassOf(control);
+    const LOGFONTW font = test::FontOf(control);
+    MemoryPainting painting(control);
+    const double points = -font.lfHeight * 72.0 / GetDeviceCaps(painting.dc(), LOGPIXELSY);
+    const bool large = points >= 18 || (points >= 14 && font.lfWeight >= FW_BOLD);
+    if (kind == L"Static" || (kind == L"Edit" && (style & (ES_READONLY | WS_DISABLED)) != 0)) {
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+            GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(painting.dc()),
+            reinterpret_cast<LPARAM>(control)));
+        LOGBRUSH background{};
+        GetObjectW(brush, sizeof(background), &background);
+        // A disabled edit draws its text grey, whatever it is told.
+        const COLORREF text =
+            (style & WS_DISABLED) != 0 ? GetSysColor(COLOR_GRAYTEXT) : GetTextColor(painting.dc());
+        return Shown{RgbOf(text), RgbOf(background.lbColor), large};
+    }
+    if (kind == L"Button" && (style & BS_TYPEMASK) == BS_OWNERDRAW) {
+        DRAWITEMSTRUCT item{ODT_BUTTON,
+                            static_cast<UINT>(GetDlgCtrlID(control)),
+                            0,
+                            ODA_DRAWENTIRE,
+                            0,
+                            control,
+                            painting.dc(),
+                            painting.rect(),
+                            0};
+        SendMessageW(GetParent(control), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        return Shown{RgbOf(GetTextColor(painting.dc())), RgbOf(GetPixel(painting.dc(), 3, 3)),
+                     large};
+    }
+    return std::nullopt;
+}
+
+// The background a window or panel paints.
+Rgb PaintedBackground(HWND window) {
+    MemoryPainting painting(window);
+    SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(painting.dc()), 0);
+    return RgbOf(GetPixel(painting.dc(), 1, 1));
+}
+
+// Every text shown in `window` has its contrast; in high contrast each colour, the painted
+// backgrounds' too, is one of the system's.
+void ExpectThemeColours(HWND window, const test::SwitchableDisplaySettings& display) {
+    const auto& system = display.highContrast().colours;
+    const auto isSystems = [&](Rgb colour) {
+        return std::ranges::find(system, colour) != system.end();
+    };
+    std::vector<HWND> controls{window};
+    EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
+    for (const HWND control : controls) {
+        if ((GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) == 0) {
+            continue;
+        }
+        const int id = GetDlgCtrlID(control);
+        if (const auto shown = ShownBy(control)) {
+            EXPECT_GE(colours::ContrastRatio(shown->text, shown->background),
+                      colours::RequiredContrast(shown->large))
+                << "control " << id;
+            if (display.HighContrast()) {
+                EXPECT_TRUE(isSystems(shown->text) && isSystems(shown->background))
+                    << "control " << id;
+            }
+        } else if (display.HighContrast() && ClassOf(control).starts_with(L"Verbalo")) {
+            EXPECT_TRUE(isSystems(PaintedBackground(control))) << "window or panel " << id;
+        }
+    }
+}
+
+// Each window is read in the normal theme, then switched to high contrast as the system does it.
+void ExpectThemeColoursBeforeAndAfterTheSwitch(HWND window,
+                                               test::SwitchableDisplaySettings& display) {
+    {
+        SCOPED_TRACE("in the normal theme");
+        ExpectThemeColours(window, display);
+    }
+    SCOPED_TRACE("in high contrast");
+    display.SwitchToHighContrast();
+    SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+    ExpectThemeColours(window, display);
+}
+
+TEST(WindowAccess, EveryTextHasItsContrastAndGivesWayToTheSystemsColoursInHighContrast) {
+    {
+        SCOPED_TRACE("the main window");
+        test::MainWindowOnDoubles on;
+        ASSERT_TRUE(on.window.Create(SW_SHOWNORMAL));
+        ExpectThemeColoursBeforeAndAfterTheSwitch(on.window.hwnd(), on.display);
+    }
+    {
+        SCOPED_TRACE("the About window");
+        test::AboutWindowOnDoubles on;
+        const test::LoadedModal about(on.about_);
+        ASSERT_TRUE(about.loaded());
+        ExpectThemeColoursBeforeAndAfterTheSwitch(about.hwnd(), on.display_);
+    }
+    SCOPED_TRACE("the producer window");
+    test::ProducerWindowOnDoubles on;
+    const test::LoadedModal producer(on.producer_);
+    ASSERT_TRUE(producer.loaded());
+    ExpectThemeColoursBeforeAndAfterTheSwitch(producer.hwnd(), on.display_);
 }
 
 }  // namespace

@@ -22,14 +22,10 @@ namespace layout = about_layout;
 
 constexpr int kPointerSize = 32;
 constexpr std::size_t kLabelCount = 4;  // the labels the load fills, FrmAboutControls::Label
-// The labels' own text colours; the notice has the system's.
-constexpr COLORREF kDarkRed = RGB(128, 0, 0);
-constexpr COLORREF kNavy = RGB(0, 0, 128);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // A fixed dialog border, on the system's button face.
 const ModalWindowFrame kFrame{
-    L"VerbaloAbout",        IDI_ABOUT,           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+    L"VerbaloAbout",        IDI_ABOUT,           colours::kAboutNotice.background,
     layout::kStoredCaption, WS_EX_DLGMODALFRAME, layout::kClientWidth,
     layout::kClientHeight};
 
@@ -51,13 +47,15 @@ struct AboutWindow::Controls : LoadedControls {
 };
 
 AboutWindow::AboutWindow(HINSTANCE instance, SystemInfoLauncher& launcher,
-                         ProducerWindowOpener& producerWindow, ApplicationIdentity application)
+                         ProducerWindowOpener& producerWindow, ApplicationIdentity application,
+                         const platform::DisplaySettings& display)
     : ModalWindowFor(instance, kFrame,
                      {{IDC_ABOUT_CMDOK, [this] { form_.cmdOK_Click(); }},
                       {IDC_ABOUT_CMDSYSINFO, [this] { form_.cmdSysInfo_Click(); }},
                       {IDC_ABOUT_LABEL1, [this] { form_.Label1_Click(); }},
                       {IDOK, [this] { form_.EnterPressed(FocusedButton()); }},
-                      {IDCANCEL, [this] { form_.EscPressed(); }}}),
+                      {IDCANCEL, [this] { form_.EscPressed(); }}},
+                     display),
       form_(*this, launcher, producerWindow, std::move(application)),
       pictureIcon_(LoadIconResource(instance, IDI_VERBALO, layout::kPictureIconSize)) {
     const IconHandle icon = LoadIconResource(instance, IDI_ABOUT, kPointerSize);
@@ -75,7 +73,7 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
     c.defaultFont = placing.AddFont(FontLook::From(window_layout::kDefaultFont), scale());
     c.titleFont = placing.AddFont(FontLook::From(layout::kTitleFont), scale());
     c.noticeFont = placing.AddFont(FontLook::From(layout::kNoticeFont), scale());
-    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    const auto face = [this] { return theme().BrushOf(colours::kAboutNotice.background); };
     auto makeLabel = [&](HWND parent, int id, std::string_view text, DWORD align,
                          const window_layout::ControlRect& rect, HFONT font) {
         return placing.Place(
@@ -123,11 +121,11 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
         makeLabel(hwnd_, IDC_ABOUT_LBLDESCRIPTION, layout::kDescriptionPlaceholder, SS_LEFT,
                   layout::kLblDescription, c.defaultFont);
 
-    c.colors.Add(c.labelOf(Label::lblTitle), kDarkRed, face);
-    c.colors.Add(c.label1, kNavy, face);
-    c.colors.Add(c.labelOf(Label::lblVersion), kNavy, face);
-    c.colors.Add(c.labelOf(Label::lblDescription), kBlack, face);
-    c.colors.Add(c.labelOf(Label::Lb_cr), std::nullopt, face);
+    c.colors.Add(c.labelOf(Label::lblTitle), colours::kAboutTitle);
+    c.colors.Add(c.label1, colours::kAboutNavy);
+    c.colors.Add(c.labelOf(Label::lblVersion), colours::kAboutNavy);
+    c.colors.Add(c.labelOf(Label::lblDescription), colours::kAboutDescription);
+    c.colors.Add(c.labelOf(Label::Lb_cr), colours::kAboutNotice);
     c.firstFocus = c.cmdOK;
     return controls;
 }

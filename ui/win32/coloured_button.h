@@ -4,7 +4,8 @@
 
 #include <memory>
 
-#include "ui/win32/gdi_objects.h"
+#include "resources/colour_scheme.h"
+#include "ui/win32/theme_colours.h"
 #include "ui/win32/window_subclass.h"
 
 namespace verbalo::ui::win32 {
@@ -16,8 +17,10 @@ namespace verbalo::ui::win32 {
 class ColouredButton {
   public:
     // rect: in the parent's client pixels.
+    // colours: the caption's and the face's; theme outlives the button.
     ColouredButton(HINSTANCE instance, HWND parent, int id, const wchar_t* caption,
-                   const RECT& rect, HFONT font, COLORREF face);
+                   const RECT& rect, HFONT font, const colours::TextColours& colours,
+                   const ThemeColours& theme);
     ColouredButton(const ColouredButton&) = delete;
     ColouredButton& operator=(const ColouredButton&) = delete;
 
@@ -28,7 +31,8 @@ class ColouredButton {
 
   private:
     HWND hwnd_ = nullptr;
-    Brush face_;
+    colours::TextColours colours_;
+    const ThemeColours& theme_;
     std::unique_ptr<WindowSubclass> subclass_;
 };
 

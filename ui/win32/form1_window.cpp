@@ -22,11 +22,6 @@ namespace layout = form1_layout;
 
 constexpr wchar_t kClassName[] = L"VerbaloForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;  // resizable, minimize and maximize boxes
-// The text of the labels and boxes: black whatever the system's colours, as a device context
-// starts; the status line is dark blue.
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kDarkBlue = RGB(0, 0, 128);
-constexpr COLORREF kWhite = RGB(255, 255, 255);  // behind the echo
 
 constexpr std::int16_t kKeyTab = 9;
 constexpr std::int16_t kKeyEnter = 13;
@@ -107,8 +102,9 @@ OtherWindow OtherWindowOf(HWND window) {
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance, Form1Services services)
-    : instance_(instance), form_(*this, services) {}
+Form1Window::Form1Window(HINSTANCE instance, Form1Services services,
+                         const platform::DisplaySettings& display)
+    : instance_(instance), form_(*this, services), theme_(display) {}
 
 Form1Window::~Form1Window() {
     amountFieldSubclass_.reset();
@@ -175,7 +171,6 @@ bool Form1Window::Create(int showCommand) {
 void Form1Window::CreateControls() {
     const HFONT regularFont = layout_.AddFont(UiFontLook(layout::kFont), scale_);
     const HFONT boldFont = layout_.AddFont(UiFontLook(layout::kBoldFont), scale_);
-    whiteBrush_ = Brush(CreateSolidBrush(kWhite));
     const auto create = [this](int id, const ChildControlLook& look,
                                const window_layout::ControlRect& rect, HFONT font) {
         return layout_.Place(
@@ -211,11 +206,10 @@ void Form1Window::CreateControls() {
     label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, regularFont);
 
     // The output box is read-only: it asks for the colours of a label.
-    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
-    colors_.Add(label2, kBlack, face);
-    colors_.Add(lbFormattato_, kBlack, whiteBrush_.get());
-    colors_.Add(txtLettere_, kBlack, face);
-    colors_.Add(label3_, kDarkBlue, face);
+    colors_.Add(label2, colours::kMainLabel);
+    colors_.Add(lbFormattato_, colours::kEcho);
+    colors_.Add(txtLettere_, colours::kWordingBox);
+    colors_.Add(label3_, colours::kStatusLine);
 
     amountFieldSubclass_ = std::make_unique<WindowSubclass>(
         text1_, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -251,10 +245,21 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (const HBRUSH brush =
-                    colors_.Apply(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+            if (const HBRUSH brush = colors_.Apply(reinterpret_cast<HWND>(lParam),
+                                                   reinterpret_cast<HDC>(wParam), theme_)) {
                 return reinterpret_cast<LRESULT>(brush);
             }
+            break;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client,
+                     theme_.BrushOf(colours::kMainLabel.background));
+            return 1;
+        }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            RepaintInNewColours(hwnd_);
             break;
         case kAmountFieldLostFocus:
             --pendingFocusEvents_;

@@ -6,9 +6,11 @@
 #include <string>
 
 #include "mainwindow/form1.h"
+#include "platform/win32/display_settings_win32.h"
 #include "ui/win32/control_colors.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/gdi_objects.h"
+#include "ui/win32/theme_colours.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
 #include "ui/win32/window_subclass.h"
@@ -19,7 +21,10 @@ namespace verbalo::ui::win32 {
 // what Form1 asks of them, and forwards every event to Form1's handler for it.
 class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
   public:
-    Form1Window(HINSTANCE instance, Form1Services services);
+    // display: whether a high-contrast theme is on, and the system's colours.
+    Form1Window(
+        HINSTANCE instance, Form1Services services,
+        const platform::DisplaySettings& display = platform::win32::SystemDisplaySettings());
     ~Form1Window() override;
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
@@ -69,7 +74,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     TwipsScale scale_;
     ControlLayout layout_;  // where the controls stand in twips, and their fonts
     Font amountFieldFont_;  // where the layout's font is too wide for the field
-    Brush whiteBrush_;
+    ThemeColours theme_;
     ControlColors colors_;
     HWND text1_ = nullptr;
     HWND lbFormattato_ = nullptr;

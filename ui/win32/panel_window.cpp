@@ -41,7 +41,7 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client{};
             GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, look_.background);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, look_.background());
             return 1;
         }
         case WM_PAINT:
