@@ -11,6 +11,7 @@
 
 #include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
+#include "platform/fakes/fake_accessibility.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_display_settings.h"
 #include "platform/fakes/fake_file_system.h"
@@ -195,10 +196,12 @@ struct ProducerWindowOn {
     FakeDialogs dialogs_;
     FakeMessagePump pump_;
     SwitchableDisplaySettings display_;
+    FakeAccessibility accessibility_;
     ProducerWindow producer_{GetModuleHandleW(nullptr),
                              {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
                              "C:\\",
-                             display_};
+                             display_,
+                             accessibility_};
 };
 using ProducerWindowOnDoubles = ProducerWindowOn<FakeFileSystem, FakeShell>;
 

@@ -27,8 +27,11 @@ struct MainWindowOnDoubles {
     FakeKeyboardEvents keyboard;
     NoWindows windows;
     SwitchableDisplaySettings display;
-    Form1Window window{
-        GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}, display};
+    FakeAccessibility accessibility;
+    Form1Window window{GetModuleHandleW(nullptr),
+                       {clipboard, locale, dialogs, keyboard, windows},
+                       display,
+                       accessibility};
 };
 
 // A modal window loaded over a stand-in main window while the object lives, as the load leaves

@@ -46,14 +46,29 @@ std::wstring ReadText(HWND control) {
     return read;
 }
 
+// What is said beyond the proxies' name and role (a fake stands for the annotation service).
+enum class Said { Nothing, Link, LiveRegionAnnounced };
+
 struct Accessible {
     std::wstring name;
     long role;
+    Said said = Said::Nothing;
     friend bool operator==(const Accessible&, const Accessible&) = default;
     friend void PrintTo(const Accessible& a, std::ostream* out) {
-        *out << '"' << WideToUtf8(a.name) << "\", role " << a.role;
+        *out << '"' << WideToUtf8(a.name) << "\", role " << a.role << ", said "
+             << static_cast<int>(a.said);
     }
 };
+
+Said SaidOf(HWND control, const FakeAccessibility& said) {
+    const auto handle = reinterpret_cast<WindowHandle>(control);
+    if (said.links.contains(handle)) {
+        return Said::Link;
+    }
+    const bool announced = std::ranges::find(said.changes, handle) != said.changes.end();
+    return said.liveRegions.contains(handle) && announced ? Said::LiveRegionAnnounced
+                                                          : Said::Nothing;
+}
 
 Accessible ProxyOf(HWND control) {
     const std::wstring kind = ClassOf(control);
@@ -89,13 +104,15 @@ BOOL CALLBACK AddControl(HWND control, LPARAM controls) {
 
 // The controls listed have their names and roles, and every other control shown that a user
 // can meet (all but the frames that only hold controls) has a name.
-void ExpectNamed(HWND window, const std::vector<Expected>& expected) {
+void ExpectNamed(HWND window, const std::vector<Expected>& expected,
+                 const FakeAccessibility& said = {}) {
     std::size_t found = 0;
     std::vector<HWND> controls;
     EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
     for (const HWND control : controls) {
         const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
-        const Accessible accessible = ProxyOf(control);
+        Accessible accessible = ProxyOf(control);
+        accessible.said = SaidOf(control, said);
         const int id = GetDlgCtrlID(control);
         for (const Expected& listed : expected) {
             if (listed.id == id) {
@@ -120,13 +137,14 @@ TEST(WindowAccess, EveryControlOfTheThreeWindowsHasItsName) {
         on.window.SetAmountText("1234,5");
         std::int16_t enter = 13;
         on.window.form().Text1_KeyPress(enter);
-        ExpectNamed(
-            on.window.hwnd(),
-            {{IDC_TEXT1, {L"Valore", ROLE_SYSTEM_TEXT}},
-             {IDC_LBFORMATTATO, {L"1.234,50", ROLE_SYSTEM_STATICTEXT}},
-             {IDC_TXTLETTERE, {L"Descrizione letterale:", ROLE_SYSTEM_TEXT}},
-             {IDC_LABEL3,
-              {L"Descrizione memorizzata negli appunti di Windows", ROLE_SYSTEM_STATICTEXT}}});
+        ExpectNamed(on.window.hwnd(),
+                    {{IDC_TEXT1, {L"Valore", ROLE_SYSTEM_TEXT}},
+                     {IDC_LBFORMATTATO, {L"1.234,50", ROLE_SYSTEM_STATICTEXT}},
+                     {IDC_TXTLETTERE, {L"Descrizione letterale:", ROLE_SYSTEM_TEXT}},
+                     {IDC_LABEL3,
+                      {L"Descrizione memorizzata negli appunti di Windows", ROLE_SYSTEM_STATICTEXT,
+                       Said::LiveRegionAnnounced}}},
+                    on.accessibility);
     }
     {
         SCOPED_TRACE("the About window");
@@ -142,12 +160,15 @@ TEST(WindowAccess, EveryControlOfTheThreeWindowsHasItsName) {
     test::ProducerWindowOnDoubles on;
     const test::LoadedModal producer(on.producer_);
     ASSERT_TRUE(producer.loaded());
-    ExpectNamed(producer.hwnd(),
-                {{IDC_PRODUCER_PICTURE1, {L"Logo del produttore:", ROLE_SYSTEM_CLIENT}},
-                 {IDC_PRODUCER_LBMAIL, {Utf8ToWide(maker::kEmail), ROLE_SYSTEM_STATICTEXT}},
-                 {IDC_PRODUCER_LBSITO, {Utf8ToWide(maker::kWebAddress), ROLE_SYSTEM_STATICTEXT}},
-                 {IDC_PRODUCER_COMMAND1, {L"OK", ROLE_SYSTEM_PUSHBUTTON}},
-                 {IDC_PRODUCER_CMDINFOSYS, {L"? Sistema", ROLE_SYSTEM_PUSHBUTTON}}});
+    ExpectNamed(
+        producer.hwnd(),
+        {{IDC_PRODUCER_PICTURE1, {L"Logo del produttore:", ROLE_SYSTEM_CLIENT}},
+         {IDC_PRODUCER_LBMAIL, {Utf8ToWide(maker::kEmail), ROLE_SYSTEM_STATICTEXT, Said::Link}},
+         {IDC_PRODUCER_LBSITO,
+          {Utf8ToWide(maker::kWebAddress), ROLE_SYSTEM_STATICTEXT, Said::Link}},
+         {IDC_PRODUCER_COMMAND1, {L"OK", ROLE_SYSTEM_PUSHBUTTON}},
+         {IDC_PRODUCER_CMDINFOSYS, {L"? Sistema", ROLE_SYSTEM_PUSHBUTTON}}},
+        on.accessibility_);
 }
 
 // A bitmap to paint into, as big as the control.

@@ -84,6 +84,10 @@ bool TakesNoPress(UINT message) {
     }
 }
 
+platform::WindowHandle HandleOf(HWND control) {
+    return reinterpret_cast<platform::WindowHandle>(control);
+}
+
 std::wstring Caption() {
     std::string caption(texts::kCaptionTitle);
     caption += texts::kCaptionGap;
@@ -103,8 +107,9 @@ OtherWindow OtherWindowOf(HWND window) {
 }  // namespace
 
 Form1Window::Form1Window(HINSTANCE instance, Form1Services services,
-                         const platform::DisplaySettings& display)
-    : instance_(instance), form_(*this, services), theme_(display) {}
+                         const platform::DisplaySettings& display,
+                         platform::Accessibility& accessibility)
+    : instance_(instance), form_(*this, services), theme_(display), accessibility_(accessibility) {}
 
 Form1Window::~Form1Window() {
     amountFieldSubclass_.reset();
@@ -204,6 +209,8 @@ void Form1Window::CreateControls() {
             return TakesNoPress(message);
         });
     label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, regularFont);
+    // A screen reader announces what the status line says, without moving the focus.
+    accessibility_.MarkLiveRegion(HandleOf(label3_));
 
     // The output box is read-only: it asks for the colours of a label.
     colors_.Add(label2, colours::kMainLabel);
@@ -270,6 +277,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.Text1_GotFocus(static_cast<OtherWindow>(wParam));
             return 0;
         case WM_DESTROY:
+            accessibility_.Forget(HandleOf(label3_));
             amountFieldSubclass_.reset();
             outputBoxSubclass_.reset();
             EndMessageLoop();
@@ -407,6 +415,9 @@ void Form1Window::SetEchoCaption(std::string_view text) {
 
 void Form1Window::SetStatusCaption(std::string_view text) {
     SetWindowTextW(label3_, Utf8ToWide(text).c_str());
+    if (!text.empty()) {
+        accessibility_.LiveRegionChanged(HandleOf(label3_));
+    }
 }
 
 void Form1Window::SetOutputText(std::string_view text) {

@@ -44,6 +44,10 @@ const ModalWindowFrame kFrame{L"VerbaloProducer",
                               layout::kClientWidth,
                               layout::kClientHeight};
 
+platform::WindowHandle HandleOf(HWND control) {
+    return reinterpret_cast<platform::WindowHandle>(control);
+}
+
 std::size_t IndexOf(InfTalvoControls::Label label) {
     return static_cast<std::size_t>(label);
 }
@@ -72,14 +76,16 @@ struct ProducerWindow::Controls : LoadedControls {
 
 ProducerWindow::ProducerWindow(HINSTANCE instance, InfTalvoServices services,
                                std::string dirHiddenStartFolder,
-                               const platform::DisplaySettings& display)
+                               const platform::DisplaySettings& display,
+                               platform::Accessibility& accessibility)
     : ModalWindowFor(instance, kFrame,
                      {{IDC_PRODUCER_COMMAND1, [this] { form_.Command1_Click(); }},
                       {IDC_PRODUCER_CMDINFOSYS, [this] { form_.cmdInfoSys_Click(); }},
                       {IDOK, [this] { form_.EnterPressed(FocusedButton()); }},
                       {IDCANCEL, [this] { form_.EscPressed(); }}},
                      display),
-      form_(*this, services, std::move(dirHiddenStartFolder)) {}
+      form_(*this, services, std::move(dirHiddenStartFolder)),
+      accessibility_(accessibility) {}
 
 ProducerWindow::Controls* ProducerWindow::controls() const {
     return static_cast<Controls*>(loaded());
@@ -206,6 +212,9 @@ void ProducerWindow::CreateLabels(Controls& c) {
         c.labels[IndexOf(Label::lbSito)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.lbSito_MouseMove(e.button, e.shift, e.x, e.y); },
         [this](const MouseEvent& e) { form_.lbSito_MouseDown(e.button, e.shift, e.x, e.y); }));
+    for (const Label link : {Label::lbMail, Label::lbSito}) {
+        accessibility_.MarkLink(HandleOf(c.labels[IndexOf(link)].hwnd));
+    }
     // From the keyboard, a link opens as by a press of the left button at its corner.
     c.links.push_back(std::make_unique<KeyboardLink>(c.labels[IndexOf(Label::lbMail)].hwnd, [this] {
         form_.lbMail_MouseDown(kLeftButton, 0, 0, 0);
@@ -230,6 +239,11 @@ std::optional<LRESULT> ProducerWindow::OnOtherMessage(UINT message, WPARAM wPara
             form_.Form_MouseMove(event.button, event.shift, event.x, event.y);
             return 0;
         }
+        case WM_DESTROY:
+            for (const Label link : {Label::lbMail, Label::lbSito}) {
+                accessibility_.Forget(HandleOf(LabelWindow(link)));
+            }
+            return std::nullopt;
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (controls() != nullptr && item.hwndItem == controls()->drawnThumb) {
