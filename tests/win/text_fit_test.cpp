@@ -15,13 +15,17 @@
 #include <vector>
 
 #include "info_window_support.h"
-#include "loaded_windows.h"
+#include "platform/fakes/fake_clipboard.h"
+#include "platform/fakes/fake_dialogs.h"
+#include "platform/fakes/fake_keyboard_events.h"
+#include "platform/fakes/fake_locale.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/about_layout.h"
 #include "resources/form1_layout.h"
 #include "resources/producer_layout.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
+#include "ui/win32/form1_window.h"
 #include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
@@ -203,6 +207,43 @@ void ExpectEveryTextWhole(HWND window) {
     EXPECT_TRUE(misfits.empty()) << Describe(misfits);
 }
 
+class NoWindows : public InformationWindows {
+  public:
+    void ShowAboutModal() override {}
+    void ShowProducerModal() override {}
+};
+
+// The main window on doubles of the services it uses, made as the program makes it.
+struct MainWindowOnDoubles {
+    FakeClipboard clipboard;
+    FakeLocale locale;
+    FakeDialogs dialogs;
+    FakeKeyboardEvents keyboard;
+    NoWindows windows;
+    Form1Window window{GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}};
+};
+
+// A modal window loaded over a stand-in main window while the object lives, as the load leaves
+// it.
+class LoadedModal {
+  public:
+    explicit LoadedModal(ModalWindow& window) : window_(window) {
+        window_.SetMainWindow(main_.hwnd());
+        loaded_ = window_.Load();
+    }
+    ~LoadedModal() { window_.Unload(); }
+    LoadedModal(const LoadedModal&) = delete;
+    LoadedModal& operator=(const LoadedModal&) = delete;
+
+    bool loaded() const { return loaded_; }
+    HWND hwnd() const { return window_.hwnd(); }
+
+  private:
+    test::StandInMainWindow main_{100, 100};
+    ModalWindow& window_;
+    bool loaded_ = false;
+};
+
 // Another DPI than the screen's: 144 (150 %), or 192 where the screen is at 144.
 int OtherDpi() {
     return TwipsScale().dpi() == 144 ? 192 : 144;
@@ -264,7 +305,7 @@ void ExpectWholeHereAndAtAnotherDpi(HWND window, std::initializer_list<Placement
 }
 
 TEST(TextFit, TheMainWindowShowsEveryTextWholeAtItsDpiAndAnother) {
-    test::MainWindowOnDoubles on;
+    MainWindowOnDoubles on;
     ASSERT_TRUE(on.window.Create(SW_SHOWNORMAL));
     ExpectWholeHereAndAtAnotherDpi(on.window.hwnd(),
                                    {{IDC_LABEL2, form1_layout::kLabel2},
@@ -275,7 +316,7 @@ TEST(TextFit, TheMainWindowShowsEveryTextWholeAtItsDpiAndAnother) {
 
 TEST(TextFit, TheAboutWindowShowsEveryTextWholeAtItsDpiAndAnother) {
     test::AboutWindowOnDoubles on;
-    const test::LoadedModal about(on.about_);
+    const LoadedModal about(on.about_);
     ASSERT_TRUE(about.loaded());
     ExpectWholeHereAndAtAnotherDpi(about.hwnd(), {{IDC_ABOUT_LBLTITLE, about_layout::kLblTitle},
                                                   {IDC_ABOUT_FRAME1, about_layout::kFrame1},
@@ -285,7 +326,7 @@ TEST(TextFit, TheAboutWindowShowsEveryTextWholeAtItsDpiAndAnother) {
 
 TEST(TextFit, TheProducerWindowShowsEveryTextWholeAtItsDpiAndAnother) {
     test::ProducerWindowOnDoubles on;
-    const test::LoadedModal producer(on.producer_);
+    const LoadedModal producer(on.producer_);
     ASSERT_TRUE(producer.loaded());
     ExpectWholeHereAndAtAnotherDpi(producer.hwnd(),
                                    {{IDC_PRODUCER_LB_ADP0, producer_layout::kLbAdp0},

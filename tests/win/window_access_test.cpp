@@ -15,11 +15,15 @@
 #include <string>
 #include <vector>
 
-#include "loaded_windows.h"
+#include "info_window_support.h"
+#include "platform/fakes/fake_clipboard.h"
+#include "platform/fakes/fake_keyboard_events.h"
+#include "platform/fakes/fake_locale.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/colour_scheme.h"
 #include "resources/maker_data.h"
 #include "resources/resource_ids.h"
+#include "ui/win32/form1_window.h"
 
 namespace verbalo::platform::win32 {
 namespace {
@@ -84,6 +88,12 @@ Accessible ProxyOf(HWND control, const FakeAccessibility& fake) {
     }
     return {L"", role, said};
 }
+
+class NoWindows : public InformationWindows {
+  public:
+    void ShowAboutModal() override {}
+    void ShowProducerModal() override {}
+};
 
 BOOL CALLBACK AddControl(HWND control, LPARAM controls) {
     reinterpret_cast<std::vector<HWND>*>(controls)->push_back(control);
@@ -205,36 +215,43 @@ void ExpectAccessible(HWND window, test::SwitchableDisplaySettings& display,
 TEST(WindowAccess, EveryControlHasItsNameAndEveryTextItsContrastAlsoInHighContrast) {
     {
         SCOPED_TRACE("the main window, with an amount worded");
-        test::MainWindowOnDoubles on;
-        ASSERT_TRUE(on.window.Create(SW_SHOWNORMAL));
-        on.window.SetAmountText("1234,5");
+        FakeClipboard clipboard;
+        FakeLocale locale;
+        FakeDialogs dialogs;
+        FakeKeyboardEvents keyboard;
+        NoWindows windows;
+        test::SwitchableDisplaySettings display;
+        FakeAccessibility accessibility;
+        ui::win32::Form1Window window(GetModuleHandleW(nullptr),
+                                      {clipboard, locale, dialogs, keyboard, windows}, display,
+                                      accessibility);
+        ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
+        window.SetAmountText("1234,5");
         std::int16_t enter = 13;
-        on.window.form().Text1_KeyPress(enter);
-        ExpectAccessible(on.window.hwnd(), on.display,
+        window.form().Text1_KeyPress(enter);
+        ExpectAccessible(window.hwnd(), display,
                          {{IDC_TEXT1, {L"Valore", ROLE_SYSTEM_TEXT}},
                           {IDC_LBFORMATTATO, {L"1.234,50", ROLE_SYSTEM_STATICTEXT}},
                           {IDC_TXTLETTERE, {L"Descrizione letterale:", ROLE_SYSTEM_TEXT}},
                           {IDC_LABEL3,
                            {L"Descrizione memorizzata negli appunti di Windows",
                             ROLE_SYSTEM_STATICTEXT, Said::LiveRegionAnnounced}}},
-                         on.accessibility);
+                         accessibility);
     }
     {
         SCOPED_TRACE("the About window");
         test::AboutWindowOnDoubles on;
-        const test::LoadedModal about(on.about_);
-        ASSERT_TRUE(about.loaded());
-        ExpectAccessible(about.hwnd(), on.display_,
+        ASSERT_TRUE(on.about_.Load());
+        ExpectAccessible(on.about_.hwnd(), on.display_,
                          {{IDC_ABOUT_PICTURE1, {L"Icona del programma:", ROLE_SYSTEM_CLIENT}},
                           {IDC_ABOUT_CMDOK, {L"OK", ROLE_SYSTEM_PUSHBUTTON}},
                           {IDC_ABOUT_CMDSYSINFO, {L"System Info...", ROLE_SYSTEM_PUSHBUTTON}}});
     }
     SCOPED_TRACE("the producer window");
     test::ProducerWindowOnDoubles on;
-    const test::LoadedModal producer(on.producer_);
-    ASSERT_TRUE(producer.loaded());
+    ASSERT_TRUE(on.producer_.Load());
     ExpectAccessible(
-        producer.hwnd(), on.display_,
+        on.producer_.hwnd(), on.display_,
         {{IDC_PRODUCER_PICTURE1, {L"Logo del produttore:", ROLE_SYSTEM_CLIENT}},
          {IDC_PRODUCER_LBMAIL, {Utf8ToWide(maker::kEmail), ROLE_SYSTEM_STATICTEXT, Said::Link}},
          {IDC_PRODUCER_LBSITO,
