@@ -11,6 +11,7 @@
 #include "ui/win32/child_controls.h"
 #include "ui/win32/control_font.h"
 #include "ui/win32/gdi_objects.h"
+#include "ui/win32/keyboard_link.h"
 #include "ui/win32/panel_window.h"
 
 namespace verbalo::ui::win32 {
@@ -40,8 +41,9 @@ struct AboutWindow::Controls : LoadedControls {
     HFONT noticeFont = nullptr;
     PanelWindow frame1;
     PanelWindow picture1;
-    std::array<HWND, kLabelCount> labels{};  // by FrmAboutControls::Label
-    HWND label1 = nullptr;                   // the credit line
+    std::array<HWND, kLabelCount> labels{};    // by FrmAboutControls::Label
+    HWND label1 = nullptr;                     // the credit line
+    std::unique_ptr<KeyboardLink> creditLink;  // opens the producer window from the keyboard
     HWND cmdOK = nullptr;
     HWND cmdSysInfo = nullptr;
 };
@@ -112,6 +114,8 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
 
     c.label1 = makeLabel(hwnd_, IDC_ABOUT_LABEL1, AboutCreditLabelText(), SS_RIGHT, layout::kLabel1,
                          c.defaultFont);
+    // After the picture in the tab order: from the top in reading order, the buttons last.
+    c.creditLink = std::make_unique<KeyboardLink>(c.label1, [this] { form_.Label1_Click(); });
     c.labelOf(Label::lblVersion) =
         makeLabel(hwnd_, IDC_ABOUT_LBLVERSION, layout::kVersionPlaceholder, SS_RIGHT,
                   layout::kLblVersion, c.defaultFont);
