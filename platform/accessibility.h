@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/types.h"
 
 namespace verbalo::platform {
@@ -18,6 +20,9 @@ class Accessibility {
     virtual void LiveRegionChanged(WindowHandle control) = 0;
     // The control, a label, acts as a link.
     virtual void MarkLink(WindowHandle control) = 0;
+    // The control, a label that shows a picture, is read by this name (UTF-8) instead of its
+    // text.
+    virtual void NamePicture(WindowHandle control, std::string_view name) = 0;
     // The control is going: what was said of it is withdrawn.
     virtual void Forget(WindowHandle control) = 0;
 };

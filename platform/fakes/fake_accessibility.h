@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "platform/accessibility.h"
@@ -13,14 +15,19 @@ class FakeAccessibility : public Accessibility {
     void MarkLiveRegion(WindowHandle control) override { liveRegions.insert(control); }
     void LiveRegionChanged(WindowHandle control) override { changes.push_back(control); }
     void MarkLink(WindowHandle control) override { links.insert(control); }
+    void NamePicture(WindowHandle control, std::string_view name) override {
+        pictureNames[control] = std::string(name);
+    }
     void Forget(WindowHandle control) override {
         liveRegions.erase(control);
         links.erase(control);
+        pictureNames.erase(control);
     }
 
     std::set<WindowHandle> liveRegions;
     std::vector<WindowHandle> changes;  // in the order announced
     std::set<WindowHandle> links;
+    std::map<WindowHandle, std::string> pictureNames;
 };
 
 }  // namespace verbalo::platform

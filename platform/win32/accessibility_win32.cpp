@@ -6,6 +6,9 @@
 #include <oleacc.h>
 
 #include <array>
+#include <string>
+
+#include "platform/win32/text_conversion.h"
 
 namespace verbalo::platform::win32 {
 namespace {
@@ -56,9 +59,23 @@ void Win32Accessibility::MarkLink(WindowHandle control) {
     SetNumber(control, PROPID_ACC_ROLE, ROLE_SYSTEM_LINK);
 }
 
+void Win32Accessibility::NamePicture(WindowHandle control, std::string_view name) {
+    const std::wstring text = Utf8ToWide(name);
+    WithPropServices([&](IAccPropServices& services) {
+        services.SetHwndPropStr(HwndOf(control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                PROPID_ACC_NAME, text.c_str());
+        VARIANT role{};
+        role.vt = VT_I4;
+        role.lVal = ROLE_SYSTEM_GRAPHIC;
+        services.SetHwndProp(HwndOf(control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                             PROPID_ACC_ROLE, role);
+    });
+}
+
 void Win32Accessibility::Forget(WindowHandle control) {
     WithPropServices([&](IAccPropServices& services) {
-        std::array<MSAAPROPID, 2> properties{kLiveSettingProperty, PROPID_ACC_ROLE};
+        std::array<MSAAPROPID, 3> properties{kLiveSettingProperty, PROPID_ACC_ROLE,
+                                             PROPID_ACC_NAME};
         services.ClearHwndProps(HwndOf(control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                 properties.data(), static_cast<int>(properties.size()));
     });

@@ -12,6 +12,7 @@ class Win32Accessibility final : public Accessibility {
     void MarkLiveRegion(WindowHandle control) override;
     void LiveRegionChanged(WindowHandle control) override;
     void MarkLink(WindowHandle control) override;
+    void NamePicture(WindowHandle control, std::string_view name) override;
     void Forget(WindowHandle control) override;
 };
 

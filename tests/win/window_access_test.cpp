@@ -67,6 +67,9 @@ Accessible ProxyOf(HWND control, const FakeAccessibility& fake) {
     const Said said = fake.links.contains(handle)                      ? Said::Link
                       : fake.liveRegions.contains(handle) && announced ? Said::LiveRegionAnnounced
                                                                        : Said::Nothing;
+    if (const auto named = fake.pictureNames.find(handle); named != fake.pictureNames.end()) {
+        return {Utf8ToWide(named->second), ROLE_SYSTEM_GRAPHIC, said};
+    }
     const std::wstring kind = ClassOf(control);
     if (kind == L"Static" || kind == L"Button") {
         return {ReadText(control),
@@ -239,6 +242,7 @@ TEST(WindowAccess, EveryControlHasItsNameAndEveryTextItsContrastAlsoInHighContra
     ExpectAccessible(
         on.producer_.hwnd(), on.display_,
         {{IDC_PRODUCER_PICTURE1, {L"Logo del produttore:", ROLE_SYSTEM_CLIENT}},
+         {IDC_PRODUCER_LB_ADP4, {L"Mano con il pollice alzato", ROLE_SYSTEM_GRAPHIC}},
          {IDC_PRODUCER_LBMAIL, {Utf8ToWide(maker::kEmail), ROLE_SYSTEM_STATICTEXT, Said::Link}},
          {IDC_PRODUCER_LBSITO,
           {Utf8ToWide(maker::kWebAddress), ROLE_SYSTEM_STATICTEXT, Said::Link}},

@@ -158,6 +158,8 @@ void ProducerWindow::CreatePicture(Controls& c) {
     c.layout.Place(thumb, layout::kLbAdp4);
     c.layout.AddControlFont(*c.fonts.back());
     c.colors.Add(thumb, colours::kProducerHand);
+    // Its text is the letter that the symbol font draws as the hand: it is read by a name.
+    accessibility_.NamePicture(HandleOf(thumb), texts::kThumbsUpName);
     // Without the symbol font the letter would show, not the pictogram: the label draws it.
     if (!IsFontInstalled(Utf8ToWide(layout::kSymbolFont.face), SYMBOL_CHARSET)) {
         const LONG_PTR style = GetWindowLongPtrW(thumb, GWL_STYLE);
@@ -240,8 +242,12 @@ std::optional<LRESULT> ProducerWindow::OnOtherMessage(UINT message, WPARAM wPara
             return 0;
         }
         case WM_DESTROY:
-            for (const Label link : {Label::lbMail, Label::lbSito}) {
-                accessibility_.Forget(HandleOf(LabelWindow(link)));
+            if (const Controls* c = controls()) {
+                for (const Label link : {Label::lbMail, Label::lbSito}) {
+                    accessibility_.Forget(HandleOf(LabelWindow(link)));
+                }
+                accessibility_.Forget(
+                    HandleOf(GetDlgItem(c->picture1.hwnd(), IDC_PRODUCER_LB_ADP4)));
             }
             return std::nullopt;
         case WM_DRAWITEM: {
