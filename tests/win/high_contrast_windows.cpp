@@ -9,21 +9,11 @@
 #include <string_view>
 
 #include "info_window_support.h"
-#include "platform/fakes/fake_clipboard.h"
-#include "platform/fakes/fake_keyboard_events.h"
-#include "platform/fakes/fake_locale.h"
-#include "ui/win32/form1_window.h"
 
 namespace {
 
 using namespace verbalo::platform;
 using namespace verbalo::platform::win32;
-
-class NoWindows : public verbalo::InformationWindows {
-  public:
-    void ShowAboutModal() override {}
-    void ShowProducerModal() override {}
-};
 
 // The system colours of the theme while the object lives.
 class HighContrastColours {
@@ -58,16 +48,9 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring_view which = argc == 2 ? argv[1] : L"";
     const HighContrastColours colours;
     if (which == L"main") {
-        FakeClipboard clipboard;
-        FakeLocale locale;
-        FakeDialogs dialogs;
-        FakeKeyboardEvents keyboard;
-        NoWindows windows;
-        test::SwitchableDisplaySettings display;
-        display.SwitchToHighContrast();
-        verbalo::ui::win32::Form1Window window(
-            GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows}, display);
-        if (!window.Create(SW_SHOWNORMAL)) {
+        test::MainWindowOnDoubles on;
+        on.display_.SwitchToHighContrast();
+        if (!on.window_.Create(SW_SHOWNORMAL)) {
             return 1;
         }
         MSG message{};

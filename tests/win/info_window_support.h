@@ -12,14 +12,18 @@
 #include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
 #include "platform/fakes/fake_accessibility.h"
+#include "platform/fakes/fake_clipboard.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_display_settings.h"
 #include "platform/fakes/fake_file_system.h"
+#include "platform/fakes/fake_keyboard_events.h"
+#include "platform/fakes/fake_locale.h"
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_shell.h"
 #include "platform/win32/display_settings_win32.h"
 #include "platform/win32/message_pump_win32.h"
 #include "ui/win32/about_window.h"
+#include "ui/win32/form1_window.h"
 #include "ui/win32/producer_window.h"
 #include "ui/win32/program_version.h"
 
@@ -209,6 +213,27 @@ class CountingOpener : public ProducerWindowOpener {
   public:
     void ShowProducerWindowModally() override { ++shows; }
     int shows = 0;
+};
+
+class NoWindows : public InformationWindows {
+  public:
+    void ShowAboutModal() override {}
+    void ShowProducerModal() override {}
+};
+
+// The main window on doubles of the services it uses.
+struct MainWindowOnDoubles {
+    FakeClipboard clipboard_;
+    FakeLocale locale_;
+    FakeDialogs dialogs_;
+    FakeKeyboardEvents keyboard_;
+    NoWindows windows_;
+    SwitchableDisplaySettings display_;
+    FakeAccessibility accessibility_;
+    Form1Window window_{GetModuleHandleW(nullptr),
+                        {clipboard_, locale_, dialogs_, keyboard_, windows_},
+                        display_,
+                        accessibility_};
 };
 
 // The About window on doubles of what it uses; a base of the fixture, made before it.

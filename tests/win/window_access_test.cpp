@@ -14,14 +14,10 @@
 #include <vector>
 
 #include "info_window_support.h"
-#include "platform/fakes/fake_clipboard.h"
-#include "platform/fakes/fake_keyboard_events.h"
-#include "platform/fakes/fake_locale.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/colour_scheme.h"
 #include "resources/maker_data.h"
 #include "resources/resource_ids.h"
-#include "ui/win32/form1_window.h"
 
 namespace verbalo::platform::win32 {
 namespace {
@@ -87,12 +83,6 @@ Accessible ProxyOf(HWND control, const FakeAccessibility& fake) {
     }
     return {L"", role, said};
 }
-
-class NoWindows : public InformationWindows {
-  public:
-    void ShowAboutModal() override {}
-    void ShowProducerModal() override {}
-};
 
 BOOL CALLBACK AddControl(HWND control, LPARAM controls) {
     reinterpret_cast<std::vector<HWND>*>(controls)->push_back(control);
@@ -204,28 +194,19 @@ void ExpectAccessible(HWND window, test::SwitchableDisplaySettings& display,
 TEST(WindowAccess, EveryControlHasItsNameAndEveryTextItsContrastAlsoInHighContrast) {
     {
         SCOPED_TRACE("the main window, with an amount worded");
-        FakeClipboard clipboard;
-        FakeLocale locale;
-        FakeDialogs dialogs;
-        FakeKeyboardEvents keyboard;
-        NoWindows windows;
-        test::SwitchableDisplaySettings display;
-        FakeAccessibility accessibility;
-        ui::win32::Form1Window window(GetModuleHandleW(nullptr),
-                                      {clipboard, locale, dialogs, keyboard, windows}, display,
-                                      accessibility);
-        ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
-        window.SetAmountText("1234,5");
+        test::MainWindowOnDoubles on;
+        ASSERT_TRUE(on.window_.Create(SW_SHOWNORMAL));
+        on.window_.SetAmountText("1234,5");
         std::int16_t enter = 13;
-        window.form().Text1_KeyPress(enter);
-        ExpectAccessible(window.hwnd(), display,
+        on.window_.form().Text1_KeyPress(enter);
+        ExpectAccessible(on.window_.hwnd(), on.display_,
                          {{IDC_TEXT1, {L"Valore", ROLE_SYSTEM_TEXT}},
                           {IDC_LBFORMATTATO, {L"1.234,50", ROLE_SYSTEM_STATICTEXT}},
                           {IDC_TXTLETTERE, {L"Descrizione letterale:", ROLE_SYSTEM_TEXT}},
                           {IDC_LABEL3,
                            {L"Descrizione memorizzata negli appunti di Windows",
                             ROLE_SYSTEM_STATICTEXT, Said::LiveRegionAnnounced}}},
-                         accessibility);
+                         on.accessibility_);
     }
     {
         SCOPED_TRACE("the About window");
