@@ -8,6 +8,8 @@
 
 #include "app/cli/console.h"
 #include "app/cli/console_buffers_win32.h"
+#include "platform/win32/locale_win32.h"
+#include "platform/win32/text_conversion.h"
 
 namespace verbalo::cli {
 namespace {
@@ -64,13 +66,10 @@ ConsoleStreams::ConsoleStreams() : consoles_(std::make_unique<Consoles>()) {
 
 ConsoleStreams::~ConsoleStreams() = default;
 
-char SystemDecimalSeparator() {
-    wchar_t separator[4] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) > 0 &&
-        separator[0] == L',') {
-        return ',';
-    }
-    return '.';
+SystemNumberFormat ReadSystemNumberFormat() {
+    return {
+        .origin = SystemNumberFormat::Origin::WindowsSetting,
+        .decimalSeparator = platform::win32::WideToUtf8(platform::win32::UserDecimalSeparator())};
 }
 
 }  // namespace verbalo::cli

@@ -29,9 +29,14 @@ class RowWorder {
             Report(rowNumber, std::string(texts::kRowLacksColumn) + std::to_string(column_));
             return {};
         }
-        const auto size = wording_.Compose(record.fields[column_ - 1], room_);
+        const std::string_view amount = record.fields[column_ - 1];
+        const auto size = wording_.Compose(amount, room_);
         if (!size) {
-            Report(rowNumber, ErrorMessage(size.error()));
+            // A misplaced grouping character may be the separator's fault: the amount is named.
+            Report(rowNumber,
+                   size.error() == WordingError::MisplacedGrouping
+                       ? "\"" + std::string(amount) + "\": " + wording_.Refusal(size.error())
+                       : wording_.Refusal(size.error()));
             return {};
         }
         return {room_.data(), *size};

@@ -20,7 +20,7 @@ CliResult RunProgram(std::vector<std::string_view> args, std::string_view input 
     std::istringstream in{std::string(input)};
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCli(args, systemSeparator, in, out, err);
+    const int code = RunCli(args, {.decimalSeparator = {systemSeparator}}, in, out, err);
     return {code, out.str(), err.str()};
 }
 
