@@ -107,8 +107,7 @@ TEST(Cli, UsageErrorsExitWithTwo) {
     }
 }
 
-// Only the names the help lists, whole; "--" ends the options; a refused value names the option
-// and the values it takes. Then what is told: standard output and error, or the usage error.
+// Options by whole names; "--" ends them. Told: standard output and error, or the usage error.
 TEST(Cli, ReadsOptionsExactly) {
     const std::vector<std::tuple<std::vector<std::string_view>, int, std::string_view>> table = {
         {{"--casex", "0", "1"}, kExitUsage, "opzione sconosciuta: --casex"},

