@@ -32,8 +32,7 @@ class AmountWorder {
         const auto size = wording_.Compose(amountText, room.first<kWordingRoom>());
         if (!size) {
             out_.Flush();  // the message follows the wordings before it
-            err_ << kProgramName << ": \"" << amountText << "\": " << wording_.Refusal(size.error())
-                 << '\n';
+            err_ << kProgramName << ": " << wording_.Refusal(amountText, size.error()) << '\n';
             anyFailed_ = true;
             return;
         }

@@ -23,8 +23,13 @@ std::expected<std::size_t, WordingError> StyledWording::Compose(
     return composed.size();
 }
 
-std::string StyledWording::Refusal(WordingError error) const {
-    std::string refusal(ErrorMessage(error));
+std::string StyledWording::Refusal(std::string_view amountText, WordingError error) const {
+    std::string refusal = "\"";
+    for (const char c : amountText) {
+        refusal += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    }
+    refusal += "\": ";
+    refusal += ErrorMessage(error);
     if (error == WordingError::MisplacedGrouping) {
         refusal += ": ";
         refusal += separator_ == ',' ? texts::kGroupingRuleForComma : texts::kGroupingRuleForPoint;

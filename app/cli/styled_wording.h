@@ -25,9 +25,10 @@ class StyledWording {
     std::expected<std::size_t, WordingError> Compose(std::string_view amountText,
                                                      std::span<char, kWordingRoom> out) const;
 
-    // What to tell the user of an amount that could not be worded: the error's text and, for a
-    // misplaced grouping character, the rule and the option that chooses the separator.
-    std::string Refusal(WordingError error) const;
+    // What to tell the user of an amount that could not be worded, on one line: the amount in
+    // quotes (a line break in it as "\r" or "\n"), the error's text and, for a misplaced
+    // grouping character, the rule and the option that chooses the separator.
+    std::string Refusal(std::string_view amountText, WordingError error) const;
 
   private:
     const WordTables& tables_;

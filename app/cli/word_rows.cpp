@@ -29,14 +29,12 @@ class RowWorder {
             Report(rowNumber, std::string(texts::kRowLacksColumn) + std::to_string(column_));
             return {};
         }
-        const std::string_view amount = record.fields[column_ - 1];
-        const auto size = wording_.Compose(amount, room_);
+        const auto size = wording_.Compose(record.fields[column_ - 1], room_);
         if (!size) {
             // A misplaced grouping character may be the separator's fault: the amount is named.
-            Report(rowNumber,
-                   size.error() == WordingError::MisplacedGrouping
-                       ? "\"" + std::string(amount) + "\": " + wording_.Refusal(size.error())
-                       : wording_.Refusal(size.error()));
+            Report(rowNumber, size.error() == WordingError::MisplacedGrouping
+                                  ? wording_.Refusal(record.fields[column_ - 1], size.error())
+                                  : std::string(ErrorMessage(size.error())));
             return {};
         }
         return {room_.data(), *size};
