@@ -5,6 +5,9 @@
 // The fixed Italian texts of the About window (its layout: about_layout.h).
 namespace verbalo::texts {
 
+// The name a screen reader gives the program's icon, from a label that is not shown.
+inline constexpr std::string_view kAboutPictureName = "Icona del programma:";
+
 // The caption: this, then the application title.
 inline constexpr std::string_view kAboutCaptionPrefix = " Informazioni su ";
 // lblVersion: this, then the version's numbers.

@@ -15,22 +15,49 @@ inline constexpr std::string_view kConsoleHelp =
     "\n"
     "Opzioni:\n"
     "  --case STILE       maiuscolo, minuscolo (predefinito) o iniziali; oppure 0, 1, 2\n"
-    "  --separator S      separatore decimale: , oppure . (predefinito: quello del "
-    "sistema)\n"
+    "  --separator S      separatore decimale: , oppure . (predefinito: quello di\n"
+    "                     Windows o del locale; , con il locale C o non disponibile)\n"
     "  --pasqua ANNO      scrive la data della Pasqua dell'ANNO (dal 1900 al 9999) come\n"
     "                     gg/mm/aaaa, invece di scrivere importi\n"
     "  --column N         scrive in lettere la colonna N (la prima è 1) di ogni riga\n"
     "  --delimiter D      delimitatore dei campi con --column: ; (predefinito), , o \\t\n"
     "  --header           con --column, la prima riga è l'intestazione: riceve\n"
     "                     \"Importo in lettere\" come nome del campo in più\n"
-    "  --help             mostra questo aiuto\n"
+    "  --help, -h         mostra questo aiuto\n"
     "  --version          mostra la versione\n"
+    "\n"
+    "Un IMPORTO: cifre, al più un separatore decimale, un - davanti se negativo.\n"
+    "Il separatore delle migliaia (. se il decimale è , e viceversa) sta solo tra\n"
+    "gruppi di tre cifre della parte intera, come in 1.234.567,89: ogni altro\n"
+    "importo è segnalato, mai indovinato.\n"
     "\n"
     "Esempio: verbalo-cli --separator , 1234,5\n"
     "         Milleduecentotrentaquattro / 50\n"
     "\n"
     "Stato di uscita: 0 tutto scritto, 1 almeno un importo non valido (con --column,\n"
-    "una riga segnalata) o nessuna data di Pasqua per l'anno, 2 errore d'uso.\n";
+    "una riga segnalata) o nessuna data di Pasqua per l'anno, 2 errore d'uso.\n"
+    "\n";
+
+// The help's last line, on the separator in force and where it comes from:
+// "Separatore decimale in uso: , (dal locale it_IT.UTF-8)".
+inline constexpr std::string_view kSeparatorInForce = "Separatore decimale in uso: ";
+inline constexpr std::string_view kSeparatorFromOption = " (scelto con --separator";
+inline constexpr std::string_view kSeparatorFromWindows =
+    " (dalle impostazioni internazionali di Windows";
+inline constexpr std::string_view kSeparatorFromLocale = " (dal locale ";
+inline constexpr std::string_view kSeparatorForCLocale = " (predefinito, perché il locale è ";
+inline constexpr std::string_view kSeparatorForLocaleNotLoaded = " (predefinito, perché il locale ";
+inline constexpr std::string_view kSeparatorLocaleNotLoaded = " non è disponibile";
+inline constexpr std::string_view kSeparatorForOtherCharacter =
+    " (predefinito, perché quello del sistema non è , né .";
+
+// After "Separatore delle migliaia fuori posto": the rule, and the option that changes it.
+inline constexpr std::string_view kGroupingRuleForComma =
+    "il separatore decimale è \",\" e \".\" sta solo tra gruppi di tre cifre (1.234.567,89); "
+    "se il separatore è \".\", usare --separator .";
+inline constexpr std::string_view kGroupingRuleForPoint =
+    "il separatore decimale è \".\" e \",\" sta solo tra gruppi di tre cifre (1,234,567.89); "
+    "se il separatore è \",\", usare --separator ,";
 
 // After a usage error.
 inline constexpr std::string_view kConsoleTryHelp = "Provare: verbalo-cli --help";

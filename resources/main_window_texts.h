@@ -16,6 +16,8 @@ constexpr std::string_view MakerLegalName() {
     return maker::kLegalName;
 }
 inline constexpr std::string_view kAmountLabel = "Valore";
+// The name a screen reader gives the box with the wording, from a label that is not shown.
+inline constexpr std::string_view kWordingBoxName = "Descrizione letterale:";
 inline constexpr std::string_view kCopied = "Descrizione memorizzata negli appunti di Windows";
 inline constexpr std::string_view kCannotStart =
     "Impossibile avviare Verbalo: la finestra principale non si è potuta creare.";

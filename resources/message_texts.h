@@ -10,6 +10,7 @@ inline constexpr std::string_view kInvalidAmount = "Importo non valido";
 inline constexpr std::string_view kAmountTooLarge =
     "Importo troppo grande: il massimo è 999.999.999.999,99";
 inline constexpr std::string_view kInvalidGroup = "Gruppo di cifre non valido";
+inline constexpr std::string_view kMisplacedGrouping = "Separatore delle migliaia fuori posto";
 
 // A year before 1900 (or a year that is not a number).
 inline constexpr std::string_view kEasterBefore1900 =

@@ -6,6 +6,11 @@
 // own data is in maker_data.h.
 namespace verbalo::texts {
 
+// The names a screen reader gives the maker's pictogram, from a label that is not shown, and
+// the hand drawn in it.
+inline constexpr std::string_view kProducerPictureName = "Logo del produttore:";
+inline constexpr std::string_view kThumbsUpName = "Mano con il pollice alzato";
+
 // Lb_dati: the labels before the telephone, fax and mobile numbers, blanks included.
 inline constexpr std::string_view kTelephoneLabel = " Tel. :  ";
 inline constexpr std::string_view kFaxLabel = "Fax:   ";

@@ -86,44 +86,93 @@ std::string WithoutGrouping(std::string_view text, char decimalSeparator) {
 
 namespace {
 
+// Where a grouping character may stand. Passed over anywhere by default; with kThousands only
+// between the groups of three digits of the integer part, whose first group has one to three.
+template <bool kThousands>
+class GroupingRule {
+  public:
+    void Digit() {
+        if constexpr (kThousands) {
+            ++digits_;
+        }
+    }
+    // A grouping character after the integer digits counted so far: may it stand there?
+    bool Grouping() {
+        if constexpr (kThousands) {
+            const bool placed = grouped_ ? digits_ == 3 : digits_ >= 1 && digits_ <= 3;
+            grouped_ = true;
+            digits_ = 0;
+            return placed;
+        }
+        return true;
+    }
+    // The end of the integer part: its last group is complete.
+    bool IntegerEnd() const { return !kThousands || !grouped_ || digits_ == 3; }
+
+  private:
+    std::size_t digits_ = 0;  // integer digits since the last grouping character
+    bool grouped_ = false;
+};
+
 // One pass over the text, each part in its own loop: blanks, the sign, the integer digits, the
-// fraction digits, blanks. A grouping character is passed over wherever it stands. An integer
-// part above `largest` after rounding is AmountTooLarge. (Inline in both readers.)
+// fraction digits, blanks. A grouping character is passed over wherever it stands, or, with
+// kThousands, only where GroupingRule lets it (elsewhere MisplacedGrouping). An integer part
+// above `largest` after rounding is AmountTooLarge. (Inline in every reader.)
+template <bool kThousands>
 std::expected<ExactAmount, WordingError> ReadUpTo(std::string_view text, char decimalSeparator,
                                                   std::uint64_t largest) {
     const char grouping = GroupingFor(decimalSeparator);
     const char* p = text.data();
     const char* const end = p + text.size();
+    GroupingRule<kThousands> rule;
+    // Blanks, and grouping characters when they may stand anywhere; false at one that may not.
     const auto skipBlanksAndGrouping = [&] {
-        while (p != end && (*p == grouping || IsBlank(*p))) {
-            ++p;
+        for (; p != end && (*p == grouping || IsBlank(*p)); ++p) {
+            if (kThousands && *p == grouping) {
+                return false;
+            }
         }
+        return true;
     };
+    const auto misplaced = std::unexpected(WordingError::MisplacedGrouping);
 
     ExactAmount amount;
-    skipBlanksAndGrouping();
+    if (!skipBlanksAndGrouping()) {
+        return misplaced;
+    }
     if (p != end && *p == '-') {
         amount.negative = true;
-        for (++p; p != end && *p == grouping; ++p) {
+        for (++p; !kThousands && p != end && *p == grouping; ++p) {
         }
     }
 
     // Leading zeros count as digits, not as significant ones.
     bool hasDigits = false;
     for (; p != end && (*p == '0' || *p == grouping); ++p) {
-        hasDigits = hasDigits || *p == '0';
+        if (*p == '0') {
+            hasDigits = true;
+            rule.Digit();
+        } else if (!rule.Grouping()) {
+            return misplaced;
+        }
     }
     std::size_t significantDigits = 0;
     for (; p != end; ++p) {
         if (const unsigned digit = DigitValue(*p); digit < 10) {
+            rule.Digit();
             if (++significantDigits <= kMaxAmountDigits) {
                 amount.integerPart = amount.integerPart * 10 + digit;
             }
         } else if (*p != grouping) {
             break;
+        } else if (!rule.Grouping()) {
+            return misplaced;
         }
     }
     hasDigits = hasDigits || significantDigits > 0;
+    if (!rule.IntegerEnd()) {
+        return misplaced;
+    }
 
     Fraction fraction;
     if (p != end && *p == decimalSeparator) {
@@ -133,10 +182,14 @@ std::expected<ExactAmount, WordingError> ReadUpTo(std::string_view text, char de
                 fraction.Add(*p);
             } else if (*p != grouping) {
                 break;
+            } else if (kThousands) {
+                return misplaced;
             }
         }
     }
-    skipBlanksAndGrouping();
+    if (!skipBlanksAndGrouping()) {
+        return misplaced;
+    }
     if (!hasDigits || p != end) {
         return std::unexpected(WordingError::InvalidAmount);
     }
@@ -162,11 +215,16 @@ std::expected<ExactAmount, WordingError> ReadUpTo(std::string_view text, char de
 
 std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view text,
                                                              char decimalSeparator) {
-    return ReadUpTo(text, decimalSeparator, std::numeric_limits<std::uint64_t>::max());
+    return ReadUpTo<false>(text, decimalSeparator, std::numeric_limits<std::uint64_t>::max());
 }
 
 std::expected<ExactAmount, WordingError> ReadAmount(std::string_view text, char decimalSeparator) {
-    return ReadUpTo(text, decimalSeparator, kMaxIntegerPart);
+    return ReadUpTo<false>(text, decimalSeparator, kMaxIntegerPart);
+}
+
+std::expected<ExactAmount, WordingError> ReadAmountGroupedInThousands(std::string_view text,
+                                                                      char decimalSeparator) {
+    return ReadUpTo<true>(text, decimalSeparator, kMaxIntegerPart);
 }
 
 }  // namespace verbalo

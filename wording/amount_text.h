@@ -46,4 +46,11 @@ std::expected<ExactAmount, WordingError> ReadAmountOfAnySize(std::string_view te
 // AmountTooLarge: the amounts that can be worded.
 std::expected<ExactAmount, WordingError> ReadAmount(std::string_view text, char decimalSeparator);
 
+// ReadAmount, with a grouping character allowed only between groups of three digits of the
+// integer part, the first of one to three ("1.234.567,89"): at the start or the end, twice in a
+// row, in the fraction or between other groups it is MisplacedGrouping. A text without one
+// reads as with ReadAmount.
+std::expected<ExactAmount, WordingError> ReadAmountGroupedInThousands(std::string_view text,
+                                                                      char decimalSeparator);
+
 }  // namespace verbalo

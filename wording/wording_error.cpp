@@ -12,6 +12,8 @@ std::string_view ErrorMessage(WordingError error) {
             return texts::kAmountTooLarge;
         case WordingError::InvalidGroup:
             return texts::kInvalidGroup;
+        case WordingError::MisplacedGrouping:
+            return texts::kMisplacedGrouping;
     }
     return texts::kUnknownError;
 }

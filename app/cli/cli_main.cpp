@@ -18,7 +18,7 @@ int Run(const std::vector<std::string>& arguments) {
     std::cin.tie(nullptr);  // answers go out when the input waits, not before every read
     const verbalo::cli::ConsoleStreams streams;
     const std::vector<std::string_view> args(arguments.begin(), arguments.end());
-    return verbalo::cli::RunCli(args, verbalo::cli::SystemDecimalSeparator(), std::cin, std::cout,
+    return verbalo::cli::RunCli(args, verbalo::cli::ReadSystemNumberFormat(), std::cin, std::cout,
                                 std::cerr);
 }
 

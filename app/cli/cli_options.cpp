@@ -119,20 +119,20 @@ std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::str
             options.showHelp = true;
         } else if (arg == "--version") {
             options.showVersion = true;
-        } else if (arg.starts_with("--case")) {
+        } else if (IsOption(arg, "--case")) {
             const auto value = OptionValue(args, i, "--case");
             const auto style = value ? CaseStyleByName(*value) : std::nullopt;
             if (!style) {
                 return std::unexpected(std::string(texts::kCaseOptionWants));
             }
             options.caseStyle = *style;
-        } else if (arg.starts_with("--separator")) {
+        } else if (IsOption(arg, "--separator")) {
             const auto value = OptionValue(args, i, "--separator");
             if (!value || (*value != "," && *value != ".")) {
                 return std::unexpected(std::string(texts::kSeparatorOptionWants));
             }
             options.separator = value->front();
-        } else if (arg.starts_with("--pasqua")) {
+        } else if (IsOption(arg, "--pasqua")) {
             const auto value = OptionValue(args, i, "--pasqua");
             const auto year = value ? ParseYear(*value) : std::nullopt;
             if (!year) {

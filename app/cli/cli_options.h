@@ -29,11 +29,12 @@ struct CliOptions {
     bool showVersion = false;
 };
 
-// Parses the arguments after the program name. Options may stand anywhere; an argument that
-// starts with "-" followed by a digit or a separator is a (negative) amount, and "--" ends the
-// options. "--pasqua ANNO" takes a year in decimal notation (a fraction after "," or "." is
-// allowed) and excludes amounts. "--column N" (from 1) excludes both; "--delimiter" (";", ",",
-// a tab or "\t") and "--header" need it. The error text is an Italian usage message.
+// Parses the arguments after the program name. Options may stand anywhere, each by its whole
+// name (no abbreviation, nothing appended but "=value"); an argument that starts with "-"
+// followed by a digit or a separator is a (negative) amount, and "--" ends the options. "--pasqua
+// ANNO" takes a year in decimal notation (a fraction after "," or "." is allowed) and excludes
+// amounts. "--column N" (from 1) excludes both; "--delimiter" (";", ",", a tab or "\t") and
+// "--header" need it. The error text is an Italian usage message.
 std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::string_view> args);
 
 }  // namespace verbalo::cli

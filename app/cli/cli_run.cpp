@@ -32,8 +32,7 @@ class AmountWorder {
         const auto size = wording_.Compose(amountText, room.first<kWordingRoom>());
         if (!size) {
             out_.Flush();  // the message follows the wordings before it
-            err_ << kProgramName << ": \"" << amountText << "\": " << ErrorMessage(size.error())
-                 << '\n';
+            err_ << kProgramName << ": " << wording_.Refusal(amountText, size.error()) << '\n';
             anyFailed_ = true;
             return;
         }
@@ -111,15 +110,16 @@ int TellEaster(double year, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
-int RunCli(std::span<const std::string_view> args, char systemSeparator, std::istream& in,
-           std::ostream& out, std::ostream& err) {
+int RunCli(std::span<const std::string_view> args, const SystemNumberFormat& system,
+           std::istream& in, std::ostream& out, std::ostream& err) {
     const auto options = ParseCommandLine(args);
     if (!options) {
         err << kProgramName << ": " << options.error() << '\n' << texts::kConsoleTryHelp << '\n';
         return kExitUsage;
     }
+    const SeparatorInForce inForce = ChooseSeparator(options->separator, system);
     if (options->showHelp) {
-        out << HelpText();
+        out << HelpText() << SeparatorInForceLine(inForce);
         return kExitOk;
     }
     if (options->showVersion) {
@@ -130,9 +130,9 @@ int RunCli(std::span<const std::string_view> args, char systemSeparator, std::is
         return TellEaster(*options->easterYear, out, err);
     }
     if (options->rows) {
-        return WordRows(*options, systemSeparator, in, out, err);
+        return WordRows(*options, inForce.separator, in, out, err);
     }
-    return WordAmounts(*options, systemSeparator, in, out, err);
+    return WordAmounts(*options, inForce.separator, in, out, err);
 }
 
 }  // namespace verbalo::cli

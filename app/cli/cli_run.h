@@ -3,6 +3,7 @@
 #include <iosfwd>
 
 #include "app/cli/cli_options.h"
+#include "app/cli/separator_in_force.h"
 
 namespace verbalo::cli {
 
@@ -24,9 +25,10 @@ int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& i
 // after 9999 gives no date: its message goes to `err`. Returns kExitOk or kExitNoEasterDate.
 int TellEaster(double year, std::ostream& out, std::ostream& err);
 
-// The whole program: parses the arguments, then helps, tells the version, tells the date of
-// Easter or words the amounts.
-int RunCli(std::span<const std::string_view> args, char systemSeparator, std::istream& in,
-           std::ostream& out, std::ostream& err);
+// The whole program: parses the arguments, then helps (saying which separator is in force and
+// why), tells the version, tells the date of Easter or words the amounts with the separator
+// that ChooseSeparator takes from the options and `system`.
+int RunCli(std::span<const std::string_view> args, const SystemNumberFormat& system,
+           std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace verbalo::cli

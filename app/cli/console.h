@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "app/cli/separator_in_force.h"
+
 namespace verbalo::cli {
 
 // While it lives, std::cin, std::cout and std::cerr carry the program's UTF-8 text with "\n"
@@ -20,7 +22,8 @@ class ConsoleStreams {
     std::unique_ptr<Consoles> consoles_;
 };
 
-// The decimal separator of the user's regional settings: ',' or '.'.
-char SystemDecimalSeparator();
+// What the system says of the user's decimal separator: on Windows the regional settings, on
+// POSIX the locale of LC_NUMERIC (which is put back to "C" before it returns).
+SystemNumberFormat ReadSystemNumberFormat();
 
 }  // namespace verbalo::cli

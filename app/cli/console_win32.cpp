@@ -8,6 +8,7 @@
 
 #include "app/cli/console.h"
 #include "app/cli/console_buffers_win32.h"
+#include "platform/utf16.h"
 
 namespace verbalo::cli {
 namespace {
@@ -64,13 +65,14 @@ ConsoleStreams::ConsoleStreams() : consoles_(std::make_unique<Consoles>()) {
 
 ConsoleStreams::~ConsoleStreams() = default;
 
-char SystemDecimalSeparator() {
+SystemNumberFormat ReadSystemNumberFormat() {
+    // LOCALE_SDECIMAL is at most four characters with the terminating null.
     wchar_t separator[4] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) > 0 &&
-        separator[0] == L',') {
-        return ',';
-    }
-    return '.';
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+    const std::u16string_view given(reinterpret_cast<const char16_t*>(separator),
+                                    length > 1 ? static_cast<std::size_t>(length - 1) : 0);
+    return {.origin = SystemNumberFormat::Origin::WindowsSetting,
+            .decimalSeparator = platform::Utf16ToUtf8(given)};
 }
 
 }  // namespace verbalo::cli

@@ -1,5 +1,7 @@
 #include "app/cli/styled_wording.h"
 
+#include "resources/console_texts.h"
+#include "wording/amount_text.h"
 #include "wording/letter_case.h"
 #include "wording/word_tables.h"
 
@@ -12,12 +14,27 @@ StyledWording::StyledWording(const CliOptions& options, char systemSeparator)
 
 std::expected<std::size_t, WordingError> StyledWording::Compose(
     std::string_view amountText, std::span<char, kWordingRoom> out) const {
-    const auto composed = ComposeWording(tables_, amountText, separator_, out);
-    if (!composed) {
-        return std::unexpected(composed.error());
+    const auto amount = ReadAmountGroupedInThousands(amountText, separator_);
+    if (!amount) {
+        return std::unexpected(amount.error());
     }
-    ApplyCaseStyleInPlace(out.first(composed->size()), caseStyle_);
-    return composed->size();
+    const std::string_view composed = ComposeWording(tables_, *amount, out);
+    ApplyCaseStyleInPlace(out.first(composed.size()), caseStyle_);
+    return composed.size();
+}
+
+std::string StyledWording::Refusal(std::string_view amountText, WordingError error) const {
+    std::string refusal = "\"";
+    for (const char c : amountText) {
+        refusal += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    }
+    refusal += "\": ";
+    refusal += ErrorMessage(error);
+    if (error == WordingError::MisplacedGrouping) {
+        refusal += ": ";
+        refusal += separator_ == ',' ? texts::kGroupingRuleForComma : texts::kGroupingRuleForPoint;
+    }
+    return refusal;
 }
 
 }  // namespace verbalo::cli

@@ -31,7 +31,10 @@ class RowWorder {
         }
         const auto size = wording_.Compose(record.fields[column_ - 1], room_);
         if (!size) {
-            Report(rowNumber, ErrorMessage(size.error()));
+            // A misplaced grouping character may be the separator's fault: the amount is named.
+            Report(rowNumber, size.error() == WordingError::MisplacedGrouping
+                                  ? wording_.Refusal(record.fields[column_ - 1], size.error())
+                                  : std::string(ErrorMessage(size.error())));
             return {};
         }
         return {room_.data(), *size};

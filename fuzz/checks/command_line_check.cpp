@@ -106,7 +106,7 @@ void CheckCommandLine(const std::uint8_t* data, std::size_t size) {
     std::ostringstream out;
     std::ostringstream err;
 
-    const int code = cli::RunCli(args, systemSeparator, in, out, err);
+    const int code = cli::RunCli(args, {.decimalSeparator = {systemSeparator}}, in, out, err);
     const std::string written = out.str();
     const std::string told = err.str();
 

@@ -19,6 +19,13 @@ check() {  # name expected actual
 out=$("${cli[@]}" 1234,5 --separator ,)
 check "argument" "Milleduecentotrentaquattro / 50" "$out"
 
+# Never misread under the C locale or one that does not load (under Wine: refused with a '.').
+in_locale() { LANG=$locale LC_ALL= LC_NUMERIC= "${cli[@]}" "$@" 2>/dev/null; }
+for locale in C.UTF-8 xx_XX.UTF-8; do
+    [[ ${#cli[@]} -gt 1 && $(in_locale --help) == *"uso: . ("* ]] && want= || want="Milleduecentotrentaquattro / 50"
+    check "1234,5 under LANG=$locale" "$want" "$(in_locale 1234,5)"
+done
+
 # Every worked example, in the default style.
 while IFS='|' read -r typed shown; do
     [[ $typed == \#* ]] && continue
@@ -104,6 +111,7 @@ check "stream" "20000 Ventuno / 00" "$out"
 # A person at the other end of a pipe: each answer comes while the program waits for the next
 # line, not only at the end of the input.
 coproc CLI { "${cli[@]}" --separator , 2>/dev/null; }
+cli_pid=$CLI_PID  # bash unsets CLI_PID once the program has ended
 for entry in "21|Ventuno / 00" "12,5|Dodici / 50"; do
     printf '%s\n' "${entry%%|*}" >&"${CLI[1]}"
     answer=""
@@ -111,7 +119,7 @@ for entry in "21|Ventuno / 00" "12,5|Dodici / 50"; do
     check "answer to ${entry%%|*} before the next line" "${entry#*|}" "$answer"
 done
 exec {CLI[1]}>&-
-wait "$CLI_PID"
+wait "$cli_pid"
 
 rm -f "$err_file" "$out_file"
 echo "$passes passed, $failures failed"

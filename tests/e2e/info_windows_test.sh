@@ -10,6 +10,9 @@
 #     in C:\Program Files, the Program Files folder the system reports, and started;
 #  c. found nowhere: one message box "MSINFO32.EXE  NON TROVATO" captioned Verbalo;
 #  d. with a symbolic-link loop in that tree, the search still ends.
+# From the keyboard, Tab reaches the producer window's e-mail link and Enter hands the mail link
+# to the shell, which starts the program the prefix names for mailto: links (the stand-in tool,
+# the test's first argument, which notes what it was given).
 # Finally the main window's close box ends the program, with the producer window loaded hidden
 # by the launch of the tool.
 # What the test puts into the prefix (the registry values, the tree) is removed at the start,
@@ -27,12 +30,22 @@ TOOL='System Information$'  # "About System Information", in Italian "Informazio
 TOOL_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 TOOL_FOLDER_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
 PROGRAMMI="$WINEPREFIX/drive_c/Program Files/Verbalo-prova"
+MAIL_KEY='HKCR\mailto\shell\open\command'
+STAND_IN=${1:?usage: info_windows_test.sh STAND-IN-TOOL PLANTED-DLL}
+PLANTED_DLL=${2:?usage: info_windows_test.sh STAND-IN-TOOL PLANTED-DLL}
+export VERBALO_TOOL_LOG
+VERBALO_TOOL_LOG=$(e2e_wine winepath -w "$E2E_DIR/mail-link.log" 2>/dev/null | tr -d '\r')
+mail_handler=$(e2e_wine reg query "$MAIL_KEY" /ve 2>/dev/null | tr -d '\r' |
+    sed -n 's/^ *(Default) *REG_SZ *//p')
 
 # The registry values the launcher reads, and the tree, as Wine has them: absent.
 restore_prefix() {
     e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
     e2e_wine reg delete "$TOOL_FOLDER_KEY" /v MSINFO /f >/dev/null 2>&1
     rm -rf "$PROGRAMMI"
+    if [[ -n $mail_handler ]]; then
+        e2e_wine reg add "$MAIL_KEY" /ve /d "$mail_handler" /f >/dev/null 2>&1
+    fi
 }
 
 # visible_count PATTERN: how many visible windows have a name that matches.
@@ -63,7 +76,8 @@ close_tool() {
 restore_prefix
 
 e2e_step "start"
-rm -rf "${folder:=$E2E_DIR/planted-dll}" && mkdir -p "$folder" && cp "$VERBALO_EXE" "$1" "$folder/"
+rm -rf "${folder:=$E2E_DIR/planted-dll}" && mkdir -p "$folder" &&
+    cp "$VERBALO_EXE" "$PLANTED_DLL" "$folder/"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;version=n,b"
 e2e_launch "$MAIN" "$folder/Verbalo.exe" || e2e_abort "the main window did not appear"
 e2e_clipboard_mark
@@ -96,6 +110,18 @@ e2e_screenshot producer "$producer" >/dev/null
 e2e_key Escape
 sleep 1
 assert_eq "Esc leaves the producer window open" 1 "$(visible_count "$PRODUCER")"
+
+e2e_step "producer window: Tab to the e-mail link, Enter"
+rm -f "$E2E_DIR/mail-link.log"
+e2e_wine reg add "$MAIL_KEY" /ve /d "\"$(e2e_wine winepath -w "$STAND_IN" | tr -d '\r')\" \"%1\"" \
+    /f >/dev/null
+e2e_key Tab Tab Tab Return
+for _ in $(seq 50); do
+    [[ -s $E2E_DIR/mail-link.log ]] && break
+    sleep 0.2
+done
+assert_eq "Enter on the e-mail link hands the shell the mail link" "mailto:tv@tlv.example" \
+    "$(sed -n 's/.*stand-in\.exe *//p' "$E2E_DIR/mail-link.log" 2>/dev/null | tr -d '"\r')"
 e2e_key alt+o
 assert_true "Alt+O closes the producer window" e2e_wait_no_window "$PRODUCER" 5
 check_main_window_takes_an_amount 7 "Sette / 00"

@@ -218,16 +218,18 @@ TEST_F(AboutWindowTest, ModallyEnterCloses) {
     EXPECT_EQ(GetActiveWindow(), MainWindow());
 }
 
-TEST_F(AboutWindowTest, TabReachesSystemInfoWhereEnterPressesIt) {
+TEST_F(AboutWindowTest, TabReachesSystemInfoWhereEnterPressesItAndTheCreditWhereEnterOpensIt) {
     std::vector<int> focused;  // the control with the focus after each Tab
     auto noteFocus = [&] { focused.push_back(GetDlgCtrlID(GetFocus())); };
+    auto tab = [] { test::PostKey(VK_TAB); };
     bool openAfterSystemInfo = false;
-    ShowModalWith({[] { test::PostKey(VK_TAB); }, noteFocus, [] { test::PostKey(VK_RETURN); },
-                   [&] { openAfterSystemInfo = about_.IsLoaded(); }, [] { test::PostKey(VK_TAB); },
-                   noteFocus, [] { test::PostKey(VK_TAB); }, noteFocus,
+    ShowModalWith({tab, noteFocus, [] { test::PostKey(VK_RETURN); },
+                   [&] { openAfterSystemInfo = about_.IsLoaded(); }, tab, noteFocus, tab, noteFocus,
+                   [] { test::PostKey(VK_RETURN); }, tab, noteFocus,
                    [] { test::PostKey(VK_ESCAPE); }});
-    EXPECT_EQ(focused,
-              (std::vector<int>{IDC_ABOUT_CMDSYSINFO, IDC_ABOUT_PICTURE1, IDC_ABOUT_CMDOK}));
+    EXPECT_EQ(focused, (std::vector<int>{IDC_ABOUT_CMDSYSINFO, IDC_ABOUT_PICTURE1, IDC_ABOUT_LABEL1,
+                                         IDC_ABOUT_CMDOK}));
+    EXPECT_EQ(opener_.shows, 1);
     EXPECT_EQ(launcher_.calls, 1);
     EXPECT_TRUE(openAfterSystemInfo);
     EXPECT_FALSE(about_.IsLoaded());

@@ -129,7 +129,11 @@ TEST_F(Form1WindowTest, ControlsStandAtTheirLayoutPositions) {
     const RECT status = ControlRect(IDC_LABEL3);
     EXPECT_EQ(status.top, scale_.ToPixels(1125));
     EXPECT_EQ(SendMessageW(GetDlgItem(hwnd_, IDC_TEXT1), EM_GETLIMITTEXT, 0, 0), 15);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd_, IDC_TXTLETTERE)));
+    // The output box: read-only, no tab stop, but enabled, so that its text is drawn in the
+    // colour it is given.
+    const HWND box = GetDlgItem(hwnd_, IDC_TXTLETTERE);
+    EXPECT_TRUE(IsWindowEnabled(box));
+    EXPECT_EQ(GetWindowLongPtrW(box, GWL_STYLE) & (ES_READONLY | WS_TABSTOP), ES_READONLY);
 }
 
 TEST_F(Form1WindowTest, HasTheCaptionWithTheMakersCredit) {

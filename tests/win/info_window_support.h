@@ -11,13 +11,20 @@
 
 #include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
+#include "platform/fakes/fake_accessibility.h"
+#include "platform/fakes/fake_clipboard.h"
 #include "platform/fakes/fake_dialogs.h"
+#include "platform/fakes/fake_display_settings.h"
 #include "platform/fakes/fake_file_system.h"
+#include "platform/fakes/fake_keyboard_events.h"
+#include "platform/fakes/fake_locale.h"
 #include "platform/fakes/fake_message_pump.h"
 #include "platform/fakes/fake_program_folders.h"
 #include "platform/fakes/fake_shell.h"
+#include "platform/win32/display_settings_win32.h"
 #include "platform/win32/message_pump_win32.h"
 #include "ui/win32/about_window.h"
+#include "ui/win32/form1_window.h"
 #include "ui/win32/producer_window.h"
 #include "ui/win32/program_version.h"
 
@@ -148,6 +155,23 @@ inline void Pump() {
     Win32MessagePump().ProcessPendingMessages();
 }
 
+// The system's display settings until SwitchToHighContrast, then those of a high-contrast
+// black theme.
+class SwitchableDisplaySettings : public DisplaySettings {
+  public:
+    bool HighContrast() const override { return highContrast_.highContrast; }
+    Rgb SystemColourOf(SystemColour colour) const override {
+        return HighContrast() ? highContrast_.SystemColourOf(colour)
+                              : system_.SystemColourOf(colour);
+    }
+    void SwitchToHighContrast() { highContrast_.SwitchToHighContrast(); }
+    const FakeDisplaySettings& highContrast() const { return highContrast_; }
+
+  private:
+    Win32DisplaySettings system_;
+    FakeDisplaySettings highContrast_;
+};
+
 // A launcher that starts nothing and reports, as told, a tool found or not.
 class FakeLauncher : public SystemInfoLauncher {
   public:
@@ -177,9 +201,13 @@ struct ProducerWindowOn {
     Shell shell_;
     FakeDialogs dialogs_;
     FakeMessagePump pump_;
+    SwitchableDisplaySettings display_;
+    FakeAccessibility accessibility_;
     ProducerWindow producer_{GetModuleHandleW(nullptr),
                              {fileSystem_, folders_, shell_, dialogs_, pump_, launcher_, global_},
-                             "C:\\"};
+                             "C:\\",
+                             display_,
+                             accessibility_};
 };
 using ProducerWindowOnDoubles = ProducerWindowOn<FakeFileSystem, FakeShell>;
 
@@ -189,15 +217,38 @@ class CountingOpener : public ProducerWindowOpener {
     int shows = 0;
 };
 
+class NoWindows : public InformationWindows {
+  public:
+    void ShowAboutModal() override {}
+    void ShowProducerModal() override {}
+};
+
+// The main window on doubles of the services it uses.
+struct MainWindowOnDoubles {
+    FakeClipboard clipboard_;
+    FakeLocale locale_;
+    FakeDialogs dialogs_;
+    FakeKeyboardEvents keyboard_;
+    NoWindows windows_;
+    SwitchableDisplaySettings display_;
+    FakeAccessibility accessibility_;
+    Form1Window window_{GetModuleHandleW(nullptr),
+                        {clipboard_, locale_, dialogs_, keyboard_, windows_},
+                        display_,
+                        accessibility_};
+};
+
 // The About window on doubles of what it uses; a base of the fixture, made before it.
 struct AboutWindowOnDoubles {
     Global global_;
     FakeLauncher launcher_{global_};
     CountingOpener opener_;
+    SwitchableDisplaySettings display_;
     AboutWindow about_{GetModuleHandleW(nullptr),
                        launcher_,
                        opener_,
-                       {"Verbalo", RunningProgramVersion().value_or(VersionNumbers{})}};
+                       {"Verbalo", RunningProgramVersion().value_or(VersionNumbers{})},
+                       display_};
 };
 
 }  // namespace verbalo::platform::win32::test

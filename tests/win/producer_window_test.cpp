@@ -324,19 +324,20 @@ TEST_F(ProducerWindowTest, TheLauncherLoadsItHiddenOnceAndItKeepsItsLoad) {
     EXPECT_FALSE(producer_.IsLoaded());
 }
 
-TEST_F(ProducerWindowTest, ModallyTheFocusStartsOnOkAndTabGoesToSistemaPictureAndBack) {
+TEST_F(ProducerWindowTest, ModallyTheFocusStartsOnOkAndTabGoesToSistemaPictureLinksAndBack) {
     std::vector<int> focused;  // the control with the focus at first and after each Tab
     auto noteFocus = [&] { focused.push_back(GetDlgCtrlID(GetFocus())); };
+    auto tab = [] { test::PostKey(VK_TAB); };
     bool mainDisabled = false;
     ShowModalWith({[&] {
                        noteFocus();
                        mainDisabled = !IsWindowEnabled(MainWindow());
                    },
-                   [] { test::PostKey(VK_TAB); }, noteFocus, [] { test::PostKey(VK_TAB); },
-                   noteFocus, [] { test::PostKey(VK_TAB); }, noteFocus,
+                   tab, noteFocus, tab, noteFocus, tab, noteFocus, tab, noteFocus, tab, noteFocus,
                    [] { test::PostAltLetter(L'o'); }});
     EXPECT_EQ(focused, (std::vector<int>{IDC_PRODUCER_COMMAND1, IDC_PRODUCER_CMDINFOSYS,
-                                         IDC_PRODUCER_PICTURE1, IDC_PRODUCER_COMMAND1}));
+                                         IDC_PRODUCER_PICTURE1, IDC_PRODUCER_LBMAIL,
+                                         IDC_PRODUCER_LBSITO, IDC_PRODUCER_COMMAND1}));
     EXPECT_TRUE(mainDisabled);
     EXPECT_FALSE(producer_.IsLoaded());
     EXPECT_TRUE(IsWindowEnabled(MainWindow()));
@@ -429,9 +430,10 @@ INSTANTIATE_TEST_SUITE_P(
         KeysDuringSearch{"AltO", {Key::AltO}, {IDC_PRODUCER_CMDINFOSYS}},
         KeysDuringSearch{
             "AltSAltO", {Key::AltS, Key::AltO}, {IDC_PRODUCER_CMDINFOSYS, IDC_PRODUCER_CMDINFOSYS}},
-        KeysDuringSearch{"TabTabEnter",
-                         {Key::Tab, Key::Tab, Key::Enter},
-                         {IDC_PRODUCER_CMDINFOSYS, IDC_PRODUCER_PICTURE1, IDC_PRODUCER_COMMAND1}}),
+        KeysDuringSearch{"TabsRoundToOkEnter",
+                         {Key::Tab, Key::Tab, Key::Tab, Key::Tab, Key::Enter},
+                         {IDC_PRODUCER_CMDINFOSYS, IDC_PRODUCER_PICTURE1, IDC_PRODUCER_LBMAIL,
+                          IDC_PRODUCER_LBSITO, IDC_PRODUCER_COMMAND1}}),
     [](const ::testing::TestParamInfo<KeysDuringSearch>& tested) { return tested.param.name; });
 
 TEST_F(ProducerWindowTest, TheCloseBoxUnloadsIt) {

@@ -35,4 +35,4 @@ if [[ $fonts == named ]]; then
 else
     forget 'Arial Narrow' Garamond
 fi
-"$wine" "$program" --gtest_brief=1
+"$wine" "$program" --gtest_brief=1 --gtest_filter=TextFit.*

@@ -1,13 +1,14 @@
-// Stands in for the system-information tool: started, it adds the path it was started from as
-// one UTF-8 line to the file that the environment variable VERBALO_TOOL_LOG names, and ends.
-// It shows no window.
+// Stands in for the system-information tool, or for the program the shell opens a link with:
+// started, it adds the path it was started from, and after a blank its arguments if it has
+// any, as one UTF-8 line to the file that the environment variable VERBALO_TOOL_LOG names, and
+// ends. It shows no window.
 #include <windows.h>
 
 #include <string>
 
 #include "platform/win32/text_conversion.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     std::wstring log(32768, L'\0');
     log.resize(
         GetEnvironmentVariableW(L"VERBALO_TOOL_LOG", log.data(), static_cast<DWORD>(log.size())));
@@ -15,6 +16,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
     if (log.empty() || self.empty()) {
         return 1;
+    }
+    if (arguments != nullptr && *arguments != L'\0') {
+        self += L' ';
+        self += arguments;
     }
     const std::string line = verbalo::platform::win32::WideToUtf8(self) + "\n";
     const HANDLE file =

@@ -6,10 +6,12 @@
 #include "infowindows/about_texts.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/about_layout.h"
+#include "resources/about_window_texts.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
 #include "ui/win32/control_font.h"
 #include "ui/win32/gdi_objects.h"
+#include "ui/win32/keyboard_link.h"
 #include "ui/win32/panel_window.h"
 
 namespace verbalo::ui::win32 {
@@ -21,14 +23,10 @@ namespace layout = about_layout;
 
 constexpr int kPointerSize = 32;
 constexpr std::size_t kLabelCount = 4;  // the labels the load fills, FrmAboutControls::Label
-// The labels' own text colours; the notice has the system's.
-constexpr COLORREF kDarkRed = RGB(128, 0, 0);
-constexpr COLORREF kNavy = RGB(0, 0, 128);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // A fixed dialog border, on the system's button face.
 const ModalWindowFrame kFrame{
-    L"VerbaloAbout",        IDI_ABOUT,           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+    L"VerbaloAbout",        IDI_ABOUT,           colours::kAboutNotice.background,
     layout::kStoredCaption, WS_EX_DLGMODALFRAME, layout::kClientWidth,
     layout::kClientHeight};
 
@@ -43,20 +41,23 @@ struct AboutWindow::Controls : LoadedControls {
     HFONT noticeFont = nullptr;
     PanelWindow frame1;
     PanelWindow picture1;
-    std::array<HWND, kLabelCount> labels{};  // by FrmAboutControls::Label
-    HWND label1 = nullptr;                   // the credit line
+    std::array<HWND, kLabelCount> labels{};    // by FrmAboutControls::Label
+    HWND label1 = nullptr;                     // the credit line
+    std::unique_ptr<KeyboardLink> creditLink;  // opens the producer window from the keyboard
     HWND cmdOK = nullptr;
     HWND cmdSysInfo = nullptr;
 };
 
 AboutWindow::AboutWindow(HINSTANCE instance, SystemInfoLauncher& launcher,
-                         ProducerWindowOpener& producerWindow, ApplicationIdentity application)
+                         ProducerWindowOpener& producerWindow, ApplicationIdentity application,
+                         const platform::DisplaySettings& display)
     : ModalWindowFor(instance, kFrame,
                      {{IDC_ABOUT_CMDOK, [this] { form_.cmdOK_Click(); }},
                       {IDC_ABOUT_CMDSYSINFO, [this] { form_.cmdSysInfo_Click(); }},
                       {IDC_ABOUT_LABEL1, [this] { form_.Label1_Click(); }},
                       {IDOK, [this] { form_.EnterPressed(FocusedButton()); }},
-                      {IDCANCEL, [this] { form_.EscPressed(); }}}),
+                      {IDCANCEL, [this] { form_.EscPressed(); }}},
+                     display),
       form_(*this, launcher, producerWindow, std::move(application)),
       pictureIcon_(LoadIconResource(instance, IDI_VERBALO, layout::kPictureIconSize)) {
     const IconHandle icon = LoadIconResource(instance, IDI_ABOUT, kPointerSize);
@@ -74,7 +75,7 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
     c.defaultFont = placing.AddFont(FontLook::From(window_layout::kDefaultFont), scale());
     c.titleFont = placing.AddFont(FontLook::From(layout::kTitleFont), scale());
     c.noticeFont = placing.AddFont(FontLook::From(layout::kNoticeFont), scale());
-    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    const auto face = [this] { return theme().BrushOf(colours::kAboutNotice.background); };
     auto makeLabel = [&](HWND parent, int id, std::string_view text, DWORD align,
                          const window_layout::ControlRect& rect, HFONT font) {
         return placing.Place(
@@ -100,6 +101,7 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
         makeLabel(c.frame1.hwnd(), IDC_ABOUT_LB_CR, layout::kNoticePlaceholder, SS_LEFT,
                   layout::kLbCr, c.noticeFont);
 
+    CreateInvisibleLabel(instance(), hwnd_, texts::kAboutPictureName);
     c.picture1.Create(instance(), hwnd_, IDC_ABOUT_PICTURE1, PixelRect(scale(), layout::kPicture1),
                       {face, PanelWindow::Border::None, true});
     placing.Place(c.picture1.hwnd(), layout::kPicture1);
@@ -112,6 +114,8 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
 
     c.label1 = makeLabel(hwnd_, IDC_ABOUT_LABEL1, AboutCreditLabelText(), SS_RIGHT, layout::kLabel1,
                          c.defaultFont);
+    // After the picture in the tab order: from the top in reading order, the buttons last.
+    c.creditLink = std::make_unique<KeyboardLink>(c.label1, [this] { form_.Label1_Click(); });
     c.labelOf(Label::lblVersion) =
         makeLabel(hwnd_, IDC_ABOUT_LBLVERSION, layout::kVersionPlaceholder, SS_RIGHT,
                   layout::kLblVersion, c.defaultFont);
@@ -121,11 +125,11 @@ std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
         makeLabel(hwnd_, IDC_ABOUT_LBLDESCRIPTION, layout::kDescriptionPlaceholder, SS_LEFT,
                   layout::kLblDescription, c.defaultFont);
 
-    c.colors.Add(c.labelOf(Label::lblTitle), kDarkRed, face);
-    c.colors.Add(c.label1, kNavy, face);
-    c.colors.Add(c.labelOf(Label::lblVersion), kNavy, face);
-    c.colors.Add(c.labelOf(Label::lblDescription), kBlack, face);
-    c.colors.Add(c.labelOf(Label::Lb_cr), std::nullopt, face);
+    c.colors.Add(c.labelOf(Label::lblTitle), colours::kAboutTitle);
+    c.colors.Add(c.label1, colours::kAboutNavy);
+    c.colors.Add(c.labelOf(Label::lblVersion), colours::kAboutNavy);
+    c.colors.Add(c.labelOf(Label::lblDescription), colours::kAboutDescription);
+    c.colors.Add(c.labelOf(Label::Lb_cr), colours::kAboutNotice);
     c.firstFocus = c.cmdOK;
     return controls;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "infowindows/frm_about.h"
+#include "platform/win32/display_settings_win32.h"
 #include "ui/win32/icon_handle.h"
 #include "ui/win32/modal_window.h"
 
@@ -15,8 +16,10 @@ namespace verbalo::ui::win32 {
 // carries out what frmAbout asks of them, and forwards each event to frmAbout's handler for it.
 class AboutWindow final : public ModalWindowFor<FrmAboutControls> {
   public:
-    AboutWindow(HINSTANCE instance, SystemInfoLauncher& launcher,
-                ProducerWindowOpener& producerWindow, ApplicationIdentity application);
+    AboutWindow(
+        HINSTANCE instance, SystemInfoLauncher& launcher, ProducerWindowOpener& producerWindow,
+        ApplicationIdentity application,
+        const platform::DisplaySettings& display = platform::win32::SystemDisplaySettings());
 
     frmAbout& form() { return form_; }
 

@@ -37,6 +37,12 @@ HWND CreateLabel(HINSTANCE instance, HWND parent, int id, std::string_view text,
     return CreateChild(instance, parent, id, L"STATIC", text, align | SS_NOTIFY, rect, font);
 }
 
+HWND CreateInvisibleLabel(HINSTANCE instance, HWND parent, std::string_view name) {
+    constexpr INT_PTR kNoId = -1;
+    return CreateWindowExW(0, L"STATIC", Utf8ToWide(name).c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX,
+                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(kNoId), instance, nullptr);
+}
+
 HWND CreatePushButton(HINSTANCE instance, HWND parent, int id, std::string_view caption, DWORD kind,
                       const RECT& rect, HFONT font) {
     return CreateChild(instance, parent, id, L"BUTTON", caption, kind | WS_TABSTOP, rect, font);

@@ -32,6 +32,11 @@ HWND CreateChildControl(HINSTANCE instance, HWND parent, int id, const ChildCont
 HWND CreateLabel(HINSTANCE instance, HWND parent, int id, std::string_view text, DWORD align,
                  const RECT& rect, HFONT font);
 
+// A label that is not shown. The accessibility proxies name a control that has no text of its
+// own by the static control just before it in z-order, a hidden one too: created right before
+// such a control, this label gives it its name. The name ends in a colon, as a label's does.
+HWND CreateInvisibleLabel(HINSTANCE instance, HWND parent, std::string_view name);
+
 // A push button that takes the focus in the tab order.
 HWND CreatePushButton(HINSTANCE instance, HWND parent, int id, std::string_view caption, DWORD kind,
                       const RECT& rect, HFONT font);

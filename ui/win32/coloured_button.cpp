@@ -16,8 +16,9 @@ std::wstring Caption(HWND button) {
 }  // namespace
 
 ColouredButton::ColouredButton(HINSTANCE instance, HWND parent, int id, const wchar_t* caption,
-                               const RECT& rect, HFONT font, COLORREF face)
-    : face_(CreateSolidBrush(face)) {
+                               const RECT& rect, HFONT font, const colours::TextColours& colours,
+                               const ThemeColours& theme)
+    : colours_(colours), theme_(theme) {
     hwnd_ = CreateWindowExW(
         0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW,
         rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
@@ -40,7 +41,7 @@ void ColouredButton::Draw(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
     RECT rect = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    FillRect(dc, &rect, face_.get());
+    FillRect(dc, &rect, theme_.BrushOf(colours_.background));
     DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT text = rect;
@@ -51,14 +52,16 @@ void ColouredButton::Draw(const DRAWITEMSTRUCT& item) const {
     const HGDIOBJ previousFont = font != nullptr ? SelectObject(dc, font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : theme_.Colour(colours_.text));
     const std::wstring caption = Caption(item.hwndItem);
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // The keyboard cues: the access key underlined and the focus rectangle only while shown.
+    const UINT accessKey = (item.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0;
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | accessKey);
     if (previousFont != nullptr) {
         SelectObject(dc, previousFont);
     }
 
-    if ((item.itemState & ODS_FOCUS) != 0) {
+    if ((item.itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS) {
         RECT focus = rect;
         InflateRect(&focus, -kFocusInset, -kFocusInset);
         DrawFocusRect(dc, &focus);

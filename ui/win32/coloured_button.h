@@ -4,19 +4,23 @@
 
 #include <memory>
 
-#include "ui/win32/gdi_objects.h"
+#include "resources/colour_scheme.h"
+#include "ui/win32/theme_colours.h"
 #include "ui/win32/window_subclass.h"
 
 namespace verbalo::ui::win32 {
 
 // A push button with a face colour of its own: drawn by its parent on WM_DRAWITEM, with a
 // raised edge (sunken while pressed), its caption centred with the access key underlined, and
-// the focus rectangle. It is never a default button: Enter reaches the parent as IDOK.
+// the focus rectangle, each while the keyboard cues show. It is never a default button: Enter
+// reaches the parent as IDOK.
 class ColouredButton {
   public:
     // rect: in the parent's client pixels.
+    // colours: the caption's and the face's; theme outlives the button.
     ColouredButton(HINSTANCE instance, HWND parent, int id, const wchar_t* caption,
-                   const RECT& rect, HFONT font, COLORREF face);
+                   const RECT& rect, HFONT font, const colours::TextColours& colours,
+                   const ThemeColours& theme);
     ColouredButton(const ColouredButton&) = delete;
     ColouredButton& operator=(const ColouredButton&) = delete;
 
@@ -27,7 +31,8 @@ class ColouredButton {
 
   private:
     HWND hwnd_ = nullptr;
-    Brush face_;
+    colours::TextColours colours_;
+    const ThemeColours& theme_;
     std::unique_ptr<WindowSubclass> subclass_;
 };
 

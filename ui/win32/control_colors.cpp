@@ -4,18 +4,18 @@
 
 namespace verbalo::ui::win32 {
 
-void ControlColors::Add(HWND control, std::optional<COLORREF> text, HBRUSH background) {
-    entries_.push_back({control, text, background});
+void ControlColors::Add(HWND control, const colours::TextColours& colours) {
+    entries_.push_back({control, colours});
 }
 
-HBRUSH ControlColors::Apply(HWND control, HDC dc) const {
+HBRUSH ControlColors::Apply(HWND control, HDC dc, const ThemeColours& theme) const {
     const auto entry = std::ranges::find(entries_, control, &Entry::control);
     if (entry == entries_.end()) {
         return nullptr;
     }
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, entry->text.value_or(GetSysColor(COLOR_BTNTEXT)));
-    return entry->background;
+    SetTextColor(dc, theme.Colour(entry->colours.text));
+    return theme.BrushOf(entry->colours.background);
 }
 
 }  // namespace verbalo::ui::win32

@@ -22,11 +22,6 @@ namespace layout = form1_layout;
 
 constexpr wchar_t kClassName[] = L"VerbaloForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;  // resizable, minimize and maximize boxes
-// The text of the labels and boxes: black whatever the system's colours, as a device context
-// starts; the status line is dark blue.
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kDarkBlue = RGB(0, 0, 128);
-constexpr COLORREF kWhite = RGB(255, 255, 255);  // behind the echo
 
 constexpr std::int16_t kKeyTab = 9;
 constexpr std::int16_t kKeyEnter = 13;
@@ -72,6 +67,27 @@ SIZE TextRoomOf(HWND field) {
             client.bottom - client.top};
 }
 
+// A press of a mouse button, or a request for the context menu: what would move the focus
+// into the output box, or let the user select its text.
+bool TakesNoPress(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+        case WM_CONTEXTMENU:
+            return true;
+        default:
+            return false;
+    }
+}
+
+platform::WindowHandle HandleOf(HWND control) {
+    return reinterpret_cast<platform::WindowHandle>(control);
+}
+
 std::wstring Caption() {
     std::string caption(texts::kCaptionTitle);
     caption += texts::kCaptionGap;
@@ -90,11 +106,14 @@ OtherWindow OtherWindowOf(HWND window) {
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance, Form1Services services)
-    : instance_(instance), form_(*this, services) {}
+Form1Window::Form1Window(HINSTANCE instance, Form1Services services,
+                         const platform::DisplaySettings& display,
+                         platform::Accessibility& accessibility)
+    : instance_(instance), form_(*this, services), theme_(display), accessibility_(accessibility) {}
 
 Form1Window::~Form1Window() {
     amountFieldSubclass_.reset();
+    outputBoxSubclass_.reset();
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
@@ -157,7 +176,6 @@ bool Form1Window::Create(int showCommand) {
 void Form1Window::CreateControls() {
     const HFONT regularFont = layout_.AddFont(UiFontLook(layout::kFont), scale_);
     const HFONT boldFont = layout_.AddFont(UiFontLook(layout::kBoldFont), scale_);
-    whiteBrush_ = Brush(CreateSolidBrush(kWhite));
     const auto create = [this](int id, const ChildControlLook& look,
                                const window_layout::ControlRect& rect, HFONT font) {
         return layout_.Place(
@@ -173,17 +191,32 @@ void Form1Window::CreateControls() {
     FitAmountFieldFont();
     lbFormattato_ = create(IDC_LBFORMATTATO, {L"STATIC", "", SS_RIGHT | WS_BORDER},
                            layout::kLbFormattato, boldFont);
-    txtLettere_ = create(IDC_TXTLETTERE,
-                         {L"EDIT", "", ES_MULTILINE | ES_READONLY | WS_DISABLED, WS_EX_CLIENTEDGE},
-                         layout::kTxtLettere, boldFont);
+    // The output box is read-only and no tab stop, and it never takes the focus: a screen
+    // reader reads it as text by the name of the label before it. A disabled box would draw
+    // its text grey, whatever colour it is given.
+    CreateInvisibleLabel(instance_, hwnd_, texts::kWordingBoxName);
+    txtLettere_ =
+        create(IDC_TXTLETTERE, {L"EDIT", "", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
+               layout::kTxtLettere, boldFont);
+    outputBoxSubclass_ = std::make_unique<WindowSubclass>(
+        txtLettere_, [](UINT message, WPARAM, LPARAM, LRESULT& result) {
+            if (message == WM_SETCURSOR) {
+                SetCursor(LoadCursorW(nullptr, IDC_ARROW));  // nothing in it to select
+                result = TRUE;
+                return true;
+            }
+            result = 0;
+            return TakesNoPress(message);
+        });
     label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, regularFont);
+    // A screen reader announces what the status line says, without moving the focus.
+    accessibility_.MarkLiveRegion(HandleOf(label3_));
 
-    // The output box is disabled and read-only: it asks for the colours of a label.
-    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
-    colors_.Add(label2, kBlack, face);
-    colors_.Add(lbFormattato_, kBlack, whiteBrush_.get());
-    colors_.Add(txtLettere_, kBlack, face);
-    colors_.Add(label3_, kDarkBlue, face);
+    // The output box is read-only: it asks for the colours of a label.
+    colors_.Add(label2, colours::kMainLabel);
+    colors_.Add(lbFormattato_, colours::kEcho);
+    colors_.Add(txtLettere_, colours::kWordingBox);
+    colors_.Add(label3_, colours::kStatusLine);
 
     amountFieldSubclass_ = std::make_unique<WindowSubclass>(
         text1_, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -219,10 +252,21 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (const HBRUSH brush =
-                    colors_.Apply(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+            if (const HBRUSH brush = colors_.Apply(reinterpret_cast<HWND>(lParam),
+                                                   reinterpret_cast<HDC>(wParam), theme_)) {
                 return reinterpret_cast<LRESULT>(brush);
             }
+            break;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client,
+                     theme_.BrushOf(colours::kMainLabel.background));
+            return 1;
+        }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            RepaintInNewColours(hwnd_);
             break;
         case kAmountFieldLostFocus:
             --pendingFocusEvents_;
@@ -233,7 +277,9 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.Text1_GotFocus(static_cast<OtherWindow>(wParam));
             return 0;
         case WM_DESTROY:
+            accessibility_.Forget(HandleOf(label3_));
             amountFieldSubclass_.reset();
+            outputBoxSubclass_.reset();
             EndMessageLoop();
             return 0;
         default:
@@ -369,6 +415,9 @@ void Form1Window::SetEchoCaption(std::string_view text) {
 
 void Form1Window::SetStatusCaption(std::string_view text) {
     SetWindowTextW(label3_, Utf8ToWide(text).c_str());
+    if (!text.empty()) {
+        accessibility_.LiveRegionChanged(HandleOf(label3_));
+    }
 }
 
 void Form1Window::SetOutputText(std::string_view text) {

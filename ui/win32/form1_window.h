@@ -6,9 +6,12 @@
 #include <string>
 
 #include "mainwindow/form1.h"
+#include "platform/win32/accessibility_win32.h"
+#include "platform/win32/display_settings_win32.h"
 #include "ui/win32/control_colors.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/gdi_objects.h"
+#include "ui/win32/theme_colours.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
 #include "ui/win32/window_subclass.h"
@@ -19,7 +22,11 @@ namespace verbalo::ui::win32 {
 // what Form1 asks of them, and forwards every event to Form1's handler for it.
 class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
   public:
-    Form1Window(HINSTANCE instance, Form1Services services);
+    // display: whether a high-contrast theme is on, and the system's colours; accessibility:
+    // what screen readers are told of the status line.
+    Form1Window(HINSTANCE instance, Form1Services services,
+                const platform::DisplaySettings& display = platform::win32::SystemDisplaySettings(),
+                platform::Accessibility& accessibility = platform::win32::SystemAccessibility());
     ~Form1Window() override;
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
@@ -69,13 +76,15 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     TwipsScale scale_;
     ControlLayout layout_;  // where the controls stand in twips, and their fonts
     Font amountFieldFont_;  // where the layout's font is too wide for the field
-    Brush whiteBrush_;
+    ThemeColours theme_;
+    platform::Accessibility& accessibility_;
     ControlColors colors_;
     HWND text1_ = nullptr;
     HWND lbFormattato_ = nullptr;
     HWND txtLettere_ = nullptr;
     HWND label3_ = nullptr;
     std::unique_ptr<WindowSubclass> amountFieldSubclass_;
+    std::unique_ptr<WindowSubclass> outputBoxSubclass_;  // keeps presses out of the output box
     bool loaded_ = false;
     std::wstring reportedAmountText_;  // the amount field's text at its last change
     int pendingFocusEvents_ = 0;       // posted, not yet run

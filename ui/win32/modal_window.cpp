@@ -16,8 +16,8 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 }  // namespace
 
 ModalWindow::ModalWindow(HINSTANCE instance, const ModalWindowFrame& frame,
-                         std::vector<Command> commands)
-    : instance_(instance), frame_(frame), commands_(std::move(commands)) {}
+                         std::vector<Command> commands, const platform::DisplaySettings& display)
+    : instance_(instance), frame_(frame), commands_(std::move(commands)), theme_(display) {}
 
 ModalWindow::~ModalWindow() {
     if (hwnd_ != nullptr) {
@@ -30,9 +30,8 @@ bool ModalWindow::Load() {
     if (hwnd_ != nullptr) {
         return true;
     }
-    RegisterWindowClassOnce(
-        instance_, {frame_.className, &ModalWindow::WindowProc,
-                    LoadIconW(instance_, MAKEINTRESOURCEW(frame_.iconId)), frame_.background});
+    RegisterWindowClassOnce(instance_, {frame_.className, &ModalWindow::WindowProc,
+                                        LoadIconW(instance_, MAKEINTRESOURCEW(frame_.iconId))});
     focus_ = nullptr;
     scale_ = TwipsScale(mainWindow_ != nullptr ? DpiOfWindow(mainWindow_) : TwipsScale().dpi());
     if (CreateWindowForClientSize(instance_, frame_.className, Utf8ToWide(frame_.caption).c_str(),
@@ -77,11 +76,21 @@ LRESULT ModalWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             if (controls_ != nullptr) {
-                if (const HBRUSH brush = controls_->colors.Apply(reinterpret_cast<HWND>(lParam),
-                                                                 reinterpret_cast<HDC>(wParam))) {
+                if (const HBRUSH brush = controls_->colors.Apply(
+                        reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam), theme_)) {
                     return reinterpret_cast<LRESULT>(brush);
                 }
             }
+            break;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, theme_.BrushOf(frame_.background));
+            return 1;
+        }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            RepaintInNewColours(hwnd_);
             break;
         case WM_ACTIVATE:
             OnActivate(LOWORD(wParam) != WA_INACTIVE);

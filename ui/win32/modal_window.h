@@ -14,6 +14,7 @@
 #include "ui/win32/control_colors.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/modal_session.h"
+#include "ui/win32/theme_colours.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
 
@@ -22,10 +23,10 @@ namespace verbalo::ui::win32 {
 // What a modal window is before it has any control: its class, border and first caption.
 struct ModalWindowFrame {
     const wchar_t* className;
-    int iconId;                // the class icon, a resource of the program
-    HBRUSH background;         // nullptr: the window paints its own on WM_ERASEBKGND
-    std::string_view caption;  // until the load writes its own
-    DWORD exStyle;             // the border: fixed, with a close box and nothing else
+    int iconId;                  // the class icon, a resource of the program
+    colours::Colour background;  // painted on WM_ERASEBKGND, in the theme in use
+    std::string_view caption;    // until the load writes its own
+    DWORD exStyle;               // the border: fixed, with a close box and nothing else
     Twips clientWidth;
     Twips clientHeight;
 };
@@ -35,7 +36,8 @@ struct ModalWindowFrame {
 // hook, each unloading destroys the window and its controls. While the window is deactivated
 // it remembers the control that had the focus, and gives the focus back to it when it is
 // activated again (at the first activation to the first control). The labels take their
-// colours from one table, the commands run from another; the close box and Alt+F4 unload the
+// colours from one table, in the theme in use (painted anew when the theme changes), the
+// commands run from another; the close box and Alt+F4 unload the
 // window after the close hook. The window opens at the DPI of the main window's monitor, and
 // when it is moved to a monitor of another DPI (WM_DPICHANGED) its controls are placed anew
 // from their twips and drawn in fonts made for that DPI, and it takes the size Windows suggests.
@@ -79,7 +81,9 @@ class ModalWindow : public BaseWindow<ModalWindow> {
     };
 
     // commands: of the window's controls and of Enter and Esc; a key not listed does nothing.
-    ModalWindow(HINSTANCE instance, const ModalWindowFrame& frame, std::vector<Command> commands);
+    // display: whether a high-contrast theme is on, and the system's colours.
+    ModalWindow(HINSTANCE instance, const ModalWindowFrame& frame, std::vector<Command> commands,
+                const platform::DisplaySettings& display);
     // The window, if loaded, goes without calling the window's hooks, which are gone by now.
     virtual ~ModalWindow();
 
@@ -105,6 +109,7 @@ class ModalWindow : public BaseWindow<ModalWindow> {
     }
 
     HINSTANCE instance() const { return instance_; }
+    const ThemeColours& theme() const { return theme_; }
     const TwipsScale& scale() const { return scale_; }
     HWND mainWindow() const { return mainWindow_; }
     // The controls while the window is loaded, else nullptr.
@@ -119,6 +124,7 @@ class ModalWindow : public BaseWindow<ModalWindow> {
     HINSTANCE instance_;
     ModalWindowFrame frame_;
     std::vector<Command> commands_;
+    ThemeColours theme_;
     TwipsScale scale_;
     HWND mainWindow_ = nullptr;
     std::unique_ptr<LoadedControls> controls_;  // while loaded

@@ -1,6 +1,7 @@
 #include "ui/win32/panel_window.h"
 
 #include <windowsx.h>
+#include "ui/win32/keyboard_link.h"
 #include "ui/win32/window_class.h"
 
 namespace verbalo::ui::win32 {
@@ -40,7 +41,7 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client{};
             GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, look_.background);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, look_.background());
             return 1;
         }
         case WM_PAINT:
@@ -51,6 +52,15 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 mouseMove_(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             }
             return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd_, nullptr, TRUE);  // the focus rectangle comes or goes
+            return 0;
+        case WM_UPDATEUISTATE: {
+            const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            return result;
+        }
         case WM_LBUTTONDOWN:
             if (look_.tabStop) {
                 SetFocus(hwnd_);
@@ -78,6 +88,9 @@ void PanelWindow::Paint() {
     }
     if (paint_) {
         paint_(dc, client);
+    }
+    if (look_.tabStop && GetFocus() == hwnd_ && ShowsFocusCue(hwnd_)) {
+        DrawFocusRect(dc, &client);
     }
     EndPaint(hwnd_, &paint);
 }

@@ -19,9 +19,9 @@ class PanelWindow : public BaseWindow<PanelWindow> {
         Sunken,  // a picture box's 3-D border
     };
     struct Look {
-        HBRUSH background;  // outlives the panel
+        std::function<HBRUSH()> background;  // asked at each painting
         Border border = Border::None;
-        bool tabStop = false;  // it takes the focus in the tab order
+        bool tabStop = false;  // it takes the focus in the tab order, and shows it
     };
     // Pointer moves: the message's wParam and position in pixels relative to the panel.
     using MouseMoveHandler = std::function<void(WPARAM keys, int x, int y)>;

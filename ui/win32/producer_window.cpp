@@ -13,11 +13,13 @@
 #include "platform/win32/text_conversion.h"
 #include "resources/maker_data.h"
 #include "resources/producer_layout.h"
+#include "resources/producer_window_texts.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
 #include "ui/win32/coloured_button.h"
 #include "ui/win32/control_font.h"
 #include "ui/win32/font_fallback.h"
+#include "ui/win32/keyboard_link.h"
 #include "ui/win32/mouse_events.h"
 #include "ui/win32/panel_window.h"
 #include "ui/win32/thumbs_up_picture.h"
@@ -30,18 +32,21 @@ namespace {
 
 namespace layout = producer_layout;
 
-constexpr COLORREF kBackground = RGB(224, 224, 224);
-constexpr COLORREF kPictureBackground = RGB(236, 244, 187);
-constexpr COLORREF kTeal = RGB(0, 128, 128);
-constexpr COLORREF kNavy = RGB(0, 0, 128);
-constexpr COLORREF kOkFace = RGB(200, 216, 200);
-constexpr COLORREF kSysInfoFace = RGB(255, 224, 192);
+constexpr std::int16_t kLeftButton = 1;
 constexpr std::size_t kLabelCount = 5;  // the labels the handlers reach, InfTalvoControls::Label
 
-// A fixed single border; the background is painted on WM_ERASEBKGND.
-const ModalWindowFrame kFrame{
-    L"VerbaloProducer",   IDI_PRODUCER,         nullptr, layout::kCaption, 0,
-    layout::kClientWidth, layout::kClientHeight};
+// A fixed single border, on its own grey.
+const ModalWindowFrame kFrame{L"VerbaloProducer",
+                              IDI_PRODUCER,
+                              colours::kProducerText.background,
+                              layout::kCaption,
+                              0,
+                              layout::kClientWidth,
+                              layout::kClientHeight};
+
+platform::WindowHandle HandleOf(HWND control) {
+    return reinterpret_cast<platform::WindowHandle>(control);
+}
 
 std::size_t IndexOf(InfTalvoControls::Label label) {
     return static_cast<std::size_t>(label);
@@ -64,20 +69,23 @@ struct ProducerWindow::Controls : LoadedControls {
     std::array<LabelControl, kLabelCount> labels;     // by InfTalvoControls::Label
     std::vector<std::unique_ptr<ControlFont>> fonts;  // of the labels no handler changes
     std::vector<std::unique_ptr<ControlMouseEvents>> mouse;
+    std::vector<std::unique_ptr<KeyboardLink>> links;
     Twips line1X2 = layout::kLine1X2;
     HWND drawnThumb = nullptr;  // the pictogram's label when it draws the pictogram itself
 };
 
 ProducerWindow::ProducerWindow(HINSTANCE instance, InfTalvoServices services,
-                               std::string dirHiddenStartFolder)
+                               std::string dirHiddenStartFolder,
+                               const platform::DisplaySettings& display,
+                               platform::Accessibility& accessibility)
     : ModalWindowFor(instance, kFrame,
                      {{IDC_PRODUCER_COMMAND1, [this] { form_.Command1_Click(); }},
                       {IDC_PRODUCER_CMDINFOSYS, [this] { form_.cmdInfoSys_Click(); }},
                       {IDOK, [this] { form_.EnterPressed(FocusedButton()); }},
-                      {IDCANCEL, [this] { form_.EscPressed(); }}}),
+                      {IDCANCEL, [this] { form_.EscPressed(); }}},
+                     display),
       form_(*this, services, std::move(dirHiddenStartFolder)),
-      background_(CreateSolidBrush(kBackground)),
-      pictureBackground_(CreateSolidBrush(kPictureBackground)) {}
+      accessibility_(accessibility) {}
 
 ProducerWindow::Controls* ProducerWindow::controls() const {
     return static_cast<Controls*>(loaded());
@@ -92,8 +100,9 @@ platform::WindowHandle ProducerWindow::HandleLoadingIfNeeded() {
 
 std::unique_ptr<ModalWindow::LoadedControls> ProducerWindow::CreateControls() {
     auto controls = std::make_unique<Controls>();
-    // Created in the tab order (Command1, cmdInfoSys, Picture1), and each link label before
-    // the caption label beside it, which reaches under it.
+    // Created in the tab order (Command1, cmdInfoSys, Picture1, lbMail, lbSito: from the top in
+    // reading order, the buttons after the links), and each link label before the caption
+    // label beside it, which reaches under it.
     CreateFrame(*controls);
     CreatePicture(*controls);
     CreateLabels(*controls);
@@ -104,7 +113,8 @@ std::unique_ptr<ModalWindow::LoadedControls> ProducerWindow::CreateControls() {
 void ProducerWindow::CreateFrame(Controls& c) {
     c.buttonFont = c.layout.AddFont(FontLook::From(window_layout::kDefaultFont), scale());
     c.frame1.Create(instance(), hwnd_, IDC_PRODUCER_FRAME1, PixelRect(scale(), layout::kFrame1),
-                    {background_.get(), PanelWindow::Border::Etched, false});
+                    {[this] { return theme().BrushOf(colours::kProducerText.background); },
+                     PanelWindow::Border::Etched, false});
     c.layout.Place(c.frame1.hwnd(), layout::kFrame1);
     c.frame1.OnMouseMove([this](WPARAM keys, int x, int y) {
         const MouseEvent event = MouseMoveEvent(keys, x, y, scale());
@@ -113,10 +123,10 @@ void ProducerWindow::CreateFrame(Controls& c) {
     const HWND frame = c.frame1.hwnd();
     c.command1 = std::make_unique<ColouredButton>(
         instance(), frame, IDC_PRODUCER_COMMAND1, Utf8ToWide(layout::kOkCaption).c_str(),
-        PixelRect(scale(), layout::kCommand1), c.buttonFont, kOkFace);
+        PixelRect(scale(), layout::kCommand1), c.buttonFont, colours::kOkButton, theme());
     c.cmdInfoSys = std::make_unique<ColouredButton>(
         instance(), frame, IDC_PRODUCER_CMDINFOSYS, Utf8ToWide(layout::kSysInfoCaption).c_str(),
-        PixelRect(scale(), layout::kCmdInfoSys), c.buttonFont, kSysInfoFace);
+        PixelRect(scale(), layout::kCmdInfoSys), c.buttonFont, colours::kSysInfoButton, theme());
     c.layout.Place(c.command1->hwnd(), layout::kCommand1, c.buttonFont);
     c.layout.Place(c.cmdInfoSys->hwnd(), layout::kCmdInfoSys, c.buttonFont);
 
@@ -126,7 +136,7 @@ void ProducerWindow::CreateFrame(Controls& c) {
         lbCr, std::make_unique<ControlFont>(lbCr, FontLook::From(layout::kNoticeFont), scale())};
     c.layout.Place(lbCr, layout::kLbCr);
     c.layout.AddControlFont(*c.labels[IndexOf(Label::Lb_cr)].font);
-    c.colors.Add(lbCr, std::nullopt, background_.get());
+    c.colors.Add(lbCr, colours::kProducerText);
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
         lbCr, scale(),
         [this](const MouseEvent& e) { form_.Lb_cr_MouseMove(e.button, e.shift, e.x, e.y); },
@@ -134,9 +144,11 @@ void ProducerWindow::CreateFrame(Controls& c) {
 }
 
 void ProducerWindow::CreatePicture(Controls& c) {
+    CreateInvisibleLabel(instance(), hwnd_, texts::kProducerPictureName);
     c.picture1.Create(instance(), hwnd_, IDC_PRODUCER_PICTURE1,
                       PixelRect(scale(), layout::kPicture1),
-                      {pictureBackground_.get(), PanelWindow::Border::Sunken, true});
+                      {[this] { return theme().BrushOf(colours::kProducerHand.background); },
+                       PanelWindow::Border::Sunken, true});
     c.layout.Place(c.picture1.hwnd(), layout::kPicture1);
     const HWND thumb =
         CreateLabel(instance(), c.picture1.hwnd(), IDC_PRODUCER_LB_ADP4, layout::kThumbsUp, SS_LEFT,
@@ -145,7 +157,9 @@ void ProducerWindow::CreatePicture(Controls& c) {
         std::make_unique<ControlFont>(thumb, FontLook::From(layout::kSymbolFont), scale()));
     c.layout.Place(thumb, layout::kLbAdp4);
     c.layout.AddControlFont(*c.fonts.back());
-    c.colors.Add(thumb, kTeal, pictureBackground_.get());
+    c.colors.Add(thumb, colours::kProducerHand);
+    // Its text is the letter that the symbol font draws as the hand: it is read by a name.
+    accessibility_.NamePicture(HandleOf(thumb), texts::kThumbsUpName);
     // Without the symbol font the letter would show, not the pictogram: the label draws it.
     if (!IsFontInstalled(Utf8ToWide(layout::kSymbolFont.face), SYMBOL_CHARSET)) {
         const LONG_PTR style = GetWindowLongPtrW(thumb, GWL_STYLE);
@@ -155,14 +169,13 @@ void ProducerWindow::CreatePicture(Controls& c) {
 }
 
 void ProducerWindow::CreateLabels(Controls& c) {
-    const HBRUSH background = background_.get();
     auto label = [&](int id, std::string_view text, DWORD align,
                      const window_layout::ControlRect& rect, const window_layout::FontDesign& font,
-                     std::optional<COLORREF> colour) {
+                     const colours::TextColours& colour) {
         const HWND hwnd = c.layout.Place(
             CreateLabel(instance(), hwnd_, id, text, align, PixelRect(scale(), rect), nullptr),
             rect);
-        c.colors.Add(hwnd, colour, background);
+        c.colors.Add(hwnd, colour);
         Controls::LabelControl made{
             hwnd, std::make_unique<ControlFont>(hwnd, FontLook::From(font), scale())};
         c.layout.AddControlFont(*made.font);
@@ -170,26 +183,28 @@ void ProducerWindow::CreateLabels(Controls& c) {
     };
     auto fixed = [&](Controls::LabelControl made) { c.fonts.push_back(std::move(made.font)); };
 
-    c.labels[IndexOf(Label::lbMail)] = label(IDC_PRODUCER_LBMAIL, maker::kEmail, SS_LEFT,
-                                             layout::kLbMail, layout::kContactFont, kNavy);
-    c.labels[IndexOf(Label::lbSito)] = label(IDC_PRODUCER_LBSITO, maker::kWebAddress, SS_LEFT,
-                                             layout::kLbSito, layout::kContactFont, kNavy);
+    c.labels[IndexOf(Label::lbMail)] =
+        label(IDC_PRODUCER_LBMAIL, maker::kEmail, SS_LEFT, layout::kLbMail, layout::kContactFont,
+              colours::kProducerLink);
+    c.labels[IndexOf(Label::lbSito)] =
+        label(IDC_PRODUCER_LBSITO, maker::kWebAddress, SS_LEFT, layout::kLbSito,
+              layout::kContactFont, colours::kProducerLink);
     fixed(label(IDC_PRODUCER_LABEL3_1, layout::kMailCaption, SS_LEFT, layout::kLabel3_1,
-                layout::kContactFont, std::nullopt));
+                layout::kContactFont, colours::kProducerText));
     fixed(label(IDC_PRODUCER_LABEL3_0, layout::kSiteCaption, SS_LEFT, layout::kLabel3_0,
-                layout::kContactFont, std::nullopt));
+                layout::kContactFont, colours::kProducerText));
     fixed(label(IDC_PRODUCER_LB_ADP0, maker::kTradeName, SS_LEFT, layout::kLbAdp0,
-                layout::kTradeNameFont, kTeal));
+                layout::kTradeNameFont, colours::kProducerName));
     fixed(label(IDC_PRODUCER_LB_ADP1, maker::kCompanyForm, SS_LEFT, layout::kLbAdp1,
-                layout::kCompanyFormFont, kTeal));
+                layout::kCompanyFormFont, colours::kProducerName));
     fixed(label(IDC_PRODUCER_LB_ADP3, LegalNameRestLabelText(), SS_LEFT, layout::kLbAdp3,
-                layout::kLegalNameFont, kTeal));
+                layout::kLegalNameFont, colours::kProducerName));
     c.labels[IndexOf(Label::lbIndirizzo)] =
         label(IDC_PRODUCER_LBINDIRIZZO, layout::kTownPlaceholder, SS_CENTER, layout::kLbIndirizzo,
-              layout::kContactFont, std::nullopt);
+              layout::kContactFont, colours::kProducerText);
     c.labels[IndexOf(Label::Lb_dati)] =
         label(IDC_PRODUCER_LB_DATI, layout::kNumbersPlaceholder, SS_LEFT, layout::kLbDati,
-              layout::kContactFont, std::nullopt);
+              layout::kContactFont, colours::kProducerText);
 
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
         c.labels[IndexOf(Label::lbMail)].hwnd, scale(),
@@ -199,6 +214,16 @@ void ProducerWindow::CreateLabels(Controls& c) {
         c.labels[IndexOf(Label::lbSito)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.lbSito_MouseMove(e.button, e.shift, e.x, e.y); },
         [this](const MouseEvent& e) { form_.lbSito_MouseDown(e.button, e.shift, e.x, e.y); }));
+    for (const Label link : {Label::lbMail, Label::lbSito}) {
+        accessibility_.MarkLink(HandleOf(c.labels[IndexOf(link)].hwnd));
+    }
+    // From the keyboard, a link opens as by a press of the left button at its corner.
+    c.links.push_back(std::make_unique<KeyboardLink>(c.labels[IndexOf(Label::lbMail)].hwnd, [this] {
+        form_.lbMail_MouseDown(kLeftButton, 0, 0, 0);
+    }));
+    c.links.push_back(std::make_unique<KeyboardLink>(c.labels[IndexOf(Label::lbSito)].hwnd, [this] {
+        form_.lbSito_MouseDown(kLeftButton, 0, 0, 0);
+    }));
     c.mouse.push_back(std::make_unique<ControlMouseEvents>(
         c.labels[IndexOf(Label::Lb_dati)].hwnd, scale(),
         [this](const MouseEvent& e) { form_.Lb_dati_MouseMove(e.button, e.shift, e.x, e.y); },
@@ -207,12 +232,6 @@ void ProducerWindow::CreateLabels(Controls& c) {
 
 std::optional<LRESULT> ProducerWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND: {
-            RECT client{};
-            GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
-            return 1;
-        }
         case WM_PAINT:
             Paint();
             return 0;
@@ -222,11 +241,21 @@ std::optional<LRESULT> ProducerWindow::OnOtherMessage(UINT message, WPARAM wPara
             form_.Form_MouseMove(event.button, event.shift, event.x, event.y);
             return 0;
         }
+        case WM_DESTROY:
+            if (const Controls* c = controls()) {
+                for (const Label link : {Label::lbMail, Label::lbSito}) {
+                    accessibility_.Forget(HandleOf(LabelWindow(link)));
+                }
+                accessibility_.Forget(
+                    HandleOf(GetDlgItem(c->picture1.hwnd(), IDC_PRODUCER_LB_ADP4)));
+            }
+            return std::nullopt;
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (controls() != nullptr && item.hwndItem == controls()->drawnThumb) {
-                FillRect(item.hDC, &item.rcItem, pictureBackground_.get());
-                DrawThumbsUp(item.hDC, item.rcItem, kTeal);
+                FillRect(item.hDC, &item.rcItem,
+                         theme().BrushOf(colours::kProducerHand.background));
+                DrawThumbsUp(item.hDC, item.rcItem, theme().Colour(colours::kProducerHand.text));
                 return TRUE;
             }
             if (DrawButton(item)) {

@@ -8,6 +8,8 @@
 
 #include "infowindows/inf_talvo.h"
 #include "infowindows/producer_window_access.h"
+#include "platform/win32/accessibility_win32.h"
+#include "platform/win32/display_settings_win32.h"
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/modal_window.h"
 
@@ -22,7 +24,12 @@ class ProducerWindow final : public ModalWindowFor<InfTalvoControls>,
                              public ProducerWindowOpener {
   public:
     // dirHiddenStartFolder: the program's current folder, where the folder list starts.
-    ProducerWindow(HINSTANCE instance, InfTalvoServices services, std::string dirHiddenStartFolder);
+    // display: whether a high-contrast theme is on, and the system's colours.
+    // accessibility: what screen readers are told of the links.
+    ProducerWindow(
+        HINSTANCE instance, InfTalvoServices services, std::string dirHiddenStartFolder,
+        const platform::DisplaySettings& display = platform::win32::SystemDisplaySettings(),
+        platform::Accessibility& accessibility = platform::win32::SystemAccessibility());
 
     InfTalvo& form() { return form_; }
 
@@ -65,8 +72,7 @@ class ProducerWindow final : public ModalWindowFor<InfTalvoControls>,
     HWND LabelWindow(Label label) const;
 
     InfTalvo form_;
-    Brush background_;
-    Brush pictureBackground_;
+    platform::Accessibility& accessibility_;
 };
 
 }  // namespace verbalo::ui::win32

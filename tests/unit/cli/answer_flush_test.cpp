@@ -83,7 +83,7 @@ TEST(AnswerFlush, APersonTypingSeesEachAnswerBeforeTheNextLineIsAskedFor) {
     std::ostream out(&delivered);
     std::ostream err(nullptr);
     const std::array<std::string_view, 2> args{"--separator", ","};
-    RunCli(args, '.', in, out, err);
+    RunCli(args, {.decimalSeparator = "."}, in, out, err);
     const std::vector<std::string> expected{"", "Ventuno / 00\n", "Ventuno / 00\n",
                                             "Ventuno / 00\nDodici / 50\n"};
     EXPECT_EQ(typed.DeliveredAtEachRead(), expected);
@@ -96,7 +96,7 @@ TEST(AnswerFlush, EachRowIsAnsweredBeforeTheNextRowIsAskedFor) {
     std::ostream out(&delivered);
     std::ostringstream err;
     const std::array<std::string_view, 4> args{"--column", "2", "--separator", ","};
-    RunCli(args, '.', in, out, err);
+    RunCli(args, {.decimalSeparator = "."}, in, out, err);
     const std::string first = "Rossi;21;Ventuno / 00\n";
     const std::string second = "\"Via\nRoma\";abc;\n";
     // The second line only continues a row: nothing is answered before it is read.
@@ -115,7 +115,7 @@ TEST(AnswerFlush, AnInputWithLinesWaitingIsAnsweredInOneWrite) {
     DeliveredOutput delivered;
     std::ostream out(&delivered);
     std::ostream err(nullptr);
-    RunCli({}, '.', in, out, err);
+    RunCli({}, {.decimalSeparator = "."}, in, out, err);
     EXPECT_EQ(delivered.Deliveries(), 1);
     EXPECT_EQ(delivered.Delivered().size(), 100 * std::string_view("Ventuno / 00\n").size());
 }

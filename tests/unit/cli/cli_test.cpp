@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli/cli_run.h"
+#include "resources/console_texts.h"
 #include "resources/version.h"
 
 namespace verbalo::cli {
@@ -16,11 +17,11 @@ struct CliResult {
 };
 
 CliResult RunProgram(std::vector<std::string_view> args, std::string_view input = "",
-                     char systemSeparator = '.') {
+                     const SystemNumberFormat& system = {.decimalSeparator = "."}) {
     std::istringstream in{std::string(input)};
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCli(args, systemSeparator, in, out, err);
+    const int code = RunCli(args, system, in, out, err);
     return {code, out.str(), err.str()};
 }
 
@@ -32,8 +33,9 @@ TEST(Cli, WordsEachArgumentInStyleOne) {
 }
 
 TEST(Cli, TakesTheSystemSeparatorWhenNoneIsGiven) {
-    EXPECT_EQ(RunProgram({"1234,5"}, "", ',').out, "Milleduecentotrentaquattro / 50\n");
-    EXPECT_EQ(RunProgram({"1234.5"}, "", '.').out, "Milleduecentotrentaquattro / 50\n");
+    EXPECT_EQ(RunProgram({"1234,5"}, "", {.decimalSeparator = ","}).out,
+              "Milleduecentotrentaquattro / 50\n");
+    EXPECT_EQ(RunProgram({"1234.5"}).out, "Milleduecentotrentaquattro / 50\n");
 }
 
 TEST(Cli, WordsStandardInputLineByLineAndReportsBadLines) {
@@ -41,6 +43,35 @@ TEST(Cli, WordsStandardInputLineByLineAndReportsBadLines) {
     EXPECT_EQ(result.exitCode, kExitBadAmount);
     EXPECT_EQ(result.out, "Uno / 00\nMenocinque / 25\nDodici / 00\n");
     EXPECT_EQ(result.err, "verbalo-cli: \"abc\": Importo non valido\n");
+}
+
+// An amount as an argument, a line and a delimited row's field, with each separator: its
+// wording, or (none) a refusal that names it and --separator, an empty field and exit status 1.
+TEST(Cli, WordsOrRefusesAnAmountNeverGuessesItInEveryMode) {
+    for (const std::string_view row :  // "amount separator wording"
+         {"1234,5 , Milleduecentotrentaquattro / 50", "1234,5 .", "1.234,50 .",
+          "1.234,50 , Milleduecentotrentaquattro / 50",
+          "12.345 , Dodicimilatrecentoquarantacinque / 00", "12.345 . Dodici / 35",
+          "-1,234.5 . Menomilleduecentotrentaquattro / 50", "1.2.3 ,", "1,,234 .", ",5 .",
+          "1.234. ,", "1234.567 ,", "1,234.5 ,"}) {
+        const std::string amount(row.substr(0, row.find(' ')));
+        const std::string_view separator = row.substr(amount.size() + 1, 1);
+        const std::string worded =
+            row.size() > amount.size() + 2 ? std::string(row.substr(amount.size() + 3)) + "\n" : "";
+        const std::string refusal = '"' + amount + "\": Separatore delle migliaia fuori posto: " +
+                                    std::string(separator == "," ? texts::kGroupingRuleForComma
+                                                                 : texts::kGroupingRuleForPoint);
+        const std::tuple<CliResult, std::string, std::string> modes[] = {
+            {RunProgram({"--separator", separator, amount}), worded, refusal},
+            {RunProgram({"--separator", separator}, amount + "\n"), worded, refusal},
+            {RunProgram({"--column", "2", "--separator", separator}, "a;" + amount + "\n"),
+             "a;" + amount + ";" + (worded.empty() ? "\n" : worded), "riga 1: " + refusal}};
+        for (const auto& [result, out, err] : modes) {
+            EXPECT_EQ(result.out, out) << row;
+            EXPECT_EQ(result.err, worded.empty() ? "verbalo-cli: " + err + "\n" : "") << row;
+            EXPECT_EQ(result.exitCode, worded.empty() ? kExitBadAmount : kExitOk) << row;
+        }
+    }
 }
 
 struct StyleOption {
@@ -74,6 +105,40 @@ TEST(Cli, UsageErrorsExitWithTwo) {
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err.find("--help"), std::string::npos);
     }
+}
+
+// Options by whole names; "--" ends them. Told: standard output and error, or the usage error.
+TEST(Cli, ReadsOptionsExactly) {
+    const std::vector<std::tuple<std::vector<std::string_view>, int, std::string_view>> table = {
+        {{"--casex", "0", "1"}, kExitUsage, "opzione sconosciuta: --casex"},
+        {{"--pasquax", "2024"}, kExitUsage, "opzione sconosciuta: --pasquax"},
+        {{"--case=0", "-5", "-9"}, kExitOk, "MENOCINQUE / 00\nMENONOVE / 00\n"},
+        {{"--", "--case"}, kExitBadAmount, "verbalo-cli: \"--case\": Importo non valido\n"},
+        {{"--separator=;"}, kExitUsage, "--separator vuole , oppure ."}};
+    for (const auto& [args, exitCode, told] : table) {
+        const auto result = RunProgram(args);
+        EXPECT_EQ(result.exitCode, exitCode) << told;
+        const auto usage = "verbalo-cli: " + std::string(told) + "\nProvare: verbalo-cli --help\n";
+        EXPECT_EQ(result.out + result.err, exitCode == kExitUsage ? usage : std::string(told));
+    }
+}
+
+// The separator in force, from each place it can come from, as the help's last line tells it.
+TEST(Cli, HelpSaysWhichSeparatorIsInForceAndWhy) {
+    using enum SystemNumberFormat::Origin;
+    const auto said = [](SystemNumberFormat system,
+                         std::vector<std::string_view> args = {"--help"}) {
+        const std::string help = RunProgram(args, "", system).out;
+        return help.substr(help.rfind("\nSeparatore decimale in uso: ") + 29);
+    };
+    EXPECT_EQ(said({.decimalSeparator = "."}),
+              ". (dalle impostazioni internazionali di Windows)\n");
+    EXPECT_EQ(said({PosixLocale, ".", "en_US.UTF-8"}), ". (dal locale en_US.UTF-8)\n");
+    EXPECT_EQ(said({PosixLocale, ".", "C.UTF-8"}), ", (predefinito, perché il locale è C.UTF-8)\n");
+    EXPECT_EQ(said({PosixLocale, "", "xx", false}),
+              ", (predefinito, perché il locale xx non è disponibile)\n");
+    EXPECT_EQ(said({}), ", (predefinito, perché quello del sistema non è , né .)\n");
+    EXPECT_EQ(said({}, {"--help", "--separator", ","}), ", (scelto con --separator)\n");
 }
 
 TEST(Cli, HelpAndVersion) {

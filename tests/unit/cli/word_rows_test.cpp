@@ -34,7 +34,8 @@ TEST_P(RowsMode, WritesEachRowBackWithTheWording) {
     std::istringstream in{std::string(run.in)};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCli(run.args, ',', in, out, err), run.err.empty() ? kExitOk : kExitBadAmount);
+    EXPECT_EQ(RunCli(run.args, {.decimalSeparator = ","}, in, out, err),
+              run.err.empty() ? kExitOk : kExitBadAmount);
     EXPECT_EQ(out.str(), run.out);
     std::string reports = err.str();
     for (std::size_t at = 0; (at = reports.find("verbalo-cli: ", at)) != std::string::npos;) {
@@ -50,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
             {"--column", "2"}, "Rossi;1234,5\n", "Rossi;1234,5;Milleduecentotrentaquattro / 50\n"},
         RowsRun{{"--column=1", "--delimiter", ","}, "\"1,5\",x\n", "\"1,5\",x,Uno / 50\n"},
         RowsRun{{"--delimiter=\t", "--column", "2", "--separator", "."},
-                "a;b\t1,5\n",
-                "a;b\t1,5\tQuindici / 00\n"},
+                "a;b\t1,500\n",
+                "a;b\t1,500\tMillecinquecento / 00\n"},
         RowsRun{{"--delimiter", "\\t", "--column", "1", "--case", "maiuscolo"},
                 "21",
                 "21\tVENTUNO / 00"}));
@@ -91,7 +92,7 @@ TEST_P(RowsUsage, IsRefusedWithItsReason) {
     std::istringstream in("21\n");
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCli(GetParam().args, ',', in, out, err), kExitUsage);
+    EXPECT_EQ(RunCli(GetParam().args, {.decimalSeparator = ","}, in, out, err), kExitUsage);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(), "verbalo-cli: " + std::string(GetParam().message) +
                              "\nProvare: verbalo-cli --help\n");
@@ -165,7 +166,7 @@ TEST(RowsModeProperty, EveryRowComesBackWithItsAmountInWords) {
         std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;
-        const int code = RunCli(args, ',', in, out, err);
+        const int code = RunCli(args, {.decimalSeparator = ","}, in, out, err);
 
         const std::string context = ::testing::PrintToString(input);
         std::istringstream written(out.str());

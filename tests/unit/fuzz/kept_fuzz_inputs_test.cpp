@@ -39,6 +39,7 @@ constexpr KeptInput kKeptInputs[] = {
     {"command_line", "help", CheckCommandLine},
     {"command_line", "unknown_option", CheckCommandLine},
     {"command_line", "rows", CheckCommandLine},
+    {"command_line", "rows_refusal_with_line_break", CheckCommandLine},
     {"form1_events", "type_and_enter", CheckForm1Events},
     {"form1_events", "paste_over_the_limit", CheckForm1Events},
     {"form1_events", "resize_minimize_clipboard", CheckForm1Events},

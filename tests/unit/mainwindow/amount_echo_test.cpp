@@ -2,9 +2,11 @@
 
 #include "mainwindow/amount_echo.h"
 
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "app/cli/styled_wording.h"
 #include "wording/amount_text.h"
 
 namespace verbalo {
@@ -90,7 +92,8 @@ std::vector<std::string> ShortTexts() {
 }
 
 // What the user sees and what Enter words always agree: the echo formats exactly the texts that
-// the reader takes for a number (however large), with the reader's integer part and cents.
+// the reader takes for a number (however large), with the reader's integer part and cents. The
+// command line refuses what a reference reader of thousands refuses, and words the rest as before.
 TEST(Echo, FormatsExactlyTheTextsTheReaderTakesForANumber) {
     std::vector<std::string> texts = ShortTexts();
     for (const char* pasted : {"1.2.3", "1,2,3", "-12345678901234", "-99999999999999", "1.2.3,45",
@@ -98,7 +101,23 @@ TEST(Echo, FormatsExactlyTheTextsTheReaderTakesForANumber) {
         texts.emplace_back(pasted);
     }
     for (const char separator : {',', '.'}) {
+        const std::regex thousands(std::string("\\s*-?\\d{1,3}(") +
+                                   (separator == ',' ? "\\." : ",") + "\\d{3})+(\\" + separator +
+                                   "\\d*)?\\s*");
+        cli::CliOptions options;
+        options.caseStyle = 2;  // as composed
+        const cli::StyledWording commandLine(options, separator);
+        WordingBuffer room;
         for (const std::string& text : texts) {
+            const auto composed = ComposeWording(StandardWordTables(), text, separator);
+            const auto said = commandLine.Compose(text, room);
+            if (text.contains(GroupingFor(separator)) && !std::regex_match(text, thousands)) {
+                EXPECT_FALSE(said.has_value()) << '"' << text << '"';
+            } else {
+                EXPECT_EQ(said ? std::string_view(room.data(), *said) : ErrorMessage(said.error()),
+                          composed ? composed->wording : ErrorMessage(composed.error()))
+                    << '"' << text << '"';
+            }
             const std::string echo = FormatAmount(text, separator);
             const auto read = ReadAmountOfAnySize(text, separator);
             const auto worded = ReadAmount(text, separator);

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+#include "platform/display_settings.h"
+
+// The colours of the three windows' texts and backgrounds as designed, and the system colour
+// each gives way to while a high-contrast theme is on: the window's text and background, the
+// buttons', or the links' colour.
+namespace verbalo::colours {
+
+using platform::DisplaySettings;
+using platform::Rgb;
+using platform::SystemColour;
+
+struct Colour {
+    std::variant<Rgb, SystemColour> normal;  // a designed colour, or the system's own
+    SystemColour highContrast;
+};
+
+// A text and what it stands on. Large text (14 points bold, 18 points) needs less contrast.
+struct TextColours {
+    Colour text;
+    Colour background;
+    bool large = false;
+};
+
+// The colour in the theme that the settings give.
+inline Rgb Resolve(const Colour& colour, const DisplaySettings& settings) {
+    if (settings.HighContrast()) {
+        return settings.SystemColourOf(colour.highContrast);
+    }
+    if (const Rgb* designed = std::get_if<Rgb>(&colour.normal)) {
+        return *designed;
+    }
+    return settings.SystemColourOf(std::get<SystemColour>(colour.normal));
+}
+
+// WCAG 2.1's contrast ratio of two colours, 1 to 21, from their relative luminance.
+inline double ContrastRatio(Rgb first, Rgb second) {
+    const auto linear = [](std::uint8_t channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const auto luminance = [&](Rgb colour) {
+        return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+               0.0722 * linear(colour.blue);
+    };
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// What WCAG 1.4.3 asks of a text: 4.5 to 1, or 3 to 1 for large text.
+inline double RequiredContrast(bool large) {
+    return large ? 3.0 : 4.5;
+}
+
+namespace detail {
+inline constexpr Colour kButtonFace{SystemColour::ButtonFace, SystemColour::ButtonFace};
+inline constexpr Colour kButtonText{SystemColour::ButtonText, SystemColour::ButtonText};
+inline constexpr Colour kBlackOnFace{Rgb{0, 0, 0}, SystemColour::ButtonText};
+inline constexpr Colour kNavyOnFace{Rgb{0, 0, 128}, SystemColour::ButtonText};
+inline constexpr Colour kProducerGrey{Rgb{224, 224, 224}, SystemColour::Window};
+inline constexpr Colour kTeal{Rgb{0, 128, 128}, SystemColour::WindowText};
+}  // namespace detail
+
+// The main window, on the system's button face but for the echo's white.
+inline constexpr TextColours kMainLabel{detail::kBlackOnFace, detail::kButtonFace};
+inline constexpr TextColours kEcho{{Rgb{0, 0, 0}, SystemColour::WindowText},
+                                   {Rgb{255, 255, 255}, SystemColour::Window}};
+inline constexpr TextColours kWordingBox{detail::kBlackOnFace, detail::kButtonFace};
+inline constexpr TextColours kStatusLine{detail::kNavyOnFace, detail::kButtonFace};
+
+// The About window, on the system's button face.
+inline constexpr TextColours kAboutTitle{{Rgb{128, 0, 0}, SystemColour::ButtonText},
+                                         detail::kButtonFace};
+inline constexpr TextColours kAboutNavy{detail::kNavyOnFace, detail::kButtonFace};
+inline constexpr TextColours kAboutDescription{detail::kBlackOnFace, detail::kButtonFace};
+inline constexpr TextColours kAboutNotice{detail::kButtonText, detail::kButtonFace};
+
+// The producer window, on its grey; the pictogram on the picture's yellow-green.
+inline constexpr TextColours kProducerName{detail::kTeal, detail::kProducerGrey, true};
+inline constexpr TextColours kProducerText{{SystemColour::ButtonText, SystemColour::WindowText},
+                                           detail::kProducerGrey};
+inline constexpr TextColours kProducerLink{{Rgb{0, 0, 128}, SystemColour::HotLight},
+                                           detail::kProducerGrey};
+inline constexpr TextColours kProducerHand{
+    detail::kTeal, {Rgb{236, 244, 187}, SystemColour::Window}, true};
+inline constexpr TextColours kOkButton{detail::kButtonText,
+                                       {Rgb{200, 216, 200}, SystemColour::ButtonFace}};
+inline constexpr TextColours kSysInfoButton{detail::kButtonText,
+                                            {Rgb{255, 224, 192}, SystemColour::ButtonFace}};
+
+struct NamedTextColours {
+    std::string_view what;
+    TextColours colours;
+};
+
+// Every pair the windows show, for the contrast list.
+inline constexpr std::array kEveryTextColour{
+    NamedTextColours{"main window: labels", kMainLabel},
+    NamedTextColours{"main window: echo", kEcho},
+    NamedTextColours{"main window: wording", kWordingBox},
+    NamedTextColours{"main window: status line", kStatusLine},
+    NamedTextColours{"About: title", kAboutTitle},
+    NamedTextColours{"About: credit and version", kAboutNavy},
+    NamedTextColours{"About: description", kAboutDescription},
+    NamedTextColours{"About: notice", kAboutNotice},
+    NamedTextColours{"producer: names", kProducerName},
+    NamedTextColours{"producer: town, numbers, captions, notice", kProducerText},
+    NamedTextColours{"producer: links", kProducerLink},
+    NamedTextColours{"producer: pictogram", kProducerHand},
+    NamedTextColours{"producer: OK", kOkButton},
+    NamedTextColours{"producer: Sistema", kSysInfoButton},
+};
+
+}  // namespace verbalo::colours
