@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "infowindows/producer_texts.h"
+#include "infowindows/tool_search_folders.h"
 
 namespace verbalo {
 namespace {
@@ -136,21 +137,28 @@ void InfTalvo::SearchForTool() {
     const FlagScope running(searchRunning_);
     searchAbandoned_ = false;
     launchTarget_.clear();
-    if (dirHidden_.Path() == kSearchRoot) {
-        // The list may have been read long ago: read it again before visiting it.
-        dirHidden_.Refresh();
-        dirHidden_Change();
-    } else {
-        dirHidden_.SetPath(kSearchRoot);  // the visit runs before this returns
+    visitedFolders_.clear();
+    for (const std::string& folder :
+         ToolSearchFolders(services_.programFolders.ProgramFilesFolders())) {
+        if (!launchTarget_.empty() || searchAbandoned_) {
+            return;
+        }
+        if (visitedFolders_.contains(FolderKey(folder))) {
+            continue;  // searched already, below an earlier one
+        }
+        if (dirHidden_.Path() == folder) {
+            // The list may have been read long ago: read it again before visiting it.
+            dirHidden_.Refresh();
+            dirHidden_Change();
+        } else {
+            dirHidden_.SetPath(folder);  // the visit runs before this returns
+        }
     }
 }
 
 void InfTalvo::dirHidden_Change() {
     if (!launchTarget_.empty()) {
         return;
-    }
-    if (searchDepth_ == 0) {
-        visitedFolders_.clear();
     }
     const DepthScope level(searchDepth_);
 

@@ -13,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
+#include "platform/program_folders.h"
 #include "platform/shell.h"
 
 namespace verbalo {
@@ -20,6 +21,7 @@ namespace verbalo {
 // The services the producer window uses.
 struct InfTalvoServices {
     platform::FileSystem& fileSystem;
+    platform::ProgramFolders& programFolders;
     platform::Shell& shell;
     platform::Dialogs& dialogs;
     platform::MessagePump& messagePump;
@@ -28,8 +30,8 @@ struct InfTalvoServices {
 };
 
 // The producer window: who made the program and how to reach them, two link labels, a button
-// that starts the system-information tool (searching C:\Programmi for it when the launcher
-// cannot), and OK.
+// that starts the system-information tool (searching the Program Files folders the system
+// reports for it when the launcher cannot), and OK.
 //
 // The object lives as long as the program: unloading the window ends its controls, never this
 // object, so a handler that is still on the stack when the window goes away (a search
@@ -37,8 +39,6 @@ struct InfTalvoServices {
 // controls nor the shell again.
 class InfTalvo {
   public:
-    // Where the fallback search starts.
-    static constexpr std::string_view kSearchRoot = "C:\\Programmi";
     // How many folder levels the search goes down at most, counting its start as the first: it
     // ends a loop that the file system does not report as a link. Far deeper than trees go (a
     // 300-level one is found), and shallow enough that the recursion, about 300 bytes of stack
@@ -95,7 +95,8 @@ class InfTalvo {
     void ResetLinkLabels();
     void ShowHoverLook(Label link, float x, float y);
     void StartLaunchTarget();
-    // Runs the whole fallback search from kSearchRoot; launchTarget holds what it found.
+    // Runs the whole fallback search, one Program Files folder after the other (ToolSearchFolders)
+    // until the tool is found; launchTarget holds what it found.
     void SearchForTool();
 
     InfTalvoControls& controls_;
@@ -106,7 +107,7 @@ class InfTalvo {
     bool searchRunning_ = false;
     bool searchAbandoned_ = false;
     int searchDepth_ = 0;
-    std::unordered_set<std::string> visitedFolders_;  // lower-case paths entered by the search
+    std::unordered_set<std::string> visitedFolders_;  // lower-case paths entered by this search
 };
 
 }  // namespace verbalo

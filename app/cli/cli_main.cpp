@@ -8,6 +8,7 @@
 
 #ifdef _WIN32
 #include "platform/utf16.h"
+#include "platform/win32/dll_search.h"
 #endif
 
 namespace {
@@ -26,6 +27,8 @@ int Run(const std::vector<std::string>& arguments) {
 #ifdef _WIN32
 // The wide arguments, so that what the user typed arrives whole whatever the code page.
 int wmain(int argc, wchar_t** argv) {
+    // Before anything can load a DLL: none from the program's folder.
+    verbalo::platform::win32::RestrictDllSearchToSystem32();
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) {
         arguments.push_back(

@@ -6,6 +6,7 @@
 
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/dll_search.h"
 #include "platform/win32/keyboard_events_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "resources/main_window_texts.h"
@@ -31,6 +32,8 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // Before anything can load a DLL: none from the program's folder.
+    RestrictDllSearchToSystem32();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -7,16 +7,17 @@
 # "About System Information"):
 #  a. found through the registry value PATH, started by the About window's "System Info" (Alt+S);
 #  b. with no registry value, found by the producer window's "? Sistema" (Alt+S) deep in a tree
-#     under C:\Programmi, and started;
+#     in C:\Program Files, the Program Files folder the system reports, and started;
 #  c. found nowhere: one message box "MSINFO32.EXE  NON TROVATO" captioned Verbalo;
 #  d. with a symbolic-link loop in that tree, the search still ends.
 # From the keyboard, Tab reaches the producer window's e-mail link and Enter hands the mail link
 # to the shell, which starts the program the prefix names for mailto: links (the stand-in tool,
-# the test's one argument, which notes what it was given).
+# the test's first argument, which notes what it was given).
 # Finally the main window's close box ends the program, with the producer window loaded hidden
 # by the launch of the tool.
-# What the test puts into the prefix (the registry values, C:\Programmi) is removed at the start,
+# What the test puts into the prefix (the registry values, the tree) is removed at the start,
 # in case a run was cut short, and at the end.
+# The program runs from a folder of its own beside a planted version.dll, which it never loads.
 source "$(dirname "$0")/harness.sh"
 e2e_begin
 e2e_locale it_IT.UTF-8
@@ -28,15 +29,16 @@ MESSAGE='^Verbalo$'
 TOOL='System Information$'  # "About System Information", in Italian "Informazioni su ..."
 TOOL_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 TOOL_FOLDER_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
-PROGRAMMI=$WINEPREFIX/drive_c/Programmi
+PROGRAMMI="$WINEPREFIX/drive_c/Program Files/Verbalo-prova"
 MAIL_KEY='HKCR\mailto\shell\open\command'
-STAND_IN=${1:?usage: info_windows_test.sh STAND-IN-TOOL}
+STAND_IN=${1:?usage: info_windows_test.sh STAND-IN-TOOL PLANTED-DLL}
+PLANTED_DLL=${2:?usage: info_windows_test.sh STAND-IN-TOOL PLANTED-DLL}
 export VERBALO_TOOL_LOG
 VERBALO_TOOL_LOG=$(e2e_wine winepath -w "$E2E_DIR/mail-link.log" 2>/dev/null | tr -d '\r')
 mail_handler=$(e2e_wine reg query "$MAIL_KEY" /ve 2>/dev/null | tr -d '\r' |
     sed -n 's/^ *(Default) *REG_SZ *//p')
 
-# The registry values the launcher reads, and C:\Programmi, as Wine has them: absent.
+# The registry values the launcher reads, and the tree, as Wine has them: absent.
 restore_prefix() {
     e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
     e2e_wine reg delete "$TOOL_FOLDER_KEY" /v MSINFO /f >/dev/null 2>&1
@@ -74,7 +76,10 @@ close_tool() {
 restore_prefix
 
 e2e_step "start"
-e2e_launch "$MAIN" "$VERBALO_EXE" || e2e_abort "the main window did not appear"
+rm -rf "${folder:=$E2E_DIR/planted-dll}" && mkdir -p "$folder" &&
+    cp "$VERBALO_EXE" "$PLANTED_DLL" "$folder/"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;version=n,b"
+e2e_launch "$MAIN" "$folder/Verbalo.exe" || e2e_abort "the main window did not appear"
 e2e_clipboard_mark
 e2e_type '5'
 
@@ -134,7 +139,7 @@ e2e_focus "$about"
 e2e_key Escape
 assert_true "Esc closes the About window after System Info" e2e_wait_no_window "$ABOUT" 5
 
-e2e_step "b: Sistema finds the tool under C:\\Programmi"
+e2e_step "b: Sistema finds the tool in C:\\Program Files"
 e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
 mkdir -p "$PROGRAMMI/A/B/C" "$PROGRAMMI/Altro"
 cp "$WINEPREFIX/drive_c/windows/system32/msinfo32.exe" "$PROGRAMMI/A/B/C/MSINFO32.EXE"
@@ -142,7 +147,7 @@ e2e_focus "$E2E_WINDOW"
 e2e_key alt+t
 producer=$(e2e_wait_window "$PRODUCER") || e2e_abort "no producer window for Sistema"
 e2e_key alt+s
-assert_true "Sistema finds the tool deep under C:\\Programmi and starts it" close_tool
+assert_true "Sistema finds the tool deep in C:\\Program Files and starts it" close_tool
 assert_eq "no message when the tool was found" 0 "$(visible_count "$MESSAGE")"
 
 e2e_step "c, d: Sistema finds nothing, through a link loop"
@@ -172,5 +177,6 @@ e2e_step "the close box ends the program"
 e2e_focus "$E2E_WINDOW"
 e2e_key alt+F4
 assert_true "the program ends with the producer window loaded hidden" e2e_wait_exit 10
+assert_true "the planted version.dll was never loaded for it" test ! -e "$folder/version-dll-loaded"
 
 restore_prefix

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A Windows program as it ships: one stripped file that imports only system DLLs and carries the
+# A Windows program as it ships: one stripped file that imports only KnownDLLs and carries the
 # project's version; Verbalo.exe of at most 512 KB.
 # Usage: check_program.sh OBJDUMP Verbalo.exe VERSION
 #        check_program.sh OBJDUMP verbalo-cli.exe VERSION --console
@@ -21,11 +21,23 @@ check "at most $limit_kb KB" test "$size" -le $((limit_kb * 1024))
 check "stripped" test -z "$("$objdump" -h "$exe" | grep -E '\.debug|\.stab')"
 check "no symbol table" test -z "$("$objdump" -t "$exe" 2>/dev/null | grep -E '^\[ *[0-9]+\]')"
 
-system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|ADVAPI32|SHELL32|VERSION|MSVCRT|OLE32|SHLWAPI|COMDLG32)\.DLL$'
+# Only DLLs that HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs names on both
+# Windows 7 SP1 and 11 (others are looked for beside the program first), and COMCTL32 (manifest).
+known_7=" $(echo ADVAPI32 CLBCATQ COMDLG32 DIFXAPI GDI32 IERTUTIL IMAGEHLP IMM32 KERNEL32 LPK MSCTF \
+    MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST SETUPAPI SHELL32 SHLWAPI URLMON USER32 \
+    USP10 WININET WLDAP32 WS2_32) "
+known_11=" $(echo _WOW64CPU _WOWARMHW _XTAJIT ADVAPI32 CLBCATQ COMBASE COMDLG32 COML2 DIFXAPI GDI32 \
+    GDIPLUS IMAGEHLP IMM32 KERNEL32 MSCTF MSVCRT NORMALIZ NSI OLE32 OLEAUT32 PSAPI RPCRT4 SECHOST \
+    SETUPAPI SHCORE SHELL32 SHLWAPI USER32 WLDAP32 WOW64 WOW64BASE WOW64CON WOW64CPU WOW64WIN WS2_32 \
+    XTAJIT64) "
+known() {  # dll
+    local n=" ${1^^}" && n="${n%.DLL} "
+    [[ $n == " COMCTL32 " || ($known_7 == *"$n"* && $known_11 == *"$n"*) ]]
+}
 imports=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 echo "imports: $(echo $imports)"
 for dll in $imports; do
-    check "system DLL $dll" grep -qiE "$system_dlls" <<<"$dll"
+    check "$dll is a KnownDLL of Windows 7 and 11" known "$dll"
 done
 if [[ $console == --console ]]; then
     check "console subsystem" grep -qE 'Subsystem\s+0+3\s' <("$objdump" -p "$exe")

@@ -26,7 +26,7 @@ MAY_USE = {
     "platform/win32": {"platform"},
     "ui/win32": {"mainwindow", "infowindows", "wording", "keys", "easter", "resources",
                  "platform/win32", "platform"},
-    "app/cli": {"wording", "easter", "resources", "platform"},
+    "app/cli": {"wording", "easter", "resources", "platform/win32", "platform"},
     "app/win32": {"ui/win32", "mainwindow", "infowindows", "resources", "platform/win32",
                   "platform"},
 }

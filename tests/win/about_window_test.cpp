@@ -282,11 +282,13 @@ TEST(AboutWithProducerWindow, TheProducerWindowOpensOnTopAndClosesBackToAbout) {
     Global global;
     test::FakeLauncher launcher(global);
     FakeFileSystem fileSystem;
+    FakeProgramFolders programFolders;
     FakeShell shell;
     FakeDialogs dialogs;
     FakeMessagePump pump;
     ProducerWindow producer(GetModuleHandleW(nullptr),
-                            {fileSystem, shell, dialogs, pump, launcher, global}, "C:\\");
+                            {fileSystem, programFolders, shell, dialogs, pump, launcher, global},
+                            "C:\\");
     AboutWindow about(GetModuleHandleW(nullptr), launcher, producer, {"Verbalo", {18, 3, 12}});
     producer.SetMainWindow(main.hwnd());
     about.SetMainWindow(main.hwnd());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "infowindows/version_resource.h"
 #include "platform/fakes/fake_clipboard.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_keyboard_events.h"
@@ -195,6 +196,14 @@ TEST(ProgramVersion, ReadsEighteenThreeZeroTwelve) {
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\041004B0\\ProductName",
                                reinterpret_cast<void**>(&name), &length));
     EXPECT_STREQ(name, "Verbalo");
+    // As the program reads its own, from the resource's bytes.
+    const HMODULE exe = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(exe, nullptr);
+    const HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    const auto* bytes = static_cast<const std::byte*>(LockResource(LoadResource(exe, found)));
+    EXPECT_EQ(FileVersionFromResource(std::span(bytes, SizeofResource(exe, found)))
+                  .transform(VersionText),
+              "Versione 18.3.12");
 }
 
 }  // namespace

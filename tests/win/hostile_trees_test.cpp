@@ -4,6 +4,7 @@
 // path found (handed to the shell, which cannot start a path of MAX_PATH or more); with no tool
 // every folder is entered once and the not-found message shown once; the close box in the
 // middle of the search closes the window, and the search goes no further.
+// Searching the Program Files folders the system reports instead, the tool is never started.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/message_pump_win32.h"
+#include "platform/win32/program_folders_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/resource_ids.h"
@@ -148,6 +150,15 @@ TEST_P(HostileTree, TheCloseBoxHalfWayClosesTheWindowAndTheSearchGoesNoFurther) 
     EXPECT_EQ(pump_.calls, closeAt_) << "messages processed after the close";
     EXPECT_FALSE(producer_.form().SearchUnderWay());
     EXPECT_TRUE(dialogs_.shown.empty());
+    EXPECT_TRUE(started_.Starts().empty());
+}
+
+TEST_P(HostileTree, AToolPlantedInAFolderAnyoneMayCreateIsNeverStarted) {
+    PlaceTool();
+    folders_.reported = Win32ProgramFolders().ProgramFilesFolders();
+    pump_.onPump = nullptr;
+    SendMessageW(SistemaButton(), BM_CLICK, 0, 0);
+    EXPECT_EQ(producer_.form().launchTarget(), "");
     EXPECT_TRUE(started_.Starts().empty());
 }
 

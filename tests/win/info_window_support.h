@@ -19,6 +19,7 @@
 #include "platform/fakes/fake_keyboard_events.h"
 #include "platform/fakes/fake_locale.h"
 #include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_program_folders.h"
 #include "platform/fakes/fake_shell.h"
 #include "platform/win32/display_settings_win32.h"
 #include "platform/win32/message_pump_win32.h"
@@ -196,13 +197,14 @@ struct ProducerWindowOn {
     Global global_;
     FakeLauncher launcher_{global_};
     FileSystem fileSystem_;
+    FakeProgramFolders folders_;
     Shell shell_;
     FakeDialogs dialogs_;
     FakeMessagePump pump_;
     SwitchableDisplaySettings display_;
     FakeAccessibility accessibility_;
     ProducerWindow producer_{GetModuleHandleW(nullptr),
-                             {fileSystem_, shell_, dialogs_, pump_, launcher_, global_},
+                             {fileSystem_, folders_, shell_, dialogs_, pump_, launcher_, global_},
                              "C:\\",
                              display_,
                              accessibility_};

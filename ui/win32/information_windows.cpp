@@ -16,7 +16,8 @@ Win32InformationWindows::Win32InformationWindows(HINSTANCE instance, platform::D
                                                  ApplicationIdentity application,
                                                  std::string currentFolder)
     : launcher_({registry_, fileSystem_, shell_}, producerHandle_, global_),
-      producer_(instance, {fileSystem_, shell_, dialogs, messagePump_, launcher_, global_},
+      producer_(instance,
+                {fileSystem_, programFolders_, shell_, dialogs, messagePump_, launcher_, global_},
                 std::move(currentFolder)),
       about_(instance, launcher_, producer_, std::move(application)) {
     producerHandle_.window = &producer_;

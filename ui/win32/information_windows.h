@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/message_pump_win32.h"
+#include "platform/win32/program_folders_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "ui/win32/about_window.h"
@@ -19,6 +20,7 @@ namespace verbalo::ui::win32 {
 
 using platform::win32::Win32FileSystem;
 using platform::win32::Win32MessagePump;
+using platform::win32::Win32ProgramFolders;
 using platform::win32::Win32Registry;
 using platform::win32::Win32Shell;
 
@@ -58,6 +60,7 @@ class Win32InformationWindows final : public InformationWindows {
     Win32Registry registry_;
     Win32Shell shell_;
     Win32FileSystem fileSystem_;
+    Win32ProgramFolders programFolders_;
     Win32MessagePump messagePump_;
     ProducerHandle producerHandle_;
     RegistrySystemInfoLauncher launcher_;

@@ -3,52 +3,27 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <string>
-#include <vector>
+#include <span>
+
+#include "infowindows/version_resource.h"
 
 namespace verbalo::ui::win32 {
-namespace {
-
-std::wstring RunningProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);  // cut short: try a longer buffer
-    }
-}
-
-}  // namespace
 
 std::optional<VersionNumbers> RunningProgramVersion() {
-    const std::wstring path = RunningProgramPath();
-    if (path.empty()) {
+    // The program's own resource, already mapped with it: no file is opened and no DLL loaded
+    // (the version calls of VERSION.dll would bring a DLL that the loader looks for in the
+    // program's folder first).
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    if (found == nullptr) {
         return std::nullopt;
     }
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-    if (size == 0) {
+    const HGLOBAL loaded = LoadResource(nullptr, found);  // nothing to free: part of the image
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) {
         return std::nullopt;
     }
-    std::vector<std::byte> data(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) {
-        return std::nullopt;
-    }
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
-        info == nullptr || length < sizeof(VS_FIXEDFILEINFO)) {
-        return std::nullopt;
-    }
-    return VersionNumbers{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-                          LOWORD(info->dwFileVersionLS)};
+    return FileVersionFromResource(
+        std::span(static_cast<const std::byte*>(data), SizeofResource(nullptr, found)));
 }
 
 }  // namespace verbalo::ui::win32

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "info_window_doubles.h"
+#include "infowindows/version_resource.h"
 
 namespace verbalo {
 namespace {
@@ -86,6 +89,22 @@ INSTANTIATE_TEST_SUITE_P(Versions, VersionLine,
                                            VersionCase{{18, 3, 0}, "Versione 18.3.0"},
                                            VersionCase{{0, 0, 0}, "Versione 0.0.0"},
                                            VersionCase{{65535, 10, 7}, "Versione 65535.10.7"}));
+
+TEST(VersionResource, GivesTheFirstSecondAndFourthNumbersOfAWholeBlockOnly) {
+    struct {  // as windres writes it, little-endian
+        std::uint16_t length = 92, valueLength = 52, type = 0;
+        char16_t key[16] = u"VS_VERSION_INFO";
+        std::uint16_t padding = 0;
+        std::uint32_t fixed[13] = {0xFEEF04BD, 0x10000, 0x120003, 0xC};  // file version 18.3.0.12
+    } block;
+    const auto bytes = [&block] { return std::as_bytes(std::span(&block, 1)); };
+    EXPECT_EQ(FileVersionFromResource(bytes()).transform(VersionText), "Versione 18.3.12");
+    EXPECT_FALSE(FileVersionFromResource(bytes().first(91)));
+    block.fixed[0] = 0xFEEF04BC;
+    EXPECT_FALSE(FileVersionFromResource(bytes()));
+    block.fixed[0] = 0xFEEF04BD, block.key[14] = u'P';
+    EXPECT_FALSE(FileVersionFromResource(bytes()));
+}
 
 TEST_F(FrmAboutTest, OkUnloads) {
     about.cmdOK_Click();

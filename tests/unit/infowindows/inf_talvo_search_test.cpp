@@ -62,6 +62,18 @@ TEST_F(SystemInfoSearch, ClearsTheFlagAndSearchesNothingWhenTheLauncherStartsThe
     EXPECT_EQ(talvo->dirHidden().Path(), "C:\\Verbalo");
 }
 
+TEST_F(SystemInfoSearch, SearchesTheReportedProgramFilesFoldersInTheirOrderEachOnceFullPathsOnly) {
+    roots.reported = {"C:\\PF", "Programmi", "c:\\pf\\", "", "C:\\PF (x86)", "D:\\App"};
+    files.AddFolder("C:\\PF\\A");
+    files.AddFolder("C:\\PF (x86)");
+    files.AddFile("Programmi\\MSINFO32.EXE");  // below wherever the program runs
+    files.AddFile("D:\\App\\MSINFO32.EXE");
+    Window().cmdInfoSys_Click();
+    EXPECT_EQ(Visited(),
+              (std::vector<std::string>{"C:\\PF\\", "C:\\PF\\A\\", "C:\\PF (x86)\\", "D:\\App\\"}));
+    EXPECT_EQ(shell.calls, Started("D:\\App\\MSINFO32.EXE"));
+}
+
 TEST_F(SystemInfoSearch, AToolDirectlyInProgrammiIsStartedWithoutEnteringASubfolder) {
     files.AddFolder("C:\\Programmi\\Uno");
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
@@ -212,7 +224,8 @@ TEST(SystemInfoSearchGuard, AFolderIsNeverVisitedTwice) {
     platform::FakeMessagePump pump;
     Global global;
     FakeLauncher launcher{global};
-    InfTalvo talvo(window, {files, shell, dialogs, pump, launcher, global}, "C:\\");
+    platform::FakeProgramFolders roots;
+    InfTalvo talvo(window, {files, roots, shell, dialogs, pump, launcher, global}, "C:\\");
 
     talvo.cmdInfoSys_Click();
 
@@ -312,7 +325,8 @@ TEST_F(SystemInfoSearch, WithTheRealLauncherARegisteredToolIsStartedAndNoFolderS
     info_test::FakeProducerWindow producerWindow;
     RegistrySystemInfoLauncher realLauncher({registry, files, shell}, producerWindow, global);
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
-    InfTalvo talvoWindow(window, {files, shell, dialogs, pump, realLauncher, global}, "C:\\");
+    InfTalvo talvoWindow(window, {files, roots, shell, dialogs, pump, realLauncher, global},
+                         "C:\\");
 
     talvoWindow.cmdInfoSys_Click();
     ASSERT_EQ(shell.calls.size(), 1u);

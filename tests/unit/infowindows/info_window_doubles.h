@@ -15,6 +15,7 @@
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"
+#include "platform/fakes/fake_program_folders.h"
 #include "platform/fakes/fake_shell.h"
 #include "platform/utf16.h"
 #include "resources/about_layout.h"
@@ -182,10 +183,11 @@ class FakeFrmAboutWindow : public FrmAboutControls {
 
 // The producer window's controls and services, all doubles, for a test fixture to hold.
 struct InfTalvoDoubles {
-    InfTalvoServices Services() { return {files, shell, dialogs, pump, launcher, global}; }
+    InfTalvoServices Services() { return {files, roots, shell, dialogs, pump, launcher, global}; }
 
     FakeInfTalvoWindow window;
     platform::FakeFileSystem files;
+    platform::FakeProgramFolders roots;  // the Program Files folders the system reports
     platform::FakeShell shell;
     platform::FakeDialogs dialogs;
     platform::FakeMessagePump pump;
