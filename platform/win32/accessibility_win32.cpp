@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/text_conversion.h"
 
 namespace verbalo::platform::win32 {
@@ -24,12 +25,15 @@ HWND HwndOf(WindowHandle control) {
     return reinterpret_cast<HWND>(control);
 }
 
-// Calls use with the annotation service, if the system has one.
+// Calls use with the annotation service, if the system has one. COM must be entered.
 template <class Use>
 void WithPropServices(Use use) {
+    static const auto create =
+        SystemFunction<decltype(&CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
     IAccPropServices* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+    if (create != nullptr &&
+        SUCCEEDED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                         reinterpret_cast<void**>(&services)))) {
         use(*services);
         services->Release();
     }
@@ -47,19 +51,34 @@ void SetNumber(WindowHandle control, const MSAAPROPID& property, LONG value) {
 
 }  // namespace
 
+bool Win32Accessibility::ComReady() {
+    if (!com_) {
+        com_.emplace();
+    }
+    return com_->entered();
+}
+
 void Win32Accessibility::MarkLiveRegion(WindowHandle control) {
-    SetNumber(control, kLiveSettingProperty, kLivePolite);
+    pendingLiveRegions_.insert(control);
 }
 
 void Win32Accessibility::LiveRegionChanged(WindowHandle control) {
+    if (pendingLiveRegions_.erase(control) != 0 && ComReady()) {
+        SetNumber(control, kLiveSettingProperty, kLivePolite);
+    }
     NotifyWinEvent(kLiveRegionChanged, HwndOf(control), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32Accessibility::MarkLink(WindowHandle control) {
-    SetNumber(control, PROPID_ACC_ROLE, ROLE_SYSTEM_LINK);
+    if (ComReady()) {
+        SetNumber(control, PROPID_ACC_ROLE, ROLE_SYSTEM_LINK);
+    }
 }
 
 void Win32Accessibility::NamePicture(WindowHandle control, std::string_view name) {
+    if (!ComReady()) {
+        return;
+    }
     const std::wstring text = Utf8ToWide(name);
     WithPropServices([&](IAccPropServices& services) {
         services.SetHwndPropStr(HwndOf(control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
@@ -73,6 +92,9 @@ void Win32Accessibility::NamePicture(WindowHandle control, std::string_view name
 }
 
 void Win32Accessibility::Forget(WindowHandle control) {
+    if (pendingLiveRegions_.erase(control) != 0 || !com_ || !com_->entered()) {
+        return;  // never annotated
+    }
     WithPropServices([&](IAccPropServices& services) {
         std::array<MSAAPROPID, 3> properties{kLiveSettingProperty, PROPID_ACC_ROLE,
                                              PROPID_ACC_NAME};
