@@ -61,19 +61,19 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     const test::StandInMainWindow main(100, 100);
+    const auto showModal = [&](auto& on, auto& window) {
+        on.display_.SwitchToHighContrast();
+        window.SetMainWindow(main.hwnd());
+        window.ShowModal();
+        return 0;
+    };
     if (which == L"about") {
         test::AboutWindowOnDoubles on;
-        on.display_.SwitchToHighContrast();
-        on.about_.SetMainWindow(main.hwnd());
-        on.about_.ShowModal();
-        return 0;
+        return showModal(on, on.about_);
     }
     if (which == L"producer") {
         test::ProducerWindowOnDoubles on;
-        on.display_.SwitchToHighContrast();
-        on.producer_.SetMainWindow(main.hwnd());
-        on.producer_.ShowModal();
-        return 0;
+        return showModal(on, on.producer_);
     }
     return 2;
 }
