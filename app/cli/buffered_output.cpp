@@ -4,18 +4,16 @@
 
 namespace verbalo::cli {
 
-BufferedOutput::BufferedOutput(std::ostream& out) : out_(out), block_(kBlockSize) {}
+BufferedOutput::BufferedOutput(ByteSink& out) : out_(out), block_(kBlockSize) {}
 
 BufferedOutput::~BufferedOutput() {
     Flush();
 }
 
-std::span<char> BufferedOutput::Reserve(std::size_t size) {
-    if (block_.size() - used_ < size) {
-        Deliver();
-        if (block_.size() < size) {
-            block_.resize(size);
-        }
+std::span<char> BufferedOutput::ReserveAfterDelivering(std::size_t size) {
+    Deliver();
+    if (block_.size() < size) {
+        block_.resize(size);
     }
     return std::span<char>(block_).subspan(used_);
 }
@@ -30,14 +28,14 @@ void BufferedOutput::WriteAcrossBlocks(std::string_view text) {
     }
 }
 
-void BufferedOutput::Flush() {
+bool BufferedOutput::Flush() {
     Deliver();
-    out_.flush();
+    return !failed_;
 }
 
 void BufferedOutput::Deliver() {
     if (used_ > 0) {
-        out_.write(block_.data(), static_cast<std::streamsize>(used_));
+        failed_ = failed_ || !out_.Write({block_.data(), used_});
         used_ = 0;
     }
 }

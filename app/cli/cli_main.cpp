@@ -1,10 +1,9 @@
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/cli/cli_run.h"
-#include "app/cli/console.h"
+#include "app/cli/system_streams.h"
 
 #ifdef _WIN32
 #include "platform/utf16.h"
@@ -14,12 +13,9 @@
 namespace {
 
 int Run(const std::vector<std::string>& arguments) {
-    std::ios::sync_with_stdio(false);
-    std::cin.tie(nullptr);  // answers go out when the input waits, not before every read
-    const verbalo::cli::ConsoleStreams streams;
+    const verbalo::cli::SystemStreams system;
     const std::vector<std::string_view> args(arguments.begin(), arguments.end());
-    return verbalo::cli::RunCli(args, verbalo::cli::ReadSystemNumberFormat(), std::cin, std::cout,
-                                std::cerr);
+    return verbalo::cli::RunCli(args, verbalo::cli::ReadSystemNumberFormat(), system.Streams());
 }
 
 }  // namespace

@@ -151,6 +151,18 @@ std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::str
             if (!delimiter) {
                 return std::unexpected(std::string(texts::kDelimiterOptionWants));
             }
+        } else if (IsOption(arg, "--input")) {
+            const auto value = OptionValue(args, i, "--input");
+            if (!value || value->empty()) {
+                return std::unexpected(std::string(texts::kInputOptionWants));
+            }
+            options.inputPath = std::string(*value);
+        } else if (IsOption(arg, "--output")) {
+            const auto value = OptionValue(args, i, "--output");
+            if (!value || value->empty()) {
+                return std::unexpected(std::string(texts::kOutputOptionWants));
+            }
+            options.outputPath = std::string(*value);
         } else if (arg == "--header") {
             header = true;
         } else {
@@ -159,6 +171,9 @@ std::expected<CliOptions, std::string> ParseCommandLine(std::span<const std::str
     }
     if (options.easterYear && !options.amounts.empty()) {
         return std::unexpected(std::string(texts::kEasterWithAmounts));
+    }
+    if (options.inputPath && (options.easterYear || !options.amounts.empty())) {
+        return std::unexpected(std::string(texts::kInputWithAmounts));
     }
     if (column) {
         if (options.easterYear || !options.amounts.empty()) {

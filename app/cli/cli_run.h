@@ -1,7 +1,9 @@
 #pragma once
 
-#include <iosfwd>
+#include <span>
+#include <string_view>
 
+#include "app/cli/byte_streams.h"
 #include "app/cli/cli_options.h"
 #include "app/cli/separator_in_force.h"
 
@@ -11,24 +13,17 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadAmount = 1;
 inline constexpr int kExitNoEasterDate = 1;
 inline constexpr int kExitUsage = 2;
-
-std::string_view HelpText();
-std::string_view VersionText();
-
-// Words each amount of the options, or, when there are none, each line of `in` as it arrives.
-// Wordings go to `out`, one a line; a bad amount is reported on `err` and the rest still run.
-// Returns kExitOk, or kExitBadAmount when any amount could not be worded.
-int WordAmounts(const CliOptions& options, char systemSeparator, std::istream& in,
-                std::ostream& out, std::ostream& err);
-
-// Writes Easter Sunday of `year` to `out` as dd/mm/yyyy ("31/03/2024"). A year before 1900 or
-// after 9999 gives no date: its message goes to `err`. Returns kExitOk or kExitNoEasterDate.
-int TellEaster(double year, std::ostream& out, std::ostream& err);
+// The input could not be read, the output could not be written, or memory ran out.
+inline constexpr int kExitInputOutput = 3;
 
 // The whole program: parses the arguments, then helps (saying which separator is in force and
-// why), tells the version, tells the date of Easter or words the amounts with the separator
-// that ChooseSeparator takes from the options and `system`.
+// why), tells the version, tells the date of Easter, or words the amounts of the arguments or
+// of the input (standard input or --input) with the separator that ChooseSeparator takes from
+// the options and `system`. The answers go to standard output, or to the --output file, which
+// is put in place only when every answer has been written. Messages go to the error stream.
+// Returns kExitOk; kExitBadAmount when an amount, a row or a year was told on the error stream;
+// kExitUsage; or kExitInputOutput.
 int RunCli(std::span<const std::string_view> args, const SystemNumberFormat& system,
-           std::istream& in, std::ostream& out, std::ostream& err);
+           const CliStreams& streams);
 
 }  // namespace verbalo::cli

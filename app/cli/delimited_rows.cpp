@@ -1,178 +1,145 @@
 #include "app/cli/delimited_rows.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
-#include <cstring>
 
 namespace verbalo::cli {
 namespace {
 
 constexpr char kQuote = '"';
 
-constexpr std::uint64_t kOnes = 0x0101010101010101;
-constexpr std::uint64_t kTops = 0x8080808080808080;
-
-// Whether one of the eight bytes is zero (the word-at-a-time test: exact, no false alarms).
-constexpr bool HasZeroByte(std::uint64_t bytes) {
-    return ((bytes - kOnes) & ~bytes & kTops) != 0;
-}
-
-// Whether `text` holds one of the four characters, eight bytes at a time: a field is checked
-// for quoting in a fraction of a byte-by-byte loop's time.
-bool HoldsAnyOf(std::string_view text, std::array<char, 4> wanted) {
-    std::array<std::uint64_t, 4> spread{};
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        spread[i] = kOnes * static_cast<unsigned char>(wanted[i]);
-    }
-    std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        std::uint64_t bytes = 0;
-        std::memcpy(&bytes, text.data() + at, 8);
-        if (HasZeroByte(bytes ^ spread[0]) || HasZeroByte(bytes ^ spread[1]) ||
-            HasZeroByte(bytes ^ spread[2]) || HasZeroByte(bytes ^ spread[3])) {
-            return true;
-        }
-    }
-    return std::ranges::any_of(text.substr(at), [&wanted](char c) {
-        return std::ranges::find(wanted, c) != wanted.end();
-    });
-}
-
 }  // namespace
 
-RecordReader::RecordReader(std::streambuf* input, char delimiter, BufferedOutput* answers)
-    : lines_(input, answers), delimiter_(delimiter) {}
+RowReader::RowReader(LineInput& lines, char delimiter, std::size_t column, BufferedOutput& passOn)
+    : lines_(lines), delimiter_(delimiter), column_(column), passOn_(passOn) {}
 
-bool RecordReader::Next(Record& record) {
-    record.lead = {};
-    record.fields.clear();
-    record.lineEnd = {};
-    record.unclosedQuote = false;
+bool RowReader::Next(Row& row) {
+    row = Row{};
     std::optional<InputLine> line = lines_.Next();
     if (!line) {
         return false;
     }
-    std::string_view text = line->text;
-    if (atStart_) {
-        atStart_ = false;
-        if (text.starts_with(kByteOrderMark)) {
-            record.lead = kByteOrderMark;
-            text.remove_prefix(kByteOrderMark.size());
-        }
+    if (line->cut) {
+        return PassOnTooLong(row, {}, line->text);
     }
-    for (bool firstLine = true;; firstLine = false) {
-        const bool ended = line->ended;
-        const bool crBeforeLf = ended && text.ends_with('\r');
-        if (crBeforeLf) {
-            text.remove_suffix(1);
-        }
-        const std::string_view lineEnd = crBeforeLf ? "\r\n" : (ended ? "\n" : "");
-        if (firstLine && text.empty()) {  // an empty line has no fields
-            record.lineEnd = lineEnd;
-            return true;
-        }
-        std::size_t position = 0;
-        if (firstLine) {
-            StartField(record, text, position);
-        }
-        ReadFields(record, text.substr(position));
-        if (!inQuotes_) {
-            record.lineEnd = lineEnd;
-            return true;
-        }
-        record.fields.back().append(lineEnd);  // a line end inside quotes is text
-        if (!ended || !(line = lines_.Next())) {
-            record.unclosedQuote = true;
-            inQuotes_ = false;
-            return true;
-        }
-        text = line->text;
+    if (line->text.empty()) {
+        row.end = line->end;
+        return true;
     }
-}
-
-void RecordReader::StartField(Record& record, std::string_view text, std::size_t& position) {
-    record.fields.emplace_back();
-    inQuotes_ = position < text.size() && text[position] == kQuote;
+    StartRow(line->text);
+    if (!inQuotes_) {
+        Complete(row, line->text, line->end);
+        return true;
+    }
+    // A quoted field goes on past the line's end: the row is put together, up to the limit.
+    rowText_.assign(line->text);
+    while (inQuotes_) {
+        rowText_ += line->end;
+        if (line->end.empty()) {
+            break;  // the input ended inside the quotes
+        }
+        line = lines_.Next(kMaxLineBytes - std::min(rowText_.size(), kMaxLineBytes));
+        if (!line) {
+            break;
+        }
+        if (line->cut) {
+            return PassOnTooLong(row, rowText_, line->text);
+        }
+        const std::size_t from = rowText_.size();
+        rowText_ += line->text;
+        ScanFields(rowText_, from);
+    }
     if (inQuotes_) {
-        ++position;
+        row.kind = Row::Kind::UnclosedQuote;
+        row.text = rowText_;
+        return true;
     }
+    Complete(row, rowText_, line->end);
+    return true;
 }
 
-// Adds `text`, a line or what is left of it, to the last field, which it continues.
-void RecordReader::ReadFields(Record& record, std::string_view text) {
-    std::size_t position = 0;
-    for (;;) {
-        std::string& field = record.fields.back();
+void RowReader::StartRow(std::string_view text) {
+    fields_ = 0;
+    inQuotes_ = false;
+    cellBegin_ = 0;
+    cellEnd_ = 0;
+    StartField(text, 0);
+    ScanFields(text, inQuotes_ ? 1 : 0);
+}
+
+void RowReader::ScanFields(std::string_view text, std::size_t from) {
+    std::size_t position = from;
+    while (position < text.size()) {
         if (inQuotes_) {
             const std::size_t quote = text.find(kQuote, position);
-            field.append(text.substr(position, quote - position));
             if (quote == std::string_view::npos) {
                 return;
             }
-            position = quote + 1;
-            if (position < text.size() && text[position] == kQuote) {
-                field += kQuote;
-                ++position;
-            } else {
-                inQuotes_ = false;
-            }
+            const bool doubled = quote + 1 < text.size() && text[quote + 1] == kQuote;
+            inQuotes_ = doubled;
+            position = quote + (doubled ? 2 : 1);
             continue;
         }
         const std::size_t delimiter = text.find(delimiter_, position);
-        field.append(text.substr(position, delimiter - position));
         if (delimiter == std::string_view::npos) {
             return;
         }
-        position = delimiter + 1;
-        StartField(record, text, position);
+        if (fields_ == column_) {
+            cellEnd_ = delimiter;
+        }
+        StartField(text, delimiter + 1);
+        position = delimiter + 1 + (inQuotes_ ? 1 : 0);
     }
 }
 
-RecordWriter::RecordWriter(BufferedOutput& out, char delimiter)
-    : out_(out), delimiter_(delimiter) {}
-
-void RecordWriter::Write(const Record& record, std::optional<std::string_view> appendedField) {
-    out_.Write(record.lead);
-    const bool startsOutput = atStart_ && record.lead.empty();
-    atStart_ = false;
-    if (record.fields.size() == 1 && record.fields.front().empty() && !appendedField) {
-        out_.Write("\"\"");  // bare, one empty field would read back as an empty line
-    } else {
-        for (std::size_t i = 0; i < record.fields.size(); ++i) {
-            if (i > 0) {
-                out_.Put(delimiter_);
-            }
-            const bool looksLikeMark =
-                i == 0 && startsOutput && record.fields.front().starts_with(kByteOrderMark);
-            WriteField(record.fields[i], looksLikeMark);
-        }
-        if (appendedField) {
-            if (!record.fields.empty()) {
-                out_.Put(delimiter_);
-            }
-            WriteField(*appendedField, false);
-        }
+void RowReader::StartField(std::string_view text, std::size_t at) {
+    ++fields_;
+    if (fields_ == column_) {
+        cellBegin_ = at;
     }
-    out_.Write(record.lineEnd);
+    inQuotes_ = at < text.size() && text[at] == kQuote;
 }
 
-void RecordWriter::WriteField(std::string_view field, bool quoted) {
-    if (!quoted && !HoldsAnyOf(field, {delimiter_, kQuote, '\r', '\n'})) {
-        out_.Write(field);
+void RowReader::Complete(Row& row, std::string_view text, std::string_view end) {
+    row.kind = Row::Kind::Fields;
+    row.text = text;
+    row.end = end;
+    row.fields = fields_;
+    if (fields_ < column_) {
         return;
     }
-    out_.Put(kQuote);
-    for (;;) {
-        const std::size_t quote = field.find(kQuote);
-        out_.Write(field.substr(0, quote));
+    if (fields_ == column_) {
+        cellEnd_ = text.size();
+    }
+    const std::string_view cell = text.substr(cellBegin_, cellEnd_ - cellBegin_);
+    if (!cell.starts_with(kQuote)) {
+        row.cell = cell;
+        return;
+    }
+    // Inside the quotes "" is one quote; after the closing one, the text is as it stands.
+    cell_.clear();
+    for (std::size_t position = 1;;) {
+        const std::size_t quote = cell.find(kQuote, position);
+        cell_.append(cell.substr(position, quote - position));
         if (quote == std::string_view::npos) {
             break;
         }
-        out_.Write("\"\"");
-        field.remove_prefix(quote + 1);
+        if (quote + 1 < cell.size() && cell[quote + 1] == kQuote) {
+            cell_ += kQuote;
+            position = quote + 2;
+        } else {
+            cell_.append(cell.substr(quote + 1));
+            break;
+        }
     }
-    out_.Put(kQuote);
+    row.cell = cell_;
+}
+
+bool RowReader::PassOnTooLong(Row& row, std::string_view held, std::string_view cutLine) {
+    passOn_.Write(held);
+    passOn_.Write(cutLine);
+    lines_.RestOfLine(&passOn_);
+    row.kind = Row::Kind::TooLong;
+    return true;
 }
 
 }  // namespace verbalo::cli

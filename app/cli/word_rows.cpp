@@ -1,99 +1,102 @@
 #include "app/cli/word_rows.h"
 
-#include <istream>
-#include <ostream>
-#include <string>
+#include <algorithm>
+#include <optional>
+#include <utility>
 
-#include "app/cli/buffered_output.h"
-#include "app/cli/cli_run.h"
 #include "app/cli/delimited_rows.h"
-#include "app/cli/styled_wording.h"
+#include "app/cli/word_lines.h"
 #include "resources/console_texts.h"
 
 namespace verbalo::cli {
 namespace {
 
-// Words the amount column of each row and tells on the error stream what went wrong with one,
-// after the rows before it.
+bool IsBlank(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// The wording of each row's amount column, or why there is none.
 class RowWorder {
   public:
-    RowWorder(const CliOptions& options, char systemSeparator, BufferedOutput& out,
-              std::ostream& err)
-        : wording_(options, systemSeparator), column_(options.rows->column), out_(out), err_(err) {}
+    RowWorder(const RowOptions& options, const StyledWording& wording, Reporter& reporter)
+        : column_(options.column), wording_(wording), reporter_(reporter) {}
 
-    // The field to append to `record`, row `rowNumber` of the input: the wording, or nothing.
-    // It stays valid until the next row's.
-    std::string_view WordingField(const Record& record, std::size_t rowNumber) {
-        CheckQuotes(record, rowNumber);
-        if (record.fields.size() < column_) {
-            Report(rowNumber, std::string(texts::kRowLacksColumn) + std::to_string(column_));
+    // The field to add to `row`, number `rowNumber` of the input, whose first row has `width`
+    // fields: the wording, or empty. Valid until the next row's.
+    std::string_view Field(const Row& row, std::size_t rowNumber, std::size_t width) {
+        if (column_ > width) {  // not a column of the file
+            reporter_.TellRow(rowNumber, {texts::kRowLacksColumn, DecimalText(column_)});
             return {};
         }
-        const auto size = wording_.Compose(record.fields[column_ - 1], room_);
+        if (!row.cell || IsBlank(*row.cell)) {
+            return {};
+        }
+        const auto size = wording_.Compose(*row.cell, room_);
         if (!size) {
             // A misplaced grouping character may be the separator's fault: the amount is named.
-            Report(rowNumber, size.error() == WordingError::MisplacedGrouping
-                                  ? wording_.Refusal(record.fields[column_ - 1], size.error())
-                                  : std::string(ErrorMessage(size.error())));
+            if (size.error() == WordingError::MisplacedGrouping) {
+                reporter_.TellRow(rowNumber, {wording_.Refusal(*row.cell, size.error())});
+            } else {
+                reporter_.TellRow(rowNumber, {ErrorMessage(size.error())});
+            }
             return {};
         }
         return {room_.data(), *size};
     }
 
-    // Reports quotes the row left open. (All there is to check of the header row, which is not
-    // worded.)
-    void CheckQuotes(const Record& record, std::size_t rowNumber) {
-        if (record.unclosedQuote) {
-            Report(rowNumber, texts::kRowUnclosedQuotes);
-        }
-    }
-
-    int ExitCode() const { return anyReported_ ? kExitBadAmount : kExitOk; }
-
   private:
-    void Report(std::size_t rowNumber, std::string_view reason) {
-        out_.Flush();
-        err_ << kProgramName << ": " << texts::kRowReport << rowNumber << ": " << reason << '\n';
-        anyReported_ = true;
-    }
-
-    StyledWording wording_;
-    WordingBuffer room_;
     std::size_t column_;
-    BufferedOutput& out_;
-    std::ostream& err_;
-    bool anyReported_ = false;
+    const StyledWording& wording_;
+    Reporter& reporter_;
+    WordingBuffer room_{};
 };
 
 }  // namespace
 
-int WordRows(const CliOptions& options, char systemSeparator, std::istream& in, std::ostream& out,
-             std::ostream& err) {
-    const char delimiter = options.rows->delimiter;
-    BufferedOutput answers(out);
-    RowWorder worder(options, systemSeparator, answers, err);
-    RecordReader reader(in.rdbuf(), delimiter, &answers);
-    RecordWriter writer(answers, delimiter);
-    Record record;
-    bool headerAhead = options.rows->header;
+void WordRows(const RowOptions& options, const StyledWording& wording, LineInput& lines,
+              BufferedOutput& answers, Reporter& reporter) {
+    RowReader reader(lines, options.delimiter, options.column, answers);
+    RowWorder worder(options, wording, reporter);
+    std::optional<std::size_t> width;  // the fields of the first row
+    bool headerAhead = options.header;
+    Row row;
     // Empty lines are counted too: the numbers are those a spreadsheet shows.
-    for (std::size_t rowNumber = 1;; ++rowNumber) {
-        if (!reader.Next(record)) {
-            break;
+    for (std::size_t rowNumber = 1; reader.Next(row); ++rowNumber) {
+        switch (row.kind) {
+            case Row::Kind::Empty:
+                answers.Write(row.end);
+                continue;
+            case Row::Kind::TooLong:
+                headerAhead = false;
+                TellTooLong(reporter, rowNumber);
+                continue;
+            case Row::Kind::UnclosedQuote:
+                headerAhead = false;
+                reporter.TellRow(rowNumber, {texts::kRowUnclosedQuotes});
+                answers.Write(row.text);
+                continue;
+            case Row::Kind::Fields:
+                break;
         }
-        if (record.fields.empty()) {
-            writer.Write(record);
+        width = width.value_or(row.fields);
+        if (row.fields > *width) {
+            reporter.TellRow(rowNumber, {texts::kRowHasFields, DecimalText(row.fields),
+                                         texts::kRowMoreFieldsThan, DecimalText(*width),
+                                         texts::kRowMoreFieldsEnd});
+            answers.Write(row.text);
+            answers.Write(row.end);
             continue;
         }
-        if (headerAhead) {
-            headerAhead = false;
-            worder.CheckQuotes(record, rowNumber);
-            writer.Write(record, texts::kWordingColumnName);
-        } else {
-            writer.Write(record, worder.WordingField(record, rowNumber));
+        const std::string_view field = std::exchange(headerAhead, false)
+                                           ? texts::kWordingColumnName
+                                           : worder.Field(row, rowNumber, *width);
+        answers.Write(row.text);
+        for (std::size_t padding = row.fields; padding <= *width; ++padding) {
+            answers.Put(options.delimiter);
         }
+        answers.Write(field);
+        answers.Write(row.end);
     }
-    return worder.ExitCode();
 }
 
 }  // namespace verbalo::cli

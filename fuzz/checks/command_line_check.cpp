@@ -1,13 +1,13 @@
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/cli/cli_run.h"
-#include "app/cli/delimited_rows.h"
 #include "fuzz/checks/fuzz_checks.h"
 #include "fuzz/checks/require.h"
+#include "resources/console_texts.h"
+#include "tests/support/cli_on_strings.h"
 #include "tests/support/wording_reader.h"
 #include "wording/word_tables.h"
 
@@ -25,6 +25,82 @@ std::vector<std::string_view> Lines(std::string_view text) {
         text.remove_prefix(std::min(end + 1, text.size()));
     }
     return lines;
+}
+
+// A line of a text and its end: "\r\n", "\n" or none.
+struct TextLine {
+    std::string_view text;
+    std::string_view end;
+};
+
+std::vector<TextLine> LinesWithEnds(std::string_view text) {
+    std::vector<TextLine> lines;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        if (newline == std::string_view::npos) {
+            lines.push_back({text, {}});
+            break;
+        }
+        const bool crLf = newline > 0 && text[newline - 1] == '\r';
+        lines.push_back({text.substr(0, newline - (crLf ? 1 : 0)), crLf ? "\r\n" : "\n"});
+        text.remove_prefix(newline + 1);
+    }
+    return lines;
+}
+
+// The line feeds of UTF-16 text after its mark.
+std::size_t Utf16LineFeeds(std::string_view text) {
+    const bool bigEndian = text.starts_with("\xFE\xFF");
+    std::size_t count = 0;
+    for (std::size_t at = 2; at + 1 < text.size(); at += 2) {
+        count += text[at + (bigEndian ? 1 : 0)] == '\n' && text[at + (bigEndian ? 0 : 1)] == 0;
+    }
+    return count;
+}
+
+// One answer line for each line of the input, each ended as its line was: a wording or empty;
+// with --column, the line as it was read with, at the end of a row, delimiters and a wording,
+// nothing, or the header's name. A byte-order mark comes back first; UTF-16 is answered in
+// UTF-16, with as many lines.
+void CheckPairing(std::string_view input, std::string_view written,
+                  const std::optional<cli::RowOptions>& rows) {
+    for (const std::string_view mark : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"}) {
+        if (input.starts_with(mark)) {
+            Require(written.starts_with(mark), "the input's byte-order mark comes back first");
+            if (mark.size() == 2) {
+                Require(Utf16LineFeeds(written) == Utf16LineFeeds(input),
+                        "UTF-16 is answered line for line");
+                return;
+            }
+            input.remove_prefix(mark.size());
+            written.remove_prefix(mark.size());
+        }
+    }
+    static const testing::WordingReader reader(StandardWordTables());
+    const auto isWordingOrEmpty = [](std::string_view text) {
+        return text.empty() || reader.Read(text).has_value();
+    };
+    const std::vector<TextLine> given = LinesWithEnds(input);
+    std::vector<TextLine> answered = LinesWithEnds(written);
+    if (!given.empty() && given.back().end.empty() && answered.size() + 1 == given.size()) {
+        answered.push_back({});  // an empty answer without an end is no bytes at all
+    }
+    Require(given.size() == answered.size(), "one answer line for each line of the input");
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        Require(answered[i].end == given[i].end, "an answer line ends as its line did");
+        if (!rows) {
+            Require(isWordingOrEmpty(answered[i].text), "a line's answer is a wording or empty");
+            continue;
+        }
+        Require(answered[i].text.starts_with(given[i].text), "a row begins as it was read");
+        std::string_view added = answered[i].text.substr(given[i].text.size());
+        const std::size_t delimiters =
+            std::min(added.find_first_not_of(rows->delimiter), added.size());
+        added.remove_prefix(delimiters);
+        Require(delimiters > 0 ? isWordingOrEmpty(added) || added == texts::kWordingColumnName
+                               : added.empty(),
+                "a row gets delimiters and a wording, or nothing");
+    }
 }
 
 // "dd/mm/yyyy\n", a Sunday from 22 March to 25 April.
@@ -50,41 +126,6 @@ bool IsAnEasterSunday(std::string_view out) {
            date <= y / April / 25;
 }
 
-// The --column mode: each row of the input comes out with the same fields and one more, which is
-// a wording or, for a reported row (a header row aside), empty.
-void CheckRows(const cli::RowOptions& rows, std::string_view input, const std::string& written,
-               const std::string& told, int code) {
-    Require(code == cli::kExitOk || code == cli::kExitBadAmount, "a rows run exits 0 or 1");
-    Require((code == cli::kExitOk) == told.empty(), "exactly the bad rows are told");
-    for (const std::string_view line : Lines(told)) {
-        Require(line.starts_with("verbalo-cli: riga "), "a report names its row");
-    }
-    static const testing::WordingReader reader(StandardWordTables());
-    std::istringstream inputRows{std::string(input)};
-    std::istringstream writtenRows{written};
-    cli::RecordReader given(inputRows.rdbuf(), rows.delimiter);
-    cli::RecordReader back(writtenRows.rdbuf(), rows.delimiter);
-    cli::Record in;
-    cli::Record out;
-    bool headerAhead = rows.header;
-    while (given.Next(in)) {
-        Require(back.Next(out), "every row comes out");
-        if (in.fields.empty()) {
-            Require(out.fields.empty() && out.lineEnd == in.lineEnd, "an empty line passes");
-            continue;
-        }
-        Require(out.fields.size() == in.fields.size() + 1, "a row gets one field more");
-        Require(std::equal(in.fields.begin(), in.fields.end(), out.fields.begin()),
-                "a row keeps its fields");
-        Require(in.unclosedQuote || out.lineEnd == in.lineEnd, "a row keeps its line end");
-        Require(
-            headerAhead || out.fields.back().empty() || reader.Read(out.fields.back()).has_value(),
-            "the field added is a wording or empty");
-        headerAhead = false;
-    }
-    Require(!back.Next(out), "no row comes out that did not go in");
-}
-
 }  // namespace
 
 // The first byte's lowest bit chooses the system's separator. Up to the first byte 1 come the
@@ -102,15 +143,16 @@ void CheckCommandLine(const std::uint8_t* data, std::size_t size) {
         args.push_back(rest.substr(0, end));
         rest.remove_prefix(std::min(end + 1, rest.size()));
     }
-    std::istringstream in{std::string(bytes.substr(std::min(inputStart + 1, bytes.size())))};
-    std::ostringstream out;
-    std::ostringstream err;
-
-    const int code = cli::RunCli(args, {.decimalSeparator = {systemSeparator}}, in, out, err);
-    const std::string written = out.str();
-    const std::string told = err.str();
+    const std::string input(bytes.substr(std::min(inputStart + 1, bytes.size())));
+    const auto [code, written, told] =
+        testing::RunCliOn(args, input, {.decimalSeparator = {systemSeparator}});
 
     const auto options = cli::ParseCommandLine(args);
+    if (options && (options->inputPath || options->outputPath)) {
+        Require(code == cli::kExitUsage || code == cli::kExitInputOutput,
+                "a run without files stops before it reads");
+        return;
+    }
     Require(options.has_value() == (code != cli::kExitUsage),
             "usage errors, and only they, exit 2");
     if (!options) {
@@ -126,16 +168,18 @@ void CheckCommandLine(const std::uint8_t* data, std::size_t size) {
                 "the date of Easter is a Sunday from 22 March to 25 April, or none is told");
         return;
     }
-    if (options->rows) {
-        CheckRows(*options->rows, in.str(), written, told, code);
+    Require(code == cli::kExitOk || code == cli::kExitBadAmount, "a wording run exits 0 or 1");
+    Require((code == cli::kExitOk) == told.empty(), "exactly the bad amounts and rows are told");
+    if (!options->amounts.empty()) {
+        Require(Lines(written).size() == options->amounts.size(), "one line for each amount");
+        for (const std::string_view line : Lines(written)) {
+            static const testing::WordingReader reader(StandardWordTables());
+            Require(line.empty() || reader.Read(line).has_value(),
+                    "every line written is a wording or empty");
+        }
         return;
     }
-    Require(code == cli::kExitOk || code == cli::kExitBadAmount, "a wording run exits 0 or 1");
-    Require((code == cli::kExitOk) == told.empty(), "exactly the bad amounts are told");
-    static const testing::WordingReader reader(StandardWordTables());
-    for (const std::string_view line : Lines(written)) {
-        Require(reader.Read(line).has_value(), "every line written is a wording");
-    }
+    CheckPairing(input, written, options->rows);
 }
 
 }  // namespace verbalo::fuzz

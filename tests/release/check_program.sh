@@ -1,18 +1,15 @@
 #!/usr/bin/env bash
-# A Windows program as it ships: one stripped file that imports only KnownDLLs and carries the
-# project's version; Verbalo.exe of at most 512 KB.
+# A Windows program as it ships: one stripped file of at most 512 KB that imports only
+# KnownDLLs and carries the project's version.
 # Usage: check_program.sh OBJDUMP Verbalo.exe VERSION
 #        check_program.sh OBJDUMP verbalo-cli.exe VERSION --console
-# The console program tells its version with --version and in its version resource. It
-# carries the C++ streams and their locale support, about 1 MB linked statically: its limit
-# is 2 MB.
+# The console program tells its version with --version and in its version resource.
 set -u
 objdump=$1
 exe=$2
 version=$3
 console=${4:-}
 limit_kb=512
-[[ $console != --console ]] || limit_kb=2048
 source "$(dirname "$0")/checks.sh"
 
 size=$(stat -c %s "$exe")

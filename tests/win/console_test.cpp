@@ -5,13 +5,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <istream>
-#include <ostream>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/cli/console_buffers_win32.h"
+#include "app/cli/console_streams_win32.h"
 #include "platform/utf16.h"
 
 namespace verbalo::cli {
@@ -118,12 +117,11 @@ constexpr std::string_view kLines[] = {
     "fuori dal piano di base: 𝄞",
 };
 
-TEST_F(Console, ShowsTheTextAsWrittenThroughAStream) {
+TEST_F(Console, ShowsTheTextAsWritten) {
     {
-        ConsoleOutputBuffer buffer(screen_.get());
-        std::ostream out(&buffer);
+        ConsoleSink out(screen_.get());
         for (const std::string_view line : kLines) {
-            out << line << '\n';
+            ASSERT_TRUE(out.Write(std::string(line) + '\n'));
         }
     }
     for (SHORT row = 0; const std::string_view line : kLines) {
@@ -134,11 +132,10 @@ TEST_F(Console, ShowsTheTextAsWrittenThroughAStream) {
 // Each byte handed over on its own: a sequence cut by a flush is shown whole once it is complete.
 TEST_F(Console, ShowsCharactersCutAcrossWritesWhole) {
     {
-        ConsoleOutputBuffer buffer(screen_.get());
+        ConsoleSink out(screen_.get());
         for (const std::string_view line : kLines) {
             for (const char byte : std::string(line) + '\n') {
-                buffer.sputc(byte);
-                ASSERT_EQ(buffer.pubsync(), 0);
+                ASSERT_TRUE(out.Write({&byte, 1}));
             }
         }
     }
@@ -163,13 +160,13 @@ TEST_F(Console, TellsAConsoleFromAPipe) {
 
 TEST_F(Console, HandsTypedLinesOverAsUtf8UntilCtrlZ) {
     Type(u"12è,5\r€ 𝄞\r\x1A\r");
-    ConsoleInputBuffer buffer(input_.get());
-    std::istream in(&buffer);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
+    ConsoleSource in(input_.get());
+    std::string typed;
+    std::array<char, 3> piece;  // less than a line, and than some characters
+    while (const std::size_t read = in.Read(piece).value_or(0)) {
+        typed.append(piece.data(), read);
     }
-    EXPECT_EQ(lines, (std::vector<std::string>{"12è,5\r", "€ 𝄞\r"}));
+    EXPECT_EQ(typed, "12è,5\r\n€ 𝄞\r\n");
 }
 
 // The program itself, its three standard streams on the console: arguments, typed lines and
@@ -187,7 +184,8 @@ TEST_F(Console, TheProgramShowsItsMessagesWhole) {
          "999.999.999.999,99"},
         {"12è", u"", "verbalo-cli: \"12è\": Importo non valido"},
         {"--separator , 1234,5", u"", "Milleduecentotrentaquattro / 50"},
-        {"--separator ,", u"1234,5\r12è\r\x1A\r", "verbalo-cli: \"12è\": Importo non valido"},
+        {"--separator ,", u"1234,5\r12è\r\x1A\r",
+         "verbalo-cli: riga 2: \"12è\": Importo non valido"},
     };
     std::string program = "Z:" VERBALO_CLI_UNIX_PATH;
     for (char& c : program) {

@@ -1,28 +1,65 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdlib>
+#include <new>
 #include <vector>
 
 #include "app/cli/cli_run.h"
 #include "resources/console_texts.h"
 #include "resources/version.h"
+#include "tests/support/cli_on_strings.h"
+
+// Memory that runs out once: armed, the allocations a test lets happen before one fails.
+namespace {
+bool gArmed = false;
+std::size_t gAllocationsLeft = 0;
+bool gRanOut = false;
+
+void* Allocate(std::size_t size) {
+    if (gArmed && gAllocationsLeft-- == 0) {
+        gArmed = false;
+        gRanOut = true;
+        return nullptr;
+    }
+    return std::malloc(size == 0 ? 1 : size);
+}
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (void* memory = Allocate(size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    return ::operator new(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size);
+}
+// Out of line: seen inlined beside a new-expression, free would look mismatched to the compiler.
+[[gnu::noinline]] void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+[[gnu::noinline]] void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+[[gnu::noinline]] void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 namespace verbalo::cli {
 namespace {
 
-struct CliResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliResult RunProgram(std::vector<std::string_view> args, std::string_view input = "",
-                     const SystemNumberFormat& system = {.decimalSeparator = "."}) {
-    std::istringstream in{std::string(input)};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, system, in, out, err);
-    return {code, out.str(), err.str()};
+testing::CliRun RunProgram(std::vector<std::string_view> args, std::string_view input = "",
+                           const SystemNumberFormat& system = {.decimalSeparator = "."}) {
+    return testing::RunCliOn(args, std::string(input), system);
 }
 
 TEST(Cli, WordsEachArgumentInStyleOne) {
@@ -38,11 +75,12 @@ TEST(Cli, TakesTheSystemSeparatorWhenNoneIsGiven) {
     EXPECT_EQ(RunProgram({"1234.5"}).out, "Milleduecentotrentaquattro / 50\n");
 }
 
-TEST(Cli, WordsStandardInputLineByLineAndReportsBadLines) {
-    const auto result = RunProgram({"--separator", ","}, "0,995\n-5,25\nabc\r\n12\n");
+// One answer a line, in order, ended as the line was: empty for a refused or blank line.
+TEST(Cli, AnswersEachLineOfStandardInputAndNamesTheRefusedOnes) {
+    const auto result = RunProgram({"--separator", ","}, "0,995\n-5,25\nabc\r\n \n12\n€ 7");
     EXPECT_EQ(result.exitCode, kExitBadAmount);
-    EXPECT_EQ(result.out, "Uno / 00\nMenocinque / 25\nDodici / 00\n");
-    EXPECT_EQ(result.err, "verbalo-cli: \"abc\": Importo non valido\n");
+    EXPECT_EQ(result.out, "Uno / 00\nMenocinque / 25\n\r\n\nDodici / 00\nSette / 00");
+    EXPECT_EQ(result.err, "verbalo-cli: riga 3: \"abc\": Importo non valido\n");
 }
 
 // An amount as an argument, a line and a delimited row's field, with each separator: its
@@ -57,19 +95,54 @@ TEST(Cli, WordsOrRefusesAnAmountNeverGuessesItInEveryMode) {
         const std::string amount(row.substr(0, row.find(' ')));
         const std::string_view separator = row.substr(amount.size() + 1, 1);
         const std::string worded =
-            row.size() > amount.size() + 2 ? std::string(row.substr(amount.size() + 3)) + "\n" : "";
+            row.size() > amount.size() + 2 ? std::string(row.substr(amount.size() + 3)) : "";
         const std::string refusal = '"' + amount + "\": Separatore delle migliaia fuori posto: " +
                                     std::string(separator == "," ? texts::kGroupingRuleForComma
                                                                  : texts::kGroupingRuleForPoint);
-        const std::tuple<CliResult, std::string, std::string> modes[] = {
-            {RunProgram({"--separator", separator, amount}), worded, refusal},
-            {RunProgram({"--separator", separator}, amount + "\n"), worded, refusal},
+        const std::tuple<testing::CliRun, std::string, std::string> modes[] = {
+            {RunProgram({"--separator", separator, amount}), worded + "\n", refusal},
+            {RunProgram({"--separator", separator}, amount + "\n"), worded + "\n",
+             "riga 1: " + refusal},
             {RunProgram({"--column", "2", "--separator", separator}, "a;" + amount + "\n"),
-             "a;" + amount + ";" + (worded.empty() ? "\n" : worded), "riga 1: " + refusal}};
+             "a;" + amount + ";" + worded + "\n", "riga 1: " + refusal}};
         for (const auto& [result, out, err] : modes) {
             EXPECT_EQ(result.out, out) << row;
             EXPECT_EQ(result.err, worded.empty() ? "verbalo-cli: " + err + "\n" : "") << row;
             EXPECT_EQ(result.exitCode, worded.empty() ? kExitBadAmount : kExitOk) << row;
+        }
+    }
+}
+
+// Whichever allocation of a run fails, the answers before it are delivered, a message says
+// why, and the exit status is 3; the program is never ended by the failure.
+TEST(Cli, RunningOutOfMemoryKeepsTheAnswersAndSaysSo) {
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> runs = {
+        {{"--separator", ","}, "12\nabc\n" + std::string(100000, '1') + "\n7\n"},
+        {{"--column", "2", "--header"}, "a;b\nx;\"1\n2\"\ny;3\nz;\"4"},
+        {{"5", "x", "6"}, ""}};
+    for (const auto& [args, input] : runs) {
+        const testing::CliRun whole = RunProgram(args, input);
+        for (std::size_t allowed = 0;; ++allowed) {
+            testing::StringSource in(input);
+            testing::StringSink out;
+            testing::StringSink err;
+            testing::NoFiles files;
+            out.text.reserve(2 * whole.out.size() + 1000);
+            err.text.reserve(2 * whole.err.size() + 1000);
+            gAllocationsLeft = allowed;
+            gRanOut = false;
+            gArmed = true;
+            const int code = RunCli(args, {.decimalSeparator = "."}, {in, out, err, files});
+            gArmed = false;
+            if (!gRanOut) {
+                EXPECT_EQ(out.text, whole.out);
+                break;
+            }
+            EXPECT_EQ(code, kExitInputOutput) << allowed;
+            EXPECT_TRUE(whole.out.starts_with(out.text)) << allowed;
+            EXPECT_TRUE(err.text.ends_with(std::string("verbalo-cli: ") +
+                                           std::string(texts::kOutOfMemory) + "\n"))
+                << allowed << err.text;
         }
     }
 }
@@ -79,18 +152,18 @@ struct StyleOption {
     std::string_view out;
 };
 
-class CaseOption : public testing::TestWithParam<StyleOption> {};
+class CaseOption : public ::testing::TestWithParam<StyleOption> {};
 
 TEST_P(CaseOption, SelectsTheStyle) {
     EXPECT_EQ(RunProgram({"--case", GetParam().value, "21"}).out, GetParam().out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, CaseOption,
-                         testing::Values(StyleOption{"maiuscolo", "VENTUNO / 00\n"},
-                                         StyleOption{"minuscolo", "Ventuno / 00\n"},
-                                         StyleOption{"iniziali", "VentUno / 00\n"},
-                                         StyleOption{"0", "VENTUNO / 00\n"},
-                                         StyleOption{"2", "VentUno / 00\n"}));
+                         ::testing::Values(StyleOption{"maiuscolo", "VENTUNO / 00\n"},
+                                           StyleOption{"minuscolo", "Ventuno / 00\n"},
+                                           StyleOption{"iniziali", "VentUno / 00\n"},
+                                           StyleOption{"0", "VENTUNO / 00\n"},
+                                           StyleOption{"2", "VentUno / 00\n"}));
 
 TEST(Cli, NegativeAmountsAreAmountsNotOptions) {
     EXPECT_EQ(RunProgram({"-5.25"}).out, "Menocinque / 25\n");
@@ -113,8 +186,16 @@ TEST(Cli, ReadsOptionsExactly) {
         {{"--casex", "0", "1"}, kExitUsage, "opzione sconosciuta: --casex"},
         {{"--pasquax", "2024"}, kExitUsage, "opzione sconosciuta: --pasquax"},
         {{"--case=0", "-5", "-9"}, kExitOk, "MENOCINQUE / 00\nMENONOVE / 00\n"},
-        {{"--", "--case"}, kExitBadAmount, "verbalo-cli: \"--case\": Importo non valido\n"},
-        {{"--separator=;"}, kExitUsage, "--separator vuole , oppure ."}};
+        {{"--", "--case"}, kExitBadAmount, "\nverbalo-cli: \"--case\": Importo non valido\n"},
+        {{"--separator=;"}, kExitUsage, "--separator vuole , oppure ."},
+        {{"--input"}, kExitUsage, "--input vuole il nome di un file"},
+        {{"--output="}, kExitUsage, "--output vuole il nome di un file"},
+        {{"--input", "a", "5"},
+         kExitUsage,
+         "--input non si usa insieme a importi da scrivere né a --pasqua"},
+        {{"--input", "a", "--output", "a"},
+         kExitUsage,
+         "--output non può essere il file di --input: le risposte lo cancellerebbero"}};
     for (const auto& [args, exitCode, told] : table) {
         const auto result = RunProgram(args);
         EXPECT_EQ(result.exitCode, exitCode) << told;
@@ -167,7 +248,7 @@ void PrintTo(const EasterRun& run, std::ostream* os) {
     }
 }
 
-class EasterOption : public testing::TestWithParam<EasterRun> {};
+class EasterOption : public ::testing::TestWithParam<EasterRun> {};
 
 TEST_P(EasterOption, TellsTheDateOrWhyNot) {
     const EasterRun& expected = GetParam();
@@ -183,17 +264,18 @@ constexpr std::string_view kBefore1900 =
 
 INSTANTIATE_TEST_SUITE_P(
     Years, EasterOption,
-    testing::Values(EasterRun{{"--pasqua", "2024"}, kExitOk, "31/03/2024\n", ""},
-                    EasterRun{{"--pasqua=1900"}, kExitOk, "15/04/1900\n", ""},
-                    EasterRun{{"--pasqua", "2025,5"}, kExitOk, "05/04/2026\n", ""},
-                    EasterRun{{"--pasqua", "2024.5"}, kExitOk, "31/03/2024\n", ""},
-                    EasterRun{{"--pasqua", "+9999"}, kExitOk, "28/03/9999\n", ""},
-                    EasterRun{{"--pasqua", "1899.9"}, kExitNoEasterDate, "", kBefore1900},
-                    EasterRun{{"--pasqua", "-5"}, kExitNoEasterDate, "", kBefore1900},
-                    EasterRun{{"--pasqua", "10000"},
-                              kExitNoEasterDate,
-                              "",
-                              "verbalo-cli: Anno oltre il 9999: la data non è rappresentabile\n"}));
+    ::testing::Values(EasterRun{{"--pasqua", "2024"}, kExitOk, "31/03/2024\n", ""},
+                      EasterRun{{"--pasqua=1900"}, kExitOk, "15/04/1900\n", ""},
+                      EasterRun{{"--pasqua", "2025,5"}, kExitOk, "05/04/2026\n", ""},
+                      EasterRun{{"--pasqua", "2024.5"}, kExitOk, "31/03/2024\n", ""},
+                      EasterRun{{"--pasqua", "+9999"}, kExitOk, "28/03/9999\n", ""},
+                      EasterRun{{"--pasqua", "1899.9"}, kExitNoEasterDate, "", kBefore1900},
+                      EasterRun{{"--pasqua", "-5"}, kExitNoEasterDate, "", kBefore1900},
+                      EasterRun{
+                          {"--pasqua", "10000"},
+                          kExitNoEasterDate,
+                          "",
+                          "verbalo-cli: Anno oltre il 9999: la data non è rappresentabile\n"}));
 
 TEST(Cli, EasterYearMustBeANumberAlone) {
     for (const auto& args :

@@ -1,119 +1,85 @@
-// Reading and writing rows of delimited text, quotes and line ends included.
+// Reading rows of delimited text: quotes, fields over lines, line ends, rows too long to hold.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/cli/delimited_rows.h"
+#include "tests/support/cli_on_strings.h"
 
 namespace verbalo::cli {
 namespace {
-
-// Each record as "[BOM]" for the lead, each field in <>, the line end escaped, "!open" when its
-// quotes were left open.
-std::string ReadAll(std::string_view input, char delimiter) {
-    std::istringstream in{std::string(input)};
-    RecordReader reader(in.rdbuf(), delimiter);
-    std::string records;
-    for (Record record; reader.Next(record);) {
-        records += record.lead.empty() ? "" : "[BOM]";
-        for (const std::string& field : record.fields) {
-            records += "<" + field + ">";
-        }
-        records += record.lineEnd == "\r\n" ? "\\r\\n" : (record.lineEnd == "\n" ? "\\n" : "");
-        records += record.unclosedQuote ? "!open|" : "|";
-    }
-    return records;
-}
 
 struct Reading {
     std::string_view input;
-    std::string_view records;
+    std::string_view rows;
     char delimiter = ';';
 };
 
-class RecordReading : public testing::TestWithParam<Reading> {};
+// Each row as its number of fields, the text of column 2 in <>, and its line end escaped;
+// an empty line as "E", a row whose quote was left open as "U{its text}", a row too long to
+// hold as "L". What the reader passed on is added after "=>".
+std::string ReadAll(std::string input, char delimiter = ';') {
+    testing::StringSource source(std::move(input), 1000);
+    testing::StringSink passedOn;
+    std::string rows;
+    {
+        BufferedOutput out(passedOn);
+        LineInput lines(source);
+        RowReader reader(lines, delimiter, 2, out);
+        for (Row row; reader.Next(row);) {
+            switch (row.kind) {
+                case Row::Kind::Empty:
+                    rows += "E";
+                    break;
+                case Row::Kind::UnclosedQuote:
+                    rows += "U{" + std::string(row.text) + "}";
+                    break;
+                case Row::Kind::TooLong:
+                    rows += "L";
+                    break;
+                case Row::Kind::Fields:
+                    rows += std::to_string(row.fields);
+                    rows += row.cell ? "<" + std::string(*row.cell) + ">" : "";
+            }
+            rows += row.end == "\r\n" ? "\\r\\n|" : row.end == "\n" ? "\\n|" : "|";
+        }
+    }
+    return passedOn.text.empty() ? rows : rows + "=>" + passedOn.text;
+}
 
-TEST_P(RecordReading, SplitsFieldsAndKeepsWhatSurroundsThem) {
-    EXPECT_EQ(ReadAll(GetParam().input, GetParam().delimiter), GetParam().records)
-        << testing::PrintToString(std::string(GetParam().input));
+class RowReading : public ::testing::TestWithParam<Reading> {};
+
+TEST_P(RowReading, CountsFieldsAndTakesTheColumnOutOfItsQuotes) {
+    EXPECT_EQ(ReadAll(std::string(GetParam().input), GetParam().delimiter), GetParam().rows)
+        << ::testing::PrintToString(std::string(GetParam().input));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, RecordReading,
-    testing::Values(Reading{"a;;c\n", "<a><><c>\\n|"}, Reading{"a,b;c\n", "<a><b;c>\\n|", ','},
-                    Reading{"a\tb,c;d\n", "<a><b,c;d>\\n|", '\t'},
-                    Reading{"caffè;€\n", "<caffè><€>\\n|"}, Reading{"\"x;y\";z\n", "<x;y><z>\\n|"},
-                    Reading{"\"a \"\"b\"\"\";\"\"\n", "<a \"b\"><>\\n|"},
-                    Reading{"Rossi,\"1234,5\"\n", "<Rossi><1234,5>\\n|", ','},
-                    Reading{"\"two\nlines\";1\r\nnext", "<two\nlines><1>\\r\\n|<next>|"},
-                    Reading{"\"cr\r\nlf\";\"end\"\r\n", "<cr\r\nlf><end>\\r\\n|"},
-                    Reading{"ab\"c;\"d\"e\"f\n", "<ab\"c><de\"f>\\n|"},
-                    Reading{"\n\r\nx\n\"\"\n", "\\n|\\r\\n|<x>\\n|<>\\n|"},
-                    Reading{"a\rb;c\r", "<a\rb><c\r>|"},
-                    Reading{"\xEF\xBB\xBF\"q\"\r\n", "[BOM]<q>\\r\\n|"},
-                    Reading{"\xEF\xBB\xBF", "[BOM]|"},
-                    Reading{"x\n\xEF\xBB\xBFy", "<x>\\n|<\xEF\xBB\xBFy>|"},
-                    Reading{"a;1\n\"b;2\r\n", "<a><1>\\n|<b;2\r\n>!open|"},
-                    Reading{"a;\"", "<a><>!open|"}, Reading{"", ""}));
+    Rows, RowReading,
+    ::testing::Values(Reading{"a;;c\n", "3<>\\n|"}, Reading{"a,b;c\n", "2<b;c>\\n|", ','},
+                      Reading{"a\tb,c;d\n", "2<b,c;d>\\n|", '\t'}, Reading{"caffè;€\n", "2<€>\\n|"},
+                      Reading{"\"x;y\";z\n", "2<z>\\n|"},
+                      Reading{"x;\"a \"\"b\"\"\";\"\"\n", "3<a \"b\">\\n|"},
+                      Reading{"Rossi,\"1234,5\"\n", "2<1234,5>\\n|", ','},
+                      Reading{"\"two\nlines\";1\r\nnext", "2<1>\\r\\n|1|"},
+                      Reading{"x;\"cr\r\nlf\";\"end\"\r\n", "3<cr\r\nlf>\\r\\n|"},
+                      Reading{"ab\"c;\"d\"e\"f\n", "2<de\"f>\\n|"},
+                      Reading{"\n\r\nx\n\"\"\n", "E\\n|E\\r\\n|1\\n|1\\n|"},
+                      Reading{"a\rb;c\r", "2<c\r>|"},
+                      Reading{"a;1\n\"b;2\r\n", "2<1>\\n|U{\"b;2\r\n}|"},
+                      Reading{"a;\"", "U{a;\"}|"}, Reading{"", ""}));
 
-struct Writing {
-    std::vector<std::string> fields;
-    std::string_view text;
-    char delimiter = ';';
-};
-
-class RecordWriting : public testing::TestWithParam<Writing> {};
-
-TEST_P(RecordWriting, QuotesOnlyTheFieldsThatNeedIt) {
-    std::ostringstream out;
-    {
-        BufferedOutput buffered(out);
-        RecordWriter(buffered, GetParam().delimiter)
-            .Write({.fields = GetParam().fields, .lineEnd = "\n"});
-    }
-    EXPECT_EQ(out.str(), std::string(GetParam().text) + "\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(Fields, RecordWriting,
-                         testing::Values(Writing{{"a", "1,50", ""}, "a;1,50;"},
-                                         Writing{{"1,50", "x;y"}, "\"1,50\",x;y", ','},
-                                         Writing{{"a\tb", "c;d"}, "\"a\tb\"\tc;d", '\t'},
-                                         Writing{{"x;y", "say \"hi\"", "a\nb", "c\rd"},
-                                                 "\"x;y\";\"say \"\"hi\"\"\";\"a\nb\";\"c\rd\""},
-                                         Writing{{""}, "\"\""},
-                                         Writing{{"\xEF\xBB\xBFx", "\xEF\xBB\xBF"},
-                                                 "\"\xEF\xBB\xBFx\";\xEF\xBB\xBF"}));
-
-}  // namespace
-}  // namespace verbalo::cli
-
-namespace verbalo::cli {
-namespace {
-
-// Fields of every length up to forty with one character at every place (the check for quoting
-// looks at eight bytes at a time): quoted exactly when that character needs it.
-TEST(RecordWriting, QuotesAFieldWhereverTheCharacterThatNeedsItStands) {
-    for (const char delimiter : {';', ',', '\t'}) {
-        for (const char c : {delimiter, '"', '\r', '\n', 'x', ';', ',', '\t', '\xC3'}) {
-            const bool needsQuotes = c == delimiter || c == '"' || c == '\r' || c == '\n';
-            for (std::size_t length = 1; length <= 40; ++length) {
-                for (std::size_t at = 0; at < length; ++at) {
-                    std::string field(length, 'a');
-                    field[at] = c;
-                    std::ostringstream out;
-                    {
-                        BufferedOutput buffered(out);
-                        RecordWriter(buffered, delimiter).Write({.fields = {field}});
-                    }
-                    ASSERT_EQ(out.str().front() == '"', needsQuotes)
-                        << testing::PrintToString(field) << " with " << static_cast<int>(delimiter);
-                }
-            }
-        }
-    }
+// A line longer than the limit, or a quoted field that takes the row past it, is passed on as
+// it was read; reading goes on at the next line.
+TEST(RowReading, PassesOnARowTooLongToHold) {
+    const std::string longLine(kMaxLineBytes + 1, 'x');
+    EXPECT_EQ(ReadAll(longLine + "\r\nz;5\n"), "L|2<5>\\n|=>" + longLine + "\r\n");
+    const std::string longField =
+        "a;\"" + std::string(kMaxLineBytes - 10, 'y') + "\n" + std::string(20, 'y') + "\";5\n";
+    EXPECT_EQ(ReadAll(longField + "q;6"), "L|2<6>|=>" + longField);
+    const std::string justFits = "a;" + std::string(kMaxLineBytes - 3, 'y') + "\r";
+    EXPECT_EQ(ReadAll(justFits + "\n"), "2<" + justFits.substr(2, kMaxLineBytes - 3) + ">\\r\\n|");
 }
 
 }  // namespace

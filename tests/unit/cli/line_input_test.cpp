@@ -1,58 +1,49 @@
 // The command line's block input and output against the plain reading of the same text: any
-// text, handed over in pieces of any size as a pipe does, comes out as the same lines.
+// text, handed over in pieces of any size as a pipe does, comes out as the same lines, a line
+// longer than the limit cut at it; and any UTF-16 text comes back as it was.
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/cli/buffered_output.h"
 #include "app/cli/line_input.h"
+#include "app/cli/text_encoding.h"
+#include "tests/support/cli_on_strings.h"
 
 namespace verbalo::cli {
 namespace {
 
-// An input that has only a few bytes ready at a time, as a pipe fed by a slow writer.
-class TrickleInput : public std::streambuf {
-  public:
-    TrickleInput(std::string text, unsigned seed) : text_(std::move(text)), random_(seed) {}
-
-  protected:
-    int_type underflow() override {
-        if (next_ == text_.size()) {
-            return traits_type::eof();
-        }
-        const std::size_t piece = std::min<std::size_t>(1 + random_() % 5000, text_.size() - next_);
-        char* begin = text_.data() + next_;
-        setg(begin, begin, begin + piece);
-        next_ += piece;
-        return traits_type::to_int_type(*begin);
-    }
-
-  private:
-    std::string text_;
-    std::mt19937 random_;
-    std::size_t next_ = 0;
-};
-
 struct PlainLine {
     std::string text;
-    bool ended;
+    std::string end;
+    bool cut = false;
     bool operator==(const PlainLine&) const = default;
 };
 
-std::vector<PlainLine> SplitPlainly(const std::string& text) {
+// The lines of `text`; a line of more than `limit` bytes before its "\n" is cut there, and its
+// rest comes whole after it, as the reader's RestOfLine gives it.
+std::vector<PlainLine> SplitPlainly(const std::string& text, std::size_t limit) {
     std::vector<PlainLine> lines;
     std::size_t begin = 0;
     while (begin < text.size()) {
         const std::size_t newline = text.find('\n', begin);
-        if (newline == std::string::npos) {
-            lines.push_back({text.substr(begin), false});
-            break;
+        const std::size_t length = (newline == std::string::npos ? text.size() : newline) - begin;
+        if (length > limit) {
+            const bool crLf = newline != std::string::npos && text[newline - 1] == '\r';
+            lines.push_back({text.substr(begin, limit), "", true});
+            lines.push_back({text.substr(begin + limit, length - limit - (crLf ? 1 : 0)),
+                             newline == std::string::npos ? ""
+                             : crLf                       ? "\r\n"
+                                                          : "\n"});
+        } else if (newline == std::string::npos) {
+            lines.push_back({text.substr(begin), ""});
+        } else {
+            const bool crLf = length > 0 && text[newline - 1] == '\r';
+            lines.push_back({text.substr(begin, length - (crLf ? 1 : 0)), crLf ? "\r\n" : "\n"});
         }
-        lines.push_back({text.substr(begin, newline - begin), true});
-        begin = newline + 1;
+        begin += length + 1;
     }
     return lines;
 }
@@ -79,19 +70,56 @@ TEST(LineInput, GivesTheLinesOfAnyTextHandedOverInAnyPieces) {
     std::mt19937 random(7);
     for (int round = 0; round < 60 && !HasFailure(); ++round) {
         const std::string text = RandomText(random);
-        TrickleInput input(text, round);
-        LineInput lines(&input);
+        const std::size_t limit = round % 2 == 0 ? kMaxLineBytes : 1 + random() % 100;
+        testing::StringSource input(text, 1 + random() % 5000);
+        LineInput lines(input);
         std::vector<PlainLine> read;
-        while (const auto line = lines.Next()) {
-            read.push_back({std::string(line->text), line->ended});
+        while (const auto line = lines.Next(limit)) {
+            read.push_back({std::string(line->text), std::string(line->end), line->cut});
+            if (line->cut) {
+                testing::StringSink rest;
+                {
+                    BufferedOutput passed(rest);
+                    const std::string_view end = lines.RestOfLine(&passed);
+                    passed.Flush();
+                    rest.text.resize(rest.text.size() - end.size());
+                    read.push_back({rest.text, std::string(end)});
+                }
+            }
         }
-        EXPECT_EQ(read, SplitPlainly(text)) << "round " << round;
+        EXPECT_EQ(read, SplitPlainly(text, limit)) << "round " << round;
+    }
+}
+
+// Any bytes after a UTF-16 mark, paired surrogates or not, an odd last byte too, come back
+// byte for byte through the reading and the writing of the answers.
+TEST(Utf16Text, ComesBackByteForByte) {
+    std::mt19937 random(13);
+    for (int round = 0; round < 200 && !HasFailure(); ++round) {
+        std::string text = round % 2 == 0 ? "\xFF\xFE" : "\xFE\xFF";
+        for (auto size = random() % 3000; size > 0; --size) {
+            text += static_cast<char>(random() % 4 == 0 ? random() % 256
+                                                        : "\0\xD8\xDC\n"[random() % 4]);
+        }
+        testing::StringSource raw(text, 1 + random() % 700);
+        testing::StringSink back;
+        DecodedInput input(raw);
+        EncodedOutput output(back, input.Encoding());
+        std::array<char, 1000> block;
+        while (const std::size_t read =
+                   input.Read(std::span(block).first(1 + random() % 999)).value()) {
+            output.Write({block.data(), read});
+        }
+        if (const auto odd = input.OddByte()) {
+            output.WriteRaw({&*odd, 1});
+        }
+        EXPECT_EQ(back.text, text) << "round " << round;
     }
 }
 
 TEST(BufferedOutput, HandsOverExactlyWhatWasWrittenInAnyPieces) {
     std::mt19937 random(11);
-    std::ostringstream out;
+    testing::StringSink out;
     std::string written;
     {
         BufferedOutput output(out);
@@ -109,7 +137,7 @@ TEST(BufferedOutput, HandsOverExactlyWhatWasWrittenInAnyPieces) {
             written += piece;
         }
     }
-    EXPECT_EQ(out.str(), written);
+    EXPECT_EQ(out.text, written);
 }
 
 }  // namespace
