@@ -184,18 +184,6 @@ class ReplacingFile : public OutputFile {
     UniqueHandle file_;
 };
 
-// The full path of `path`.
-std::wstring FullPath(const std::wstring& path) {
-    std::wstring full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
-    const DWORD length =
-        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0 || length >= full.size()) {
-        return path;
-    }
-    full.resize(length);
-    return full;
-}
-
 class Win32Files : public FileAccess {
   public:
     std::expected<std::unique_ptr<ByteSource>, std::string> OpenInput(
@@ -211,7 +199,7 @@ class Win32Files : public FileAccess {
 
     std::expected<std::unique_ptr<OutputFile>, std::string> CreateOutput(
         std::string_view path) override {
-        const std::wstring target = FullPath(Wide(path));
+        const std::wstring target = platform::win32::FullPath(Wide(path));
         const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
         for (int attempt = 0;; ++attempt) {
             std::wstring temporary = stem + std::to_wstring(attempt) + L".tmp";

@@ -10,4 +10,8 @@ namespace verbalo::platform::win32 {
 // prefix that lifts the limit: "\\?\C:\..." or, for a network path, "\\?\UNC\server\...".
 std::wstring ExtendedLengthPath(const std::wstring& path);
 
+// The full path that the system makes of `path` (GetFullPathNameW), or `path` itself when it
+// cannot make one.
+std::wstring FullPath(const std::wstring& path);
+
 }  // namespace verbalo::platform::win32
