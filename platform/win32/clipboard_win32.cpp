@@ -17,10 +17,10 @@ constexpr DWORD kRetryDelayMs = 20;
 // The clipboard, open for as long as the object lives.
 class OpenClipboardSession {
   public:
-    explicit OpenClipboardSession(HWND owner) {
+    OpenClipboardSession(HWND owner, const Win32Clipboard::Pause& pause) {
         for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
             if (attempt > 0) {
-                Sleep(kRetryDelayMs);
+                pause ? pause() : Sleep(kRetryDelayMs);
             }
             open_ = OpenClipboard(owner) != FALSE;
         }
@@ -70,7 +70,7 @@ bool Win32Clipboard::ClearAndSetText(std::string_view text) {
     if (!memory) {
         return false;
     }
-    OpenClipboardSession session(owner_);
+    OpenClipboardSession session(owner_, pause_);
     if (!session.IsOpen() || !EmptyClipboard() ||
         SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {
         return false;

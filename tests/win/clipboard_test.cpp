@@ -58,50 +58,73 @@ TEST_F(ClipboardTest, WithNoWindowToOwnItTheClipboardIsLeftAsItWas) {
     EXPECT_EQ(GetClipboardOwner(), owner_);
 }
 
-// Another thread keeps the clipboard open for a while, as a clipboard manager or Wine's bridge
-// to the X clipboard does when it takes over a new text.
+// Another thread keeps the clipboard open until it is let go, as a clipboard manager or Wine's
+// bridge to the X clipboard does when it takes over a new text.
 class ClipboardHeldElsewhere {
   public:
-    // Returns once the other thread has tried to open the clipboard. (A promise, not a
+    // Returns once the other thread has tried to open the clipboard. (Promises, not a
     // std::binary_semaphore: MinGW's GCC 12 can lose the semaphore's wake-up and wait forever.)
-    explicit ClipboardHeldElsewhere(std::chrono::milliseconds hold) {
+    ClipboardHeldElsewhere() {
         std::promise<bool> opened;
         std::future<bool> tried = opened.get_future();
-        holder_ = std::thread([hold, opened = std::move(opened)]() mutable {
+        holder_ = std::thread([this, opened = std::move(opened)]() mutable {
             const bool open = OpenClipboard(nullptr) != FALSE;
             opened.set_value(open);
-            std::this_thread::sleep_for(hold);
+            letGo_.get_future().wait();
             if (open) {
                 CloseClipboard();
             }
+            closed_.set_value();
         });
         opened_ = tried.get();
     }
-    ~ClipboardHeldElsewhere() { holder_.join(); }
+    ~ClipboardHeldElsewhere() {
+        LetGo();
+        holder_.join();
+    }
     ClipboardHeldElsewhere(const ClipboardHeldElsewhere&) = delete;
     ClipboardHeldElsewhere& operator=(const ClipboardHeldElsewhere&) = delete;
     bool Opened() const { return opened_; }
 
+    // The clipboard is closed when this returns.
+    void LetGo() {
+        if (!letGone_) {
+            letGone_ = true;
+            letGo_.set_value();
+            closed_.get_future().wait();
+        }
+    }
+
   private:
+    std::promise<void> letGo_;
+    std::promise<void> closed_;
+    bool letGone_ = false;
     bool opened_ = false;
     std::thread holder_;
 };
 
+// Held through twenty of the copy's pauses of 20 ms, 400 ms in all, then let go: the copy gets it.
 TEST_F(ClipboardTest, ACopyWaitsForAClipboardHeldOpenForAMoment) {
-    Win32Clipboard clipboard(owner_);
-    {
-        ClipboardHeldElsewhere held(std::chrono::milliseconds(400));
-        ASSERT_TRUE(held.Opened());
-        EXPECT_TRUE(clipboard.ClearAndSetText("Dodici / 00"));
-    }
+    ClipboardHeldElsewhere held;
+    ASSERT_TRUE(held.Opened());
+    int pauses = 0;
+    Win32Clipboard clipboard(owner_, [&] {
+        Sleep(20);
+        if (++pauses == 20) {
+            held.LetGo();
+        }
+    });
+    EXPECT_TRUE(clipboard.ClearAndSetText("Dodici / 00"));
+    EXPECT_EQ(pauses, 20);
     EXPECT_EQ(ClipboardText(), L"Dodici / 00");
 }
 
+// Held until the copy has given up, after its every attempt: the copy fails, the text stays.
 TEST_F(ClipboardTest, AClipboardHeldOpenTooLongFailsTheCopyAndKeepsItsText) {
     Win32Clipboard clipboard(owner_);
     ASSERT_TRUE(clipboard.ClearAndSetText("before"));
     {
-        ClipboardHeldElsewhere held(std::chrono::milliseconds(2500));
+        ClipboardHeldElsewhere held;
         ASSERT_TRUE(held.Opened());
         EXPECT_FALSE(clipboard.ClearAndSetText("after"));
     }

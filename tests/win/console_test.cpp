@@ -208,9 +208,9 @@ TEST_F(Console, TheProgramShowsItsMessagesWhole) {
             << GetLastError();
         const KernelHandle process(started.hProcess);
         const KernelHandle thread(started.hThread);
-        if (WaitForSingleObject(process.get(), 30000) != WAIT_OBJECT_0) {
+        if (WaitForSingleObject(process.get(), 120000) != WAIT_OBJECT_0) {
             TerminateProcess(process.get(), 1);
-            ADD_FAILURE() << run.arguments << ": still running after 30 s";
+            ADD_FAILURE() << run.arguments << ": still running after 120 s";
         }
         std::vector<std::string> rows;
         for (SHORT row = firstRow; row < CursorRow(); ++row) {

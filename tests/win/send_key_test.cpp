@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -114,7 +115,7 @@ void PumpMessages() {
 
 // Pumps messages until `done` holds or the time is up; returns `done()`.
 template <class Condition>
-bool PumpUntil(Condition done, std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+bool PumpUntil(Condition done, std::chrono::milliseconds timeout = std::chrono::seconds(60)) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!done()) {
         if (std::chrono::steady_clock::now() >= deadline) {
@@ -156,7 +157,18 @@ class SendKeyToWindow : public testing::Test {
             }
             return ups >= keyUps;
         });
-        PumpUntil([] { return false; }, std::chrono::milliseconds(100));  // anything trailing
+        // Anything trailing: a key pressed after them comes after all their messages.
+        keybd_event(VK_F24, 0, 0, 0);
+        keybd_event(VK_F24, 0, KEYEVENTF_KEYUP, 0);
+        const auto isMark = [](const KeyMessage& key) {
+            return key.code == VK_F24 && key.message != WM_CHAR && key.message != WM_SYSCHAR;
+        };
+        PumpUntil([&] {
+            return std::ranges::any_of(window_->received, [&](const KeyMessage& key) {
+                return isMark(key) && key.IsKeyUp();
+            });
+        });
+        std::erase_if(window_->received, isMark);
         return window_->received;
     }
 

@@ -38,10 +38,11 @@ class ToolStandIn {
     }
 
     // The paths the tool was started from, in order, once there are at least `expected` of them
-    // or after a few seconds.
+    // or after a minute (a guard: the starts come in moments).
     std::vector<std::string> Starts(std::size_t expected = 0) const {
+        const ULONGLONG deadline = GetTickCount64() + 60000;
         std::vector<std::string> starts = Read();
-        for (int waited = 0; starts.size() < expected && waited < 5000; waited += 20) {
+        while (starts.size() < expected && GetTickCount64() < deadline) {
             Sleep(20);
             starts = Read();
         }

@@ -5,7 +5,7 @@ namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"VerbaloForm1";
 // A program that does not answer within this time is taken as hung.
-constexpr UINT kAnswerTimeoutMs = 5000;
+constexpr UINT kAnswerTimeoutMs = 60000;
 
 std::wstring ClassNameOf(HWND window) {
     wchar_t name[256] = {};

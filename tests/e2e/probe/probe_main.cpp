@@ -128,7 +128,7 @@ int SetClipboardText(const std::wstring& text) {
     std::memcpy(locked, text.c_str(), bytes);
     GlobalUnlock(memory.get());
     bool opened = false;
-    for (int attempt = 0; attempt < 100 && !opened; ++attempt) {
+    for (int attempt = 0; attempt < 1200 && !opened; ++attempt) {  // a minute at most
         opened = OpenClipboard(owner.get()) != FALSE;
         if (!opened) {
             Sleep(50);
