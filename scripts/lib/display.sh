@@ -2,7 +2,8 @@
 # (scripts/test), scripts/run and the end-to-end harness (tests/e2e/harness.sh). Source it.
 #
 #   display_start [LOG]  starts Xvfb (1280x800, 24 bits, no TCP), waits until it accepts
-#                        clients, exports DISPLAY and keeps its PID in VERBALO_XVFB_PID.
+#                        clients (at most VERBALO_XVFB_WAIT seconds, default 120), exports
+#                        DISPLAY and keeps its PID in VERBALO_XVFB_PID.
 #                        Xvfb's own output goes to LOG (default: nowhere). Fails, with a
 #                        message on standard error, when no display could be started.
 #   display_stop         ends the display that display_start started, if any.
@@ -21,7 +22,7 @@ display_start() {
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$dir/number" >"$log" 2>&1 &
     VERBALO_XVFB_PID=$!
     # Ends with the number once Xvfb is ready, or at once if Xvfb ended without one.
-    read -r -t 30 number <"$dir/number" || true
+    read -r -t "${VERBALO_XVFB_WAIT:-120}" number <"$dir/number" || true
     rm -rf "$dir"
     if [[ ! $number =~ ^[0-9]+$ ]]; then
         display_stop

@@ -126,7 +126,7 @@ _wine_install_fonts() {
     for entry in "${_VERBALO_PREFIX_FONTS[@]}"; do
         file=${entry%% *}
         cp "$VERBALO_WINE_FONT_DIR/$file" "$dir/$file" || return 1
-        timeout 60 "$VERBALO_WINE" reg add "$key" /v "${entry#* } (TrueType)" /d "$file" /f ||
+        timeout 180 "$VERBALO_WINE" reg add "$key" /v "${entry#* } (TrueType)" /d "$file" /f ||
             return 1
     done
 }
@@ -135,38 +135,38 @@ wine_prepare_prefix() {
     if wine_prefix_ready "${1:-}"; then return 0; fi
     local key='HKCU\Software\Wine\X11 Driver'
     mkdir -p "$(dirname "$WINEPREFIX")" || return 1
-    timeout 60 "$VERBALO_WINESERVER" -k || true
-    timeout 120 "$VERBALO_WINE" wineboot -i || return 1
-    timeout 60 "$VERBALO_WINESERVER" -w || return 1
-    timeout 60 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f || return 1
+    timeout 180 "$VERBALO_WINESERVER" -k || true
+    timeout 600 "$VERBALO_WINE" wineboot -i || return 1
+    timeout 180 "$VERBALO_WINESERVER" -w || return 1
+    timeout 180 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f || return 1
     if [[ ${1:-} == unmanaged ]]; then
-        timeout 60 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f || return 1
+        timeout 180 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f || return 1
     else
-        timeout 60 "$VERBALO_WINE" reg delete "$key" /v Managed /f 2>/dev/null || true
+        timeout 180 "$VERBALO_WINE" reg delete "$key" /v Managed /f 2>/dev/null || true
     fi
-    timeout 120 bash "$_VERBALO_FONT_SCRIPT" "$VERBALO_WINE" || return 1
+    timeout 300 bash "$_VERBALO_FONT_SCRIPT" "$VERBALO_WINE" || return 1
     _wine_install_fonts || return 1
-    timeout 60 "$VERBALO_WINESERVER" -w || return 1
+    timeout 180 "$VERBALO_WINESERVER" -w || return 1
     _wine_prefix_settings "${1:-}" >"$WINEPREFIX/.verbalo-prefix"
 }
 
 wine_server_start() {
     # A server left by a run that was killed would still hold its old display.
-    timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
-    timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 || true
-    timeout 30 "$VERBALO_WINESERVER" -p >/dev/null 2>&1 || return 1
+    timeout 120 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
+    timeout 120 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 || true
+    timeout 120 "$VERBALO_WINESERVER" -p >/dev/null 2>&1 || return 1
     VERBALO_WINESERVER_STARTED=1
     # A cold persistent server keeps the first caller's pipes open: warm it up once. Each
     # later Wine start then costs a fraction of a second.
     local locale=()
     [[ -z ${1:-} ]] || locale=(env LANG="$1" LC_ALL="$1")
-    timeout 60 "${locale[@]}" "$VERBALO_WINE" cmd /c exit >/dev/null 2>&1
+    timeout 180 "${locale[@]}" "$VERBALO_WINE" cmd /c exit >/dev/null 2>&1
 }
 
 wine_server_stop() {
     if [[ -n ${VERBALO_WINESERVER_STARTED:-} ]]; then
-        timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
-        timeout 30 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 || true
+        timeout 120 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
+        timeout 120 "$VERBALO_WINESERVER" -w >/dev/null 2>&1 || true
         VERBALO_WINESERVER_STARTED=
     fi
     return 0

@@ -193,7 +193,7 @@ cli_pid=$CLI_PID  # bash unsets CLI_PID once the program has ended
 for entry in "21|Ventuno / 00" "12,5|Dodici / 50"; do
     printf '%s\n' "${entry%%|*}" >&"${CLI[1]}"
     answer=""
-    IFS= read -r -t 20 answer <&"${CLI[0]}"
+    IFS= read -r -t 120 answer <&"${CLI[0]}"
     check "answer to ${entry%%|*} before the next line" "${entry#*|}" "$answer"
 done
 exec {CLI[1]}>&-

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The virtual displays of scripts/lib/display.sh, which every Windows test runs on: several
 # started at the same moment come up on numbers of their own and all answer at once; each ends
-# with display_stop; an Xvfb that cannot start makes display_start fail at once, not wait.
+# with display_stop; an Xvfb that cannot start makes display_start fail at once, not wait (with
+# a wait set longer than the test's own limit, the test ends only if it does not wait).
 source "$(dirname "$0")/../../scripts/lib/display.sh"
 failed=0
 fail() { echo "FAIL $*"; failed=1; }
@@ -17,7 +18,7 @@ for i in 1 2 3; do
             [[ -f $dir/display-1 && -f $dir/display-2 && -f $dir/display-3 ]] && break
             sleep 0.1
         done
-        timeout 5 xdpyinfo >/dev/null 2>&1 || exit 2
+        timeout 60 xdpyinfo >/dev/null 2>&1 || exit 2
         display_stop
     ) &
 done
@@ -36,11 +37,9 @@ mkdir "$dir/bin"
 printf '#!/bin/sh\nexit 1\n' >"$dir/bin/Xvfb"
 chmod +x "$dir/bin/Xvfb"
 before=${DISPLAY-unset}
-start=$SECONDS
-if PATH=$dir/bin:$PATH display_start 2>/dev/null; then
+if PATH=$dir/bin:$PATH VERBALO_XVFB_WAIT=100000 display_start 2>/dev/null; then
     fail "display_start succeeded though Xvfb ended"
 fi
-((SECONDS - start <= 5)) || fail "display_start waited $((SECONDS - start)) s for an Xvfb that had ended"
 [[ ${DISPLAY-unset} == "$before" ]] || fail "a failed display_start changed DISPLAY to $DISPLAY"
 [[ -z $VERBALO_XVFB_PID ]] || fail "a failed display_start left VERBALO_XVFB_PID=$VERBALO_XVFB_PID"
 

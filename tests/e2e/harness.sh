@@ -10,7 +10,9 @@
 #
 # The summary line and the exit status (0 all passed, 1 otherwise) come from the EXIT trap.
 # Assertions return 1 on failure and the test goes on: don't "set -e".
-# Everything that can wait has a timeout. The display, the choice of Wine, the prefix and the
+# Everything that can wait has a timeout. A wait for something that should happen ends as soon
+# as it happens, so its limit is a guard against a hang, far above the time it takes on a busy
+# machine: E2E_WAIT seconds unless a caller gives another. The display, the choice of Wine, the prefix and the
 # wineserver come from scripts/lib/display.sh and scripts/lib/wine.sh, as for the other Windows
 # tests. Settings (environment):
 #   VERBALO_EXE          the program (default build/win32/Verbalo.exe where 32-bit Wine runs,
@@ -21,7 +23,7 @@
 #                        wine_select); a name ending in 64 makes the test run 64-bit programs
 #   VERBALO_WINESERVER   the wineserver (default wineserver64 beside the loaders)
 #   VERBALO_E2E_DIR      output: prefix, logs, screenshots (default build/e2e)
-#   VERBALO_E2E_DEADLINE seconds after which the test stops itself (default 170)
+#   VERBALO_E2E_DEADLINE seconds after which the test stops itself (default 885)
 #   VERBALO_E2E_VERBOSE  1: print each step (e2e_step) with its time
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -30,7 +32,8 @@ source "$E2E_ROOT/scripts/lib/wine.sh"
 E2E_NAME=$(basename "$0" .sh)
 E2E_DIR=${VERBALO_E2E_DIR:-$E2E_ROOT/build/e2e}
 E2E_TYPE_DELAY=${E2E_TYPE_DELAY:-20}  # ms between typed characters
-E2E_X_TIMEOUT=10                      # seconds for one X tool call
+E2E_X_TIMEOUT=60                      # seconds for one X tool call
+E2E_WAIT=60                           # seconds for an awaited window, text or exit
 E2E_LOCALE=en_US.UTF-8
 E2E_PASSED=0
 E2E_FAILED=0
@@ -50,24 +53,29 @@ VERBALO_E2E_PROBE=${VERBALO_E2E_PROBE:-$E2E_ROOT/build/$E2E_ARCH/tests/e2e/probe
 
 # The tests share a few prefixes, each used by one test at a time (fd 9 holds its lock), so that
 # two tests can run at once: the first free one of VERBALO_E2E_PREFIXES (default 2) is taken,
-# else the test waits until one is free, at most 120 s. The first keeps the plain name.
+# else the test waits until one is free, at most 600 s. The first keeps the plain name.
 _e2e_take_prefix() {
-    local slots=${VERBALO_E2E_PREFIXES:-2} slot end=$((SECONDS + 120))
+    local slots=${VERBALO_E2E_PREFIXES:-2} slot end=$((SECONDS + 600))
     mkdir -p "$E2E_DIR"
     while ((SECONDS < end)); do
         for ((slot = 0; slot < slots; slot++)); do
             WINEPREFIX=$E2E_DIR/wineprefix-$E2E_ARCH
             ((slot == 0)) || WINEPREFIX+=-$slot
             exec 9>"$WINEPREFIX.lock"
-            flock -n 9 && return 0
+            flock -n 9 && E2E_SLOT=$slot && return 0
             exec 9>&-
         done
         sleep 0.5
     done
     return 1
 }
-_e2e_take_prefix || { echo "$E2E_NAME: every Wine prefix stayed locked for 120 s" >&2; exit 1; }
+_e2e_take_prefix || { echo "$E2E_NAME: every Wine prefix stayed locked for 600 s" >&2; exit 1; }
 export WINEPREFIX
+# Each prefix's test runs on a processor of its own, with everything it starts: its Xvfb, its
+# wineserver and the programs. A Wine program waits for its wineserver at every call, and when
+# the two run on different processors each wait wakes the other one (bench/startup measured
+# half the speed that way); two tests at once would also take each other's processors.
+taskset -p -c $((E2E_SLOT % $(nproc))) $$ >/dev/null 2>&1 || true
 
 _e2e_now() { date +%s.%N; }
 _e2e_since() { awk -v a="$1" -v b="$(_e2e_now)" 'BEGIN { printf "%.1f", b - a }'; }
@@ -94,8 +102,8 @@ e2e_begin() {
     mkdir -p "$E2E_DIR"
     trap _e2e_finish EXIT
     trap '_e2e_fail "interrupted"; exit 130' INT
-    trap '_e2e_fail "stopped (deadline ${VERBALO_E2E_DEADLINE:-170} s, or TERM)"; exit 143' TERM
-    _e2e_start_watchdog "${VERBALO_E2E_DEADLINE:-170}"
+    trap '_e2e_fail "stopped (deadline ${VERBALO_E2E_DEADLINE:-885} s, or TERM)"; exit 143' TERM
+    _e2e_start_watchdog "${VERBALO_E2E_DEADLINE:-885}"
     # The prefix is this test's alone (_e2e_take_prefix): it runs its own wineserver.
     _e2e_end_leftovers
     _e2e_start_display || e2e_abort "no X display could be started"
@@ -203,9 +211,9 @@ e2e_dpi() {
         >/dev/null 2>&1
 }
 
-# e2e_wine ARGS...: a Wine command in the foreground, in the current locale, at most 60 s.
+# e2e_wine ARGS...: a Wine command in the foreground, in the current locale, at most 180 s.
 e2e_wine() {
-    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE timeout 60 "$VERBALO_WINE" "$@" 8>&- 9>&-
+    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE timeout 180 "$VERBALO_WINE" "$@" 8>&- 9>&-
 }
 
 # e2e_decimal_separator: prints the decimal separator Wine gives programs in the current locale.
@@ -223,11 +231,11 @@ e2e_start() {
     E2E_EXIT_CODE=""
 }
 
-# e2e_launch PATTERN EXE [ARGS...]: e2e_start, then waits (30 s, or until the program ends) for
-# a visible window whose name matches PATTERN (a regular expression), keeps it in E2E_WINDOW and
-# gives it the focus. If none came, says why and fails.
+# e2e_launch PATTERN EXE [ARGS...]: e2e_start, then waits (twice E2E_WAIT, or until the program
+# ends) for a visible window whose name matches PATTERN (a regular expression), keeps it in
+# E2E_WINDOW and gives it the focus. If none came, says why and fails.
 e2e_launch() {
-    local pattern=$1 deadline=$((SECONDS + 30))
+    local pattern=$1 deadline=$((SECONDS + 2 * E2E_WAIT))
     shift
     e2e_start "$@"
     E2E_WINDOW=""
@@ -239,7 +247,7 @@ e2e_launch() {
             printf '  %s ended (status %s) without a window; its output:\n' "$1" "$E2E_EXIT_CODE" >&8
             tail -n 5 "$E2E_DIR/$E2E_NAME.program.log" | sed 's/^/    /' >&8
         else
-            printf '  no window named /%s/ in 30 s\n' "$pattern" >&8
+            printf '  no window named /%s/ in %s s\n' "$pattern" $((2 * E2E_WAIT)) >&8
         fi
         return 1
     fi
@@ -252,11 +260,11 @@ e2e_launch() {
 # a message on standard error, when the main window is not there.
 e2e_probe() { e2e_wine "$VERBALO_E2E_PROBE" "$@"; }
 
-# e2e_probe_wait EXPECTED ARGS...: runs e2e_probe ARGS until it prints EXPECTED, at most 3 s,
-# and prints what it printed last: a reading taken right after a keystroke may come before the
-# program has handled it.
+# e2e_probe_wait EXPECTED ARGS...: runs e2e_probe ARGS until it prints EXPECTED, at most
+# E2E_WAIT s, and prints what it printed last: a reading taken right after a keystroke may come
+# before the program has handled it.
 e2e_probe_wait() {
-    local expected=$1 text deadline=$((SECONDS + 3))
+    local expected=$1 text deadline=$((SECONDS + E2E_WAIT))
     shift
     while :; do
         text=$(e2e_probe "$@")
@@ -275,10 +283,11 @@ e2e_alive() {
     [[ ${stat%% *} != Z ]]
 }
 
-# e2e_wait_exit [TIMEOUT]: waits (default 10 s) for the program to end; its status in E2E_EXIT_CODE.
+# e2e_wait_exit [TIMEOUT]: waits (default E2E_WAIT s) for the program to end; its status in
+# E2E_EXIT_CODE.
 e2e_wait_exit() {
     local deadline
-    deadline=$(($(date +%s%N) / 1000000 + ${1:-10} * 1000))
+    deadline=$(($(date +%s%N) / 1000000 + ${1:-$E2E_WAIT} * 1000))
     while e2e_alive; do
         (($(date +%s%N) / 1000000 >= deadline)) && return 1
         sleep 0.1
@@ -292,19 +301,21 @@ e2e_wait_exit() {
 # Windows
 
 # e2e_wait_window PATTERN [TIMEOUT]: prints the id of a visible window whose name matches
-# PATTERN, waiting at most TIMEOUT seconds (default 10); fails if none came.
+# PATTERN, waiting at most TIMEOUT seconds (default E2E_WAIT); fails if none came.
 e2e_wait_window() {
     local found
-    found=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null 8>&- 9>&-) ||
+    found=$(timeout "${2:-$E2E_WAIT}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null 8>&- 9>&-) ||
         return 1
     printf '%s\n' "${found%%$'\n'*}"
 }
 
-# e2e_wait_no_window PATTERN [TIMEOUT]: waits until no visible window's name matches PATTERN.
+# e2e_wait_no_window PATTERN [TIMEOUT]: waits (default E2E_WAIT s) until no visible window's
+# name matches PATTERN.
 e2e_wait_no_window() {
-    local deadline=$((SECONDS + ${2:-10}))
+    local deadline
+    deadline=$(($(date +%s%N) / 1000000 + ${2:-$E2E_WAIT} * 1000))
     while _e2e_x xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-        ((SECONDS >= deadline)) && return 1
+        (($(date +%s%N) / 1000000 >= deadline)) && return 1
         sleep 0.1
     done
 }
@@ -352,7 +363,7 @@ _e2e_drag() {  # from-x from-y to-x to-y
 }
 
 _e2e_settle() {  # window expected-geometry
-    local geometry last="" stable=0 deadline=$((SECONDS + 5))
+    local geometry last="" stable=0 deadline=$((SECONDS + E2E_WAIT))
     while ((SECONDS < deadline)); do
         geometry=$(e2e_geometry "$1")
         [[ $geometry == "$2" ]] && break
@@ -430,7 +441,7 @@ e2e_menu() {
 # the clipboard busy, or has its copy overwritten by the manager's late import.)
 e2e_clipboard_set() {
     e2e_probe clipboard-set "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n')" || return 1
-    local wanted=${1//$'\r'/} deadline=$((SECONDS + 10))
+    local wanted=${1//$'\r'/} deadline=$((SECONDS + E2E_WAIT))
     until [[ $(e2e_clipboard_get | tr -d '\r') == "$wanted" ]]; do
         ((SECONDS >= deadline)) && return 1
         sleep 0.05
@@ -438,7 +449,7 @@ e2e_clipboard_set() {
 }
 
 # e2e_clipboard_get: prints what the clipboard holds now (nothing if it holds no text).
-e2e_clipboard_get() { timeout 3 xclip -selection clipboard -o 2>/dev/null 8>&- 9>&-; }
+e2e_clipboard_get() { timeout 30 xclip -selection clipboard -o 2>/dev/null 8>&- 9>&-; }
 
 # e2e_clipboard_mark: puts a unique marker on the clipboard, for e2e_clipboard_wait.
 e2e_clipboard_mark() {
@@ -446,12 +457,12 @@ e2e_clipboard_mark() {
     e2e_clipboard_set "$E2E_CLIPBOARD_MARK"
 }
 
-# e2e_clipboard_wait [TIMEOUT]: waits (default 15 s) until the clipboard holds a text other than
+# e2e_clipboard_wait [TIMEOUT]: waits (default E2E_WAIT s) until the clipboard holds a text other than
 # the marker and prints it; fails on timeout. An empty clipboard is not an answer: between
 # EmptyClipboard and the new text, Wine briefly offers an empty selection, and a read in that
 # moment would let the late text arrive during the next step.
 e2e_clipboard_wait() {
-    local text deadline=$((SECONDS + ${1:-15}))
+    local text deadline=$((SECONDS + ${1:-$E2E_WAIT}))
     while ((SECONDS < deadline)); do
         text=$(e2e_clipboard_get)
         if [[ -n $text && $text != "$E2E_CLIPBOARD_MARK" ]]; then

@@ -67,10 +67,10 @@ check_main_window_takes_an_amount() {  # amount wording
 # close_tool: the system-information tool's window appeared; closes it with Enter.
 close_tool() {
     local tool
-    tool=$(e2e_wait_window "$TOOL" 20) || return 1
+    tool=$(e2e_wait_window "$TOOL" $((2 * E2E_WAIT))) || return 1
     e2e_focus "$tool"
     e2e_key Return
-    e2e_wait_no_window "$TOOL" 10
+    e2e_wait_no_window "$TOOL"
 }
 
 restore_prefix
@@ -92,13 +92,13 @@ e2e_screenshot about "$about" >/dev/null
 assert_eq "the amount pending when the About window opened is not worded" \
     "$E2E_CLIPBOARD_MARK" "$(e2e_clipboard_get)"
 e2e_key Escape
-assert_true "Esc closes the About window" e2e_wait_no_window "$ABOUT" 5
+assert_true "Esc closes the About window" e2e_wait_no_window "$ABOUT"
 
 e2e_step "About window: Enter"
 e2e_key alt+v
 about=$(e2e_wait_window "$ABOUT") || e2e_abort "Alt+V opened no About window again"
 e2e_key Return
-assert_true "Enter closes the About window" e2e_wait_no_window "$ABOUT" 5
+assert_true "Enter closes the About window" e2e_wait_no_window "$ABOUT"
 check_main_window_takes_an_amount 12 "Dodici / 00"
 
 e2e_step "producer window"
@@ -116,14 +116,14 @@ rm -f "$E2E_DIR/mail-link.log"
 e2e_wine reg add "$MAIL_KEY" /ve /d "\"$(e2e_wine winepath -w "$STAND_IN" | tr -d '\r')\" \"%1\"" \
     /f >/dev/null
 e2e_key Tab Tab Tab Return
-for _ in $(seq 50); do
-    [[ -s $E2E_DIR/mail-link.log ]] && break
+deadline=$((SECONDS + E2E_WAIT))
+until [[ -s $E2E_DIR/mail-link.log ]] || ((SECONDS >= deadline)); do
     sleep 0.2
 done
 assert_eq "Enter on the e-mail link hands the shell the mail link" "mailto:tv@tlv.example" \
     "$(sed -n 's/.*stand-in\.exe *//p' "$E2E_DIR/mail-link.log" 2>/dev/null | tr -d '"\r')"
 e2e_key alt+o
-assert_true "Alt+O closes the producer window" e2e_wait_no_window "$PRODUCER" 5
+assert_true "Alt+O closes the producer window" e2e_wait_no_window "$PRODUCER"
 check_main_window_takes_an_amount 7 "Sette / 00"
 
 e2e_step "a: System Info through the registry"
@@ -137,7 +137,7 @@ assert_eq "the producer window, loaded for the launch, stays hidden" 0 \
 assert_eq "the About window stays open" 1 "$(visible_count "$ABOUT")"
 e2e_focus "$about"
 e2e_key Escape
-assert_true "Esc closes the About window after System Info" e2e_wait_no_window "$ABOUT" 5
+assert_true "Esc closes the About window after System Info" e2e_wait_no_window "$ABOUT"
 
 e2e_step "b: Sistema finds the tool in C:\\Program Files"
 e2e_wine reg delete "$TOOL_KEY" /v PATH /f >/dev/null 2>&1
@@ -155,13 +155,13 @@ rm "$PROGRAMMI/A/B/C/MSINFO32.EXE"
 ln -s .. "$PROGRAMMI/A/loop"
 e2e_focus "$producer"
 e2e_key alt+s
-if message=$(e2e_wait_window "$MESSAGE" 30); then
+if message=$(e2e_wait_window "$MESSAGE" $((2 * E2E_WAIT))); then
     sleep 1  # a second box would have come by now
     assert_eq "one not-found message" 1 "$(visible_count "$MESSAGE")"
     e2e_screenshot not-found "$message" >/dev/null
     e2e_focus "$message"
     e2e_key Return
-    assert_true "OK closes the message" e2e_wait_no_window "$MESSAGE" 5
+    assert_true "OK closes the message" e2e_wait_no_window "$MESSAGE"
     sleep 1
     assert_eq "no second message" 0 "$(visible_count "$MESSAGE")"
 else
@@ -170,13 +170,13 @@ fi
 assert_eq "the producer window stays open after the message" 1 "$(visible_count "$PRODUCER")"
 e2e_focus "$producer"
 e2e_key alt+o
-assert_true "Alt+O closes the producer window after the search" e2e_wait_no_window "$PRODUCER" 5
+assert_true "Alt+O closes the producer window after the search" e2e_wait_no_window "$PRODUCER"
 check_main_window_takes_an_amount 30 "Trenta / 00"
 
 e2e_step "the close box ends the program"
 e2e_focus "$E2E_WINDOW"
 e2e_key alt+F4
-assert_true "the program ends with the producer window loaded hidden" e2e_wait_exit 10
+assert_true "the program ends with the producer window loaded hidden" e2e_wait_exit
 assert_true "the planted version.dll was never loaded for it" test ! -e "$folder/version-dll-loaded"
 
 restore_prefix

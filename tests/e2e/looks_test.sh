@@ -29,7 +29,7 @@ window=$(e2e_wait_window '^ Informazioni su Verbalo$') || e2e_abort "Alt+V opene
 sleep 0.5
 e2e_screenshot "$E2E_NAME-about" "$window" >/dev/null
 e2e_key Escape
-assert_true "About window closed" e2e_wait_no_window '^ Informazioni su Verbalo$' 5
+assert_true "About window closed" e2e_wait_no_window '^ Informazioni su Verbalo$'
 
 e2e_step "the producer window, at its layout's size"
 e2e_focus "$E2E_WINDOW"
@@ -42,4 +42,4 @@ assert_true "width $width for a client of $(pixels 5325)" \
     test "$width" -ge "$(pixels 5325)" -a "$width" -le $(($(pixels 5325) + 16))
 e2e_screenshot "$E2E_NAME-producer" "$window" >/dev/null
 e2e_key alt+o
-assert_true "producer window closed" e2e_wait_no_window '^  Pproduttore del SoftWare$' 5
+assert_true "producer window closed" e2e_wait_no_window '^  Pproduttore del SoftWare$'

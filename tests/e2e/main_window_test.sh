@@ -18,10 +18,10 @@ read -r _ _ snappedWidth snappedHeight < <(e2e_geometry "$E2E_WINDOW")
 assert_eq "width after dragging narrower" "$width" "$snappedWidth"
 assert_eq "height after dragging narrower" "$height" "$snappedHeight"
 
-# width: waits until the window is WIDTH pixels wide again (at most 3 s).
+# width: waits until the window is WIDTH pixels wide again (at most E2E_WAIT s).
 wait_for_width() {
-    local tries
-    for tries in $(seq 1 30); do
+    local deadline=$((SECONDS + E2E_WAIT))
+    while ((SECONDS < deadline)); do
         read -r _ _ current _ < <(e2e_geometry "$E2E_WINDOW")
         [[ $current == "$1" ]] && return 0
         sleep 0.1
@@ -44,5 +44,5 @@ e2e_step "Fine"
 e2e_type '12'
 e2e_clipboard_mark
 e2e_key alt+f
-assert_true "program ended by Alt+F" e2e_wait_exit 10
+assert_true "program ended by Alt+F" e2e_wait_exit
 assert_eq "clipboard after Fine with an amount pending" "$E2E_CLIPBOARD_MARK" "$(e2e_clipboard_get)"

@@ -84,16 +84,15 @@ stream_abort() {
     exit 1
 }
 
-# focus_on WINDOW: waits (at most 2 s) until the X focus is in the window. A window that is
-# closed before Wine has moved the X focus into it can leave the focus on the root window, with
-# nobody to take keys (under Wine without a window manager, its own programs too).
+# focus_on WINDOW: waits (at most E2E_WAIT s) until the X focus is in the window. A window that
+# is closed before Wine has moved the X focus into it can leave the focus on the root window,
+# with nobody to take keys (under Wine without a window manager, its own programs too).
 focus_on() {
-    local tries
-    for ((tries = 0; tries < 100; tries++)); do
-        [[ $(_e2e_x xdotool getwindowfocus 2>/dev/null) == "$1" ]] && return 0
+    local deadline=$((SECONDS + E2E_WAIT))
+    until [[ $(_e2e_x xdotool getwindowfocus 2>/dev/null) == "$1" ]]; do
+        ((SECONDS < deadline)) || return 1
         sleep 0.02
     done
-    return 1
 }
 
 # close_messages: closes with Enter every message box shown; fails if one stays open.
@@ -104,17 +103,17 @@ close_messages() {
         ((messages++))
         focus_on "${box%%$'\n'*}"
         e2e_key Return
-        e2e_wait_no_window "$MESSAGE" 1 && return 0
+        e2e_wait_no_window "$MESSAGE" && return 0
     done
     return 1
 }
 
 # has_focus: the keyboard focus is in the main window or in a message box of the program. Wine
 # moves the X focus a moment after the window it goes to appears, or after the one it leaves has
-# gone: it is looked at again for a short while.
+# gone: it is looked at again until it is there, at most E2E_WAIT s.
 has_focus() {
-    local tries focus
-    for ((tries = 0; tries < 5; tries++)); do
+    local focus deadline=$((SECONDS + E2E_WAIT))
+    while ((SECONDS < deadline)); do
         focus=$(_e2e_x xdotool getwindowfocus 2>/dev/null)
         [[ $focus == "$E2E_WINDOW" || $(e2e_window_name "$focus" 2>/dev/null) =~ $MESSAGE ]] && return 0
         sleep 0.1
@@ -142,7 +141,9 @@ open_about() {
     local tries about
     for tries in 1 2; do
         e2e_key alt+v
-        if about=$(e2e_wait_window "$ABOUT" 3); then
+        # A late message box may have taken the keys: after a while it is closed, and Alt+V
+        # tried again.
+        if about=$(e2e_wait_window "$ABOUT" 15); then
             focus_on "$about" || stream_abort "the About window did not take the keyboard focus"
             return 0
         fi
@@ -185,7 +186,7 @@ for event in "${events[@]}"; do
             flush
             open_about
             e2e_key "$arg"
-            e2e_wait_no_window "$ABOUT" 3 || stream_abort "$arg did not close the About window"
+            e2e_wait_no_window "$ABOUT" || stream_abort "$arg did not close the About window"
             check_between
             ;;
     esac

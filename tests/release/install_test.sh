@@ -17,7 +17,7 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 arch=$E2E_ARCH
 # A fresh prefix; a wineserver left on the old one by a killed run ends first (the harness's
 # list of other processes left behind stays, for e2e_begin).
-[[ ! -d $WINEPREFIX ]] || timeout 30 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
+[[ ! -d $WINEPREFIX ]] || timeout 120 "$VERBALO_WINESERVER" -k >/dev/null 2>&1 || true
 rm -rf "$WINEPREFIX" "$E2E_DIR/dist" "$E2E_DIR/unzipped" "$E2E_DIR"/*.png
 e2e_begin
 
@@ -79,7 +79,7 @@ e2e_key Return
 assert_eq "wording on the clipboard" "Milleduecentotrentaquattro / 50" "$(e2e_clipboard_wait)"
 echo "run time (start, type, wording on the clipboard) $(_e2e_since "$started") s"
 e2e_key alt+f
-assert_true "Fine ends it" e2e_wait_exit 10
+assert_true "Fine ends it" e2e_wait_exit
 
 e2e_step "uninstall"
 started=$(_e2e_now)
@@ -96,7 +96,7 @@ e2e_launch 'DESCRIZIONE LETTERALE DI NUMERI' "$E2E_DIR/unzipped/Verbalo.exe" ||
     e2e_abort "Verbalo.exe from the zip shows no window"
 assert_true "Verbalo.exe from the zip runs" e2e_alive
 e2e_key alt+f
-assert_true "and ends with Fine" e2e_wait_exit 10
+assert_true "and ends with Fine" e2e_wait_exit
 # Once no program runs: the locale of an Italian system, where the comma is the decimal separator.
 e2e_locale it_IT.UTF-8
 assert_eq "verbalo-cli.exe from the zip" "Milleduecentotrentaquattro / 50" \
