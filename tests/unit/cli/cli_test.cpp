@@ -120,6 +120,9 @@ TEST(Cli, RunningOutOfMemoryKeepsTheAnswersAndSaysSo) {
         {{"--separator", ","}, "12\nabc\n" + std::string(100000, '1') + "\n7\n"},
         {{"--column", "2", "--header"}, "a;b\nx;\"1\n2\"\ny;3\nz;\"4"},
         {{"5", "x", "6"}, ""}};
+    std::string outOfMemory = "verbalo-cli: ";
+    outOfMemory += texts::kOutOfMemory;
+    outOfMemory += '\n';
     for (const auto& [args, input] : runs) {
         const testing::CliRun whole = RunProgram(args, input);
         for (std::size_t allowed = 0;; ++allowed) {
@@ -140,9 +143,7 @@ TEST(Cli, RunningOutOfMemoryKeepsTheAnswersAndSaysSo) {
             }
             EXPECT_EQ(code, kExitInputOutput) << allowed;
             EXPECT_TRUE(whole.out.starts_with(out.text)) << allowed;
-            EXPECT_TRUE(err.text.ends_with(std::string("verbalo-cli: ") +
-                                           std::string(texts::kOutOfMemory) + "\n"))
-                << allowed << err.text;
+            EXPECT_TRUE(err.text.ends_with(outOfMemory)) << allowed << err.text;
         }
     }
 }
