@@ -29,6 +29,19 @@
 #   wine_start ARCH           all of the above for the scripts: the prefix build/wine-ARCH under
 #                             VERBALO_ROOT (default: this checkout), its log beside it.
 #   wine_stop                 wine_server_stop.
+#   wine_fixed_layout SCRIPT [ARG...]
+#                             runs SCRIPT again in place of the caller, with Linux's address
+#                             randomisation off for it and for every process it starts, unless
+#                             it is off already or cannot be turned off (then it returns).
+#                             Call it first thing, with "$0" "$@". Why: a 64-bit Wine started
+#                             without a preloader (as Debian's is) keeps 0x7ff00000-0x7fff0000
+#                             for the data it shares with the wineserver, while Linux starts a
+#                             process's heap at a random point of the gigabyte above the loader
+#                             (linked at 0x7d000000). About one start in a thousand finds its
+#                             heap there and ends before the program runs ("failed to map the
+#                             shared user data"); when that start is the desktop's, the
+#                             program's windows cannot be made. Unrandomised, the heap starts
+#                             right after the loader, far below the range.
 #
 # The prefix settings:
 #  UseTakeFocus=N: without it, the focus never comes back to a Wine window after another X
@@ -188,3 +201,10 @@ wine_start() {
 }
 
 wine_stop() { wine_server_stop; }
+
+wine_fixed_layout() {  # script [arg...]
+    local no_randomize=$((0x0040000))
+    (($(("0x$(cat /proc/self/personality 2>/dev/null || echo 0)")) & no_randomize)) && return 0
+    setarch "$(uname -m)" --addr-no-randomize true 2>/dev/null || return 0
+    exec setarch "$(uname -m)" --addr-no-randomize "$@"
+}
