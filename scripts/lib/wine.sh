@@ -33,15 +33,16 @@
 #                             runs SCRIPT again in place of the caller, with Linux's address
 #                             randomisation off for it and for every process it starts, unless
 #                             it is off already or cannot be turned off (then it returns).
-#                             Call it first thing, with "$0" "$@". Why: a 64-bit Wine started
-#                             without a preloader (as Debian's is) keeps 0x7ff00000-0x7fff0000
-#                             for the data it shares with the wineserver, while Linux starts a
-#                             process's heap at a random point of the gigabyte above the loader
-#                             (linked at 0x7d000000). About one start in a thousand finds its
-#                             heap there and ends before the program runs ("failed to map the
-#                             shared user data"); when that start is the desktop's, the
-#                             program's windows cannot be made. Unrandomised, the heap starts
-#                             right after the loader, far below the range.
+#                             Call it first thing, with the script's own path and "$@".
+#                             Why: a 64-bit Wine started without a preloader (as Debian's is)
+#                             keeps 0x7ff00000-0x7fff0000 for the data it shares with the
+#                             wineserver, while Linux starts a process's heap at a random point
+#                             of the gigabyte above the loader (linked at 0x7d000000). About one
+#                             start in a thousand finds its heap there and ends before the
+#                             program runs ("failed to map the shared user data"); when that
+#                             start is the desktop's, the program's windows cannot be made.
+#                             Unrandomised, the heap starts right after the loader, far below
+#                             the range.
 #
 # The prefix settings:
 #  UseTakeFocus=N: without it, the focus never comes back to a Wine window after another X
