@@ -35,9 +35,9 @@ TEST(LabelTextShowing, EveryAmpersandSurvivesTheLabel) {
 }
 
 TEST(MakerData, TheLegalNameIsTradeNameFormAndRest) {
-    EXPECT_EQ(maker::kLegalName, std::string(maker::kTradeName) + " " +
-                                     std::string(maker::kCompanyForm) + " " +
-                                     std::string(maker::kLegalNameRest));
+    std::string joined(maker::kTradeName);
+    joined.append(" ").append(maker::kCompanyForm).append(" ").append(maker::kLegalNameRest);
+    EXPECT_EQ(maker::kLegalName, joined);
     EXPECT_TRUE(std::ranges::none_of(maker::kCompanyForm,
                                      [](unsigned char c) { return std::isupper(c) != 0; }));
     EXPECT_NE(maker::kLegalNameRest.find('&'), std::string_view::npos);
