@@ -5,9 +5,7 @@
 namespace verbalo {
 
 FolderList::FolderList(platform::FileSystem& fileSystem, std::string startFolder)
-    : fileSystem_(fileSystem), path_(std::move(startFolder)) {
-    Refresh();
-}
+    : fileSystem_(fileSystem), path_(std::move(startFolder)) {}
 
 bool FolderList::SetPath(std::string_view folder) {
     if (folder == path_) {
@@ -25,9 +23,12 @@ bool FolderList::SetPath(std::string_view folder) {
     return true;
 }
 
-void FolderList::Refresh() {
-    auto listed = fileSystem_.Subfolders(path_);
-    subfolders_ = listed ? std::move(*listed) : std::vector<platform::FileSystem::Folder>{};
+std::span<const platform::FileSystem::Folder> FolderList::Subfolders() const {
+    if (!subfolders_) {
+        auto listed = fileSystem_.Subfolders(path_);
+        subfolders_ = listed ? std::move(*listed) : std::vector<platform::FileSystem::Folder>{};
+    }
+    return *subfolders_;
 }
 
 }  // namespace verbalo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ class FolderList {
   public:
     using ChangeHandler = std::function<void()>;
 
-    // Starts at startFolder, listed at once, without running the change handler.
+    // Starts at startFolder, without running the change handler; listed when first asked.
     FolderList(platform::FileSystem& fileSystem, std::string startFolder);
 
     void SetChangeHandler(ChangeHandler handler) { changeHandler_ = std::move(handler); }
@@ -29,16 +30,17 @@ class FolderList {
     // leaves the list as it was and returns false.
     bool SetPath(std::string_view folder);
 
-    // Lists the current folder again; when it cannot be listed any more, the list is empty.
-    void Refresh();
+    // Lists the current folder again when next asked; when it cannot be listed any more, the
+    // list is empty.
+    void Refresh() { subfolders_.reset(); }
 
     // The subfolders of the current folder, with full paths, in the platform's order.
-    std::span<const platform::FileSystem::Folder> Subfolders() const { return subfolders_; }
+    std::span<const platform::FileSystem::Folder> Subfolders() const;
 
   private:
     platform::FileSystem& fileSystem_;
     std::string path_;
-    std::vector<platform::FileSystem::Folder> subfolders_;
+    mutable std::optional<std::vector<platform::FileSystem::Folder>> subfolders_;
     ChangeHandler changeHandler_;
 };
 

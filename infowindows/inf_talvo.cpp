@@ -13,14 +13,6 @@ namespace {
 
 constexpr float kNoticePoints = 7.0f;
 
-// Windows paths name the same folder in any letter case.
-std::string FolderKey(std::string_view path) {
-    std::string key(path);
-    std::ranges::transform(key, key.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return key;
-}
-
 // Sets a flag for as long as it lives.
 class FlagScope {
   public:
@@ -56,11 +48,7 @@ InfTalvo::InfTalvo(InfTalvoControls& controls, InfTalvoServices services,
 }
 
 void InfTalvo::Form_Load() {
-    const InfTalvoControls::Size screen = controls_.ScreenSize();
-    const InfTalvoControls::Size outer = controls_.OuterSize();
-    controls_.SetTop((static_cast<float>(screen.height) - static_cast<float>(outer.height)) / 2.0f);
-    controls_.SetLeft((static_cast<float>(screen.width) - static_cast<float>(outer.width)) / 2.0f);
-    controls_.SetLine1X2(controls_.InnerWidth());
+    controls_.CentreOnScreen();
     controls_.SetLabelText(Label::lbIndirizzo, TownLine());
     controls_.SetLabelText(Label::Lb_dati, ContactNumbersText());
     controls_.SetLabelFontSize(Label::Lb_cr, kNoticePoints);
@@ -114,9 +102,9 @@ void InfTalvo::cmdInfoSys_Click() {
     if (SearchUnderWay()) {
         return;
     }
-    services_.global.systemInfoNotFound = 0;
+    services_.systemInfoNotFound = 0;
     services_.launcher.LaunchSystemInfo();
-    if (services_.global.systemInfoNotFound == 0) {
+    if (services_.systemInfoNotFound == 0) {
         return;
     }
 
@@ -143,7 +131,7 @@ void InfTalvo::SearchForTool() {
         if (!launchTarget_.empty() || searchAbandoned_) {
             return;
         }
-        if (visitedFolders_.contains(FolderKey(folder))) {
+        if (visitedFolders_.contains(SameFolderKey(folder))) {
             continue;  // searched already, below an earlier one
         }
         if (dirHidden_.Path() == folder) {
@@ -163,7 +151,7 @@ void InfTalvo::dirHidden_Change() {
     const DepthScope level(searchDepth_);
 
     std::string folder = dirHidden_.Path();
-    visitedFolders_.insert(FolderKey(folder));
+    visitedFolders_.insert(SameFolderKey(folder));
     if (!folder.ends_with('\\')) {
         folder += '\\';
     }
@@ -185,7 +173,7 @@ void InfTalvo::dirHidden_Change() {
         }
     }
     for (const std::string& path : subfolders) {
-        if (visitedFolders_.contains(FolderKey(path))) {
+        if (visitedFolders_.contains(SameFolderKey(path))) {
             continue;
         }
         dirHidden_.SetPath(path);  // a folder that cannot be listed is passed over

@@ -7,7 +7,6 @@
 #include <unordered_set>
 
 #include "infowindows/folder_list.h"
-#include "infowindows/global.h"
 #include "infowindows/inf_talvo_controls.h"
 #include "infowindows/system_info_launcher.h"
 #include "platform/dialogs.h"
@@ -26,7 +25,8 @@ struct InfTalvoServices {
     platform::Dialogs& dialogs;
     platform::MessagePump& messagePump;
     SystemInfoLauncher& launcher;
-    Global& global;
+    // The program's one flag: 1 after a launch of the tool failed. Cleared before each launch.
+    std::int16_t& systemInfoNotFound;
 };
 
 // The producer window: who made the program and how to reach them, two link labels, a button

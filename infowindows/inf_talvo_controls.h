@@ -7,8 +7,7 @@
 
 namespace verbalo {
 
-// What the producer window's handlers need of its window and controls. Sizes and positions are
-// in twips.
+// What the producer window's handlers need of its window and controls. Sizes are in twips.
 class InfTalvoControls {
   public:
     using Twips = platform::Twips;
@@ -33,15 +32,9 @@ class InfTalvoControls {
     virtual void SetLabelUnderline(Label label, bool underline) = 0;
     virtual void SetLabelBold(Label label, bool bold) = 0;
 
-    // The right end of the separator Line1.
-    virtual void SetLine1X2(Twips x2) = 0;
-
-    // The window.
-    virtual Size OuterSize() const = 0;
-    virtual Twips InnerWidth() const = 0;
-    virtual void SetTop(float top) = 0;
-    virtual void SetLeft(float left) = 0;
-    virtual Size ScreenSize() const = 0;
+    // The window, centred on the screen (ProducerWindowRect); the separator Line1 reaches across
+    // its inner width.
+    virtual void CentreOnScreen() = 0;
     // Unloads the window: it disappears, and the window object stays for its next loading.
     virtual void Unload() = 0;
 };

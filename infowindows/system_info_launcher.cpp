@@ -21,7 +21,7 @@ void RegistrySystemInfoLauncher::LaunchSystemInfo() noexcept {
     } catch (...) {
         // Any failure on the way means the same as a tool not found.
     }
-    global_.systemInfoNotFound = 1;
+    systemInfoNotFound_ = 1;
 }
 
 std::optional<std::string> RegistrySystemInfoLauncher::LocateTool() {
@@ -54,8 +54,7 @@ bool RegistrySystemInfoLauncher::Start(std::string_view file) {
         // A value of another type leaves the text empty: there is nothing to start.
         return false;
     }
-    const platform::WindowHandle owner = producerWindow_.HandleLoadingIfNeeded();
-    return services_.shell.Execute(owner, file, kShellWorkingDirectory,
+    return services_.shell.Execute(owner_(), file, kShellWorkingDirectory,
                                    platform::Shell::kShowNormal) > platform::Shell::kLastError;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "infowindows/global.h"
-#include "infowindows/producer_window_access.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -23,7 +24,7 @@ class SystemInfoLauncher {
     virtual ~SystemInfoLauncher() = default;
 
     // Starts the tool. Nothing reaches the caller: when the tool was not started, for whatever
-    // reason, Global::systemInfoNotFound becomes 1; it is never set to 0 here.
+    // reason, the flag systemInfoNotFound becomes 1; it is never set to 0 here.
     virtual void LaunchSystemInfo() noexcept = 0;
 };
 
@@ -37,13 +38,18 @@ struct LauncherServices {
 // Finds the tool through the registry and starts it through the shell: first the value "PATH"
 // of HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO, taken as the file itself; else the folder in
 // the value "MSINFO" of HKLM\SOFTWARE\Microsoft\Shared Tools Location, joined with "\" and
-// MSINFO32.EXE, when a normal file of that name exists. The producer window owns the started
-// program.
+// MSINFO32.EXE, when a normal file of that name exists.
 class RegistrySystemInfoLauncher final : public SystemInfoLauncher {
   public:
-    RegistrySystemInfoLauncher(LauncherServices services,
-                               ProducerWindowHandleSource& producerWindow, Global& global)
-        : services_(services), producerWindow_(producerWindow), global_(global) {}
+    // The owner of the started program: the producer window's handle, the window loaded hidden
+    // first when it is not loaded (which runs its load). It may throw when the window cannot be
+    // made.
+    using OwnerWindow = std::function<platform::WindowHandle()>;
+
+    // systemInfoNotFound: the program's one flag, which the producer window clears and reads.
+    RegistrySystemInfoLauncher(LauncherServices services, OwnerWindow owner,
+                               std::int16_t& systemInfoNotFound)
+        : services_(services), owner_(std::move(owner)), systemInfoNotFound_(systemInfoNotFound) {}
 
     void LaunchSystemInfo() noexcept override;
 
@@ -54,8 +60,8 @@ class RegistrySystemInfoLauncher final : public SystemInfoLauncher {
     bool Start(std::string_view file);
 
     LauncherServices services_;
-    ProducerWindowHandleSource& producerWindow_;
-    Global& global_;
+    OwnerWindow owner_;
+    std::int16_t& systemInfoNotFound_;
 };
 
 }  // namespace verbalo

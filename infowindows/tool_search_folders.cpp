@@ -15,7 +15,8 @@ bool IsFullPath(std::string_view path) {
     return fromDriveRoot || fromShare;
 }
 
-// The folder's key: lower case, without a trailing backslash ("C:\" keeps its own).
+}  // namespace
+
 std::string SameFolderKey(std::string_view path) {
     std::string key(path);
     std::ranges::transform(key, key.begin(),
@@ -25,8 +26,6 @@ std::string SameFolderKey(std::string_view path) {
     }
     return key;
 }
-
-}  // namespace
 
 std::vector<std::string> ToolSearchFolders(const std::vector<std::string>& reported) {
     std::vector<std::string> folders;

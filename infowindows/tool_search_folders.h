@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace verbalo {
@@ -11,5 +12,9 @@ namespace verbalo {
 // is not a full one, from a drive's root ("C:\...") or a share ("\\server\..."), is left out:
 // it would lead the search to wherever the program happens to run.
 std::vector<std::string> ToolSearchFolders(const std::vector<std::string>& reported);
+
+// What names a folder whatever its spelling: the path in lower case, without a trailing
+// backslash ("C:\" keeps its own). Two paths with the same key are one folder.
+std::string SameFolderKey(std::string_view path);
 
 }  // namespace verbalo

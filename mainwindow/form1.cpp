@@ -213,7 +213,7 @@ void Form1::Mu_end_Click() {
 
 void Form1::Mu_progr_Click() {
     described_ = Flag::True;
-    services_.informationWindows.ShowAboutModal();
+    services_.frmAbout.ShowModal();
 }
 
 std::expected<OleDate, EasterError> Form1::PasquaGregoriana(const double& Anno) const {
@@ -222,7 +222,7 @@ std::expected<OleDate, EasterError> Form1::PasquaGregoriana(const double& Anno) 
 
 void Form1::Mu_Talvo_Click() {
     described_ = Flag::True;
-    services_.informationWindows.ShowProducerModal();
+    services_.InfTalvo.ShowModal();
 }
 
 }  // namespace verbalo

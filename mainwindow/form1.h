@@ -26,7 +26,8 @@ struct Form1Services {
     platform::Locale& locale;
     platform::Dialogs& dialogs;
     platform::KeyboardEvents& keyboard;
-    InformationWindows& informationWindows;
+    InformationWindow& frmAbout;
+    InformationWindow& InfTalvo;
 };
 
 // The main window: its fields and its event handlers, named after the control and the event.

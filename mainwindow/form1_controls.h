@@ -48,12 +48,13 @@ class Form1Controls {
     virtual void EndProgram() = 0;
 };
 
-// The two modal information windows, as the main window's menu opens them.
-class InformationWindows {
+// An information window, the About window frmAbout or the producer window InfTalvo, as the
+// main window's menu opens it.
+class InformationWindow {
   public:
-    virtual ~InformationWindows() = default;
-    virtual void ShowAboutModal() = 0;
-    virtual void ShowProducerModal() = 0;
+    virtual ~InformationWindow() = default;
+    // Shows the window modally; returns when it has been closed.
+    virtual void ShowModal() = 0;
 };
 
 }  // namespace verbalo

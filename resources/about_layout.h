@@ -1,14 +1,15 @@
 #pragma once
 
-#include <string_view>
-
 #include "resources/layout_rect.h"
+#include "resources/resource_ids.h"
 
-// The About window frmAbout: its size, its controls in twips and its fixed texts. Lb_cr, cmdOK
-// and cmdSysInfo stand in Frame1; every other control in the window itself.
+// The About window frmAbout: its size, its controls in twips and their fonts and colours (its
+// template: verbalo.rc). Lb_cr, cmdOK and cmdSysInfo stand in Frame1; every other control in
+// the window itself.
 namespace verbalo::about_layout {
 
 using platform::Twips;
+using window_layout::Control;
 using window_layout::ControlRect;
 using window_layout::FontDesign;
 
@@ -32,13 +33,25 @@ inline constexpr FontDesign kNoticeFont{"Arial", 8.25};
 // The icon of Picture1: the program's own, 24 x 24.
 inline constexpr int kPictureIconSize = 24;
 
-// What the layout stores; the load replaces the caption and the placeholders.
-inline constexpr std::string_view kStoredCaption = "Informazioni ";
-inline constexpr std::string_view kTitlePlaceholder = "Titolo applicazione";
-inline constexpr std::string_view kVersionPlaceholder = "Versione";
-inline constexpr std::string_view kDescriptionPlaceholder = "Descrizione applicazione";
-inline constexpr std::string_view kNoticePlaceholder = "Lb_cr";
-inline constexpr std::string_view kOkCaption = "OK";
-inline constexpr std::string_view kSysInfoCaption = "&System Info...";
+inline constexpr Control kControls[] = {
+    {.id = IDC_ABOUT_FRAME1, .rect = kFrame1},
+    {.id = IDC_ABOUT_PICTURE1, .rect = kPicture1},
+    {.id = IDC_ABOUT_LBLTITLE,
+     .rect = kLblTitle,
+     .font = &kTitleFont,
+     .colours = &colours::kAboutTitle},
+    {.id = IDC_ABOUT_LABEL1, .rect = kLabel1, .colours = &colours::kAboutNavy},
+    {.id = IDC_ABOUT_LBLVERSION, .rect = kLblVersion, .colours = &colours::kAboutNavy},
+    {.id = IDC_ABOUT_LBLDESCRIPTION,
+     .rect = kLblDescription,
+     .colours = &colours::kAboutDescription},
+    {.id = IDC_ABOUT_LB_CR,
+     .rect = kLbCr,
+     .font = &kNoticeFont,
+     .colours = &colours::kAboutNotice,
+     .container = IDC_ABOUT_FRAME1},
+    {.id = IDC_ABOUT_CMDOK, .rect = kCmdOK, .container = IDC_ABOUT_FRAME1},
+    {.id = IDC_ABOUT_CMDSYSINFO, .rect = kCmdSysInfo, .container = IDC_ABOUT_FRAME1},
+};
 
 }  // namespace verbalo::about_layout

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdint>
 #include <string_view>
 #include <variant>
 
@@ -39,26 +36,6 @@ inline Rgb Resolve(const Colour& colour, const DisplaySettings& settings) {
         return *designed;
     }
     return settings.SystemColourOf(std::get<SystemColour>(colour.normal));
-}
-
-// WCAG 2.1's contrast ratio of two colours, 1 to 21, from their relative luminance.
-inline double ContrastRatio(Rgb first, Rgb second) {
-    const auto linear = [](std::uint8_t channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    const auto luminance = [&](Rgb colour) {
-        return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
-               0.0722 * linear(colour.blue);
-    };
-    const double a = luminance(first);
-    const double b = luminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
-// What WCAG 1.4.3 asks of a text: 4.5 to 1, or 3 to 1 for large text.
-inline double RequiredContrast(bool large) {
-    return large ? 3.0 : 4.5;
 }
 
 namespace detail {

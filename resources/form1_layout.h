@@ -1,11 +1,13 @@
 #pragma once
 
 #include "resources/layout_rect.h"
+#include "resources/resource_ids.h"
 
 // The main window's layout in twips, relative to its client area, and its size rules.
 namespace verbalo::form1_layout {
 
 using platform::Twips;
+using window_layout::Control;
 using window_layout::ControlRect;
 using window_layout::FontDesign;
 
@@ -26,5 +28,17 @@ inline constexpr int kAmountMaxLength = 15;
 
 inline constexpr FontDesign kFont{"MS Sans Serif", 9.75};  // the label, the field, the status line
 inline constexpr FontDesign kBoldFont{"MS Sans Serif", 9.75, true};  // the echo and the output box
+
+inline constexpr Control kControls[] = {
+    {.id = IDC_LABEL2, .rect = kLabel2, .font = &kFont, .colours = &colours::kMainLabel},
+    {.id = IDC_TEXT1, .rect = kText1, .font = &kFont},
+    {.id = IDC_LBFORMATTATO, .rect = kLbFormattato, .font = &kBoldFont, .colours = &colours::kEcho},
+    // Read-only, it asks for the colours of a label.
+    {.id = IDC_TXTLETTERE,
+     .rect = kTxtLettere,
+     .font = &kBoldFont,
+     .colours = &colours::kWordingBox},
+    {.id = IDC_LABEL3, .rect = kLabel3, .font = &kFont, .colours = &colours::kStatusLine},
+};
 
 }  // namespace verbalo::form1_layout

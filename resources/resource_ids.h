@@ -16,8 +16,11 @@
 #define IDC_TXTLETTERE 203
 #define IDC_LABEL3 204
 
-// The About window frmAbout. cmdOK has an identifier of its own: IDOK and IDCANCEL are the
-// commands of Enter and Esc.
+// The two information windows' dialog templates.
+#define IDD_ABOUT 10
+#define IDD_PRODUCER 11
+
+// The About window frmAbout.
 #define IDC_ABOUT_PICTURE1 300
 #define IDC_ABOUT_LBLTITLE 301
 #define IDC_ABOUT_LABEL1 302

@@ -224,12 +224,10 @@ class FakeForm1Window : public Form1Controls {
     Form1* form_ = nullptr;
 };
 
-class FakeInformationWindows : public InformationWindows {
+class FakeInformationWindow : public InformationWindow {
   public:
-    void ShowAboutModal() override { ++aboutShown; }
-    void ShowProducerModal() override { ++producerShown; }
-    int aboutShown = 0;
-    int producerShown = 0;
+    void ShowModal() override { ++shown; }
+    int shown = 0;
 };
 
 // A main window with fakes for every service, shown and focused unless asked otherwise.
@@ -238,7 +236,7 @@ struct Form1Fixture {
 
     explicit Form1Fixture(char decimalSeparator = ',', Start start = Start::Shown)
         : locale(decimalSeparator),
-          form(window, {clipboard, locale, dialogs, keyboard, informationWindows}) {
+          form(window, {clipboard, locale, dialogs, keyboard, aboutWindow, producerWindow}) {
         window.Attach(form);
         if (start == Start::Shown) {
             form.Form_Load();
@@ -253,7 +251,8 @@ struct Form1Fixture {
     platform::FakeLocale locale;
     platform::FakeDialogs dialogs;
     platform::FakeKeyboardEvents keyboard;
-    FakeInformationWindows informationWindows;
+    FakeInformationWindow aboutWindow;
+    FakeInformationWindow producerWindow;
     Form1 form;
 };
 

@@ -2,9 +2,19 @@
 
 #include <windows.h>
 
-#include "platform/win32/dialog_message_dispatch.h"
+#include <cwchar>
 
 namespace verbalo::platform::win32 {
+namespace {
+
+// The window class the dialog manager gives its dialogs.
+bool IsDialog(HWND window) {
+    wchar_t name[8] = {};
+    return window != nullptr && GetClassNameW(window, name, 8) > 0 &&
+           std::wcscmp(name, L"#32770") == 0;
+}
+
+}  // namespace
 
 void Win32MessagePump::ProcessPendingMessages() {
     MSG message;
@@ -13,7 +23,12 @@ void Win32MessagePump::ProcessPendingMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        DispatchThreadMessage(message);
+        const HWND active = GetActiveWindow();
+        if (IsDialog(active) && IsDialogMessageW(active, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
 }
 

@@ -2,39 +2,16 @@
 
 #include <windows.h>
 
+#include "platform/utf16.h"
+
 namespace verbalo::platform::win32 {
-namespace {
-
-std::wstring ToWide(UINT codePage, std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string FromWide(UINT codePage, std::wstring_view wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
-}
-
-}  // namespace
 
 std::wstring Utf8ToWide(std::string_view utf8) {
-    return ToWide(CP_UTF8, utf8);
+    const std::u16string wide = Utf8ToUtf16(utf8);
+    return {wide.begin(), wide.end()};
 }
 std::string WideToUtf8(std::wstring_view wide) {
-    return FromWide(CP_UTF8, wide);
+    return Utf16ToUtf8({reinterpret_cast<const char16_t*>(wide.data()), wide.size()});
 }
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
     const std::wstring wide = Utf8ToWide(utf8);
@@ -54,7 +31,15 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
     return text;
 }
 std::string AnsiToUtf8(std::string_view ansi) {
-    return WideToUtf8(ToWide(CP_ACP, ansi));
+    if (ansi.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(ansi.size());
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return WideToUtf8(wide);
 }
 
 }  // namespace verbalo::platform::win32

@@ -6,8 +6,9 @@
 
 namespace verbalo::platform::win32 {
 
-// UTF-8 (the portable code's strings) to and from UTF-16 (the wide Win32 calls) and the
-// system's ANSI code page (the "A" calls).
+// UTF-8 (the portable code's strings) to and from UTF-16 (the wide Win32 calls), converted as a
+// control converts them (platform/utf16.h); and to and from the system's ANSI code page (the "A"
+// calls).
 std::wstring Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::wstring_view wide);
 // Exactly, or not at all: a character the ANSI code page lacks gives nothing, never a "best

@@ -1,9 +1,8 @@
-// The producer window's controls as InfTalvo's handlers use them: the load centres the window
-// by its outer size, draws Line1 across its inner width and writes three labels; the pointer
-// makes the link labels hot within their size, and a press opens what a link label shows.
+// The producer window's controls as InfTalvo's handlers use them: the load writes three labels;
+// the pointer makes the link labels hot within their size, and a press opens what a link label
+// shows.
 #include "tests/contract/inf_talvo_controls_contract.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -119,49 +118,12 @@ TEST_P(InfTalvoControlsContract, SizeBoldAndUnderlineChangeIndependently) {
     }
 }
 
-TEST_P(InfTalvoControlsContract, TheInnerWidthIsTheLayoutsAndTheOuterSizeAddsTheFrame) {
-    InfTalvoControls& window = controls();
-    EXPECT_LE(std::abs(window.InnerWidth() - layout::kClientWidth), harness().Pixel());
-    const Size outer = window.OuterSize();
-    EXPECT_GT(outer.width, window.InnerWidth());
-    EXPECT_GT(outer.height, layout::kClientHeight) << "the caption and the frame";
-    const Size screen = window.ScreenSize();
-    EXPECT_LT(outer.width, screen.width);
-    EXPECT_LT(outer.height, screen.height);
-}
-
-// SetTop and SetLeft move one edge each, to the nearest pixel, and keep the window's size.
-TEST_P(InfTalvoControlsContract, SetTopAndSetLeftMoveOneEdgeEach) {
-    InfTalvoControls& window = controls();
-    struct Move {
-        bool top;
-        float to;
-    };
-    const Size outer = window.OuterSize();
-    for (const Move move :
-         {Move{true, 3855.0f}, Move{false, 6892.5f}, Move{true, -300.4f}, Move{false, 30000.0f}}) {
-        SCOPED_TRACE(std::to_string(move.to));
-        const InfTalvoHarness::Corner before = harness().WindowCorner();
-        if (move.top) {
-            window.SetTop(move.to);
-        } else {
-            window.SetLeft(move.to);
-        }
-        const InfTalvoHarness::Corner after = harness().WindowCorner();
-        const auto moved = static_cast<float>(move.top ? after.top : after.left);
-        EXPECT_LE(std::abs(moved - move.to), static_cast<float>(harness().Pixel()));
-        EXPECT_EQ(move.top ? after.left : after.top, move.top ? before.left : before.top);
-        EXPECT_EQ(window.OuterSize().width, outer.width);
-        EXPECT_EQ(window.OuterSize().height, outer.height);
-    }
-}
-
 TEST_P(InfTalvoControlsContract, TheHandleIsOneNonZeroValueWhileLoaded) {
     InfTalvoControls& window = controls();
     const platform::WindowHandle handle = window.Handle();
     EXPECT_NE(handle, 0u);
     window.SetLabelText(Label::lbMail, "altro@talvo.example");
-    window.SetLeft(1500.0f);
+    window.SetLabelBold(Label::lbMail, true);
     EXPECT_EQ(window.Handle(), handle);
 }
 

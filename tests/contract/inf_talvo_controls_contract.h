@@ -13,10 +13,6 @@ namespace verbalo::contract {
 
 class InfTalvoHarness : public WindowHarness<InfTalvoControls> {
   public:
-    struct Corner {
-        Twips left = 0;
-        Twips top = 0;
-    };
     // How a label's text is drawn.
     struct Look {
         double points = 0;
@@ -24,8 +20,6 @@ class InfTalvoHarness : public WindowHarness<InfTalvoControls> {
         bool underline = false;
     };
 
-    // The window's top-left corner on the screen.
-    virtual Corner WindowCorner() const = 0;
     virtual Look LabelLook(Label label) const = 0;
 };
 

@@ -10,7 +10,7 @@
 // unit tests and against the real window under Win32; each program instantiates a suite with a
 // harness of its own:
 //
-//   INSTANTIATE_TEST_SUITE_P(Fake, FrmAboutControlsContract, ::testing::Values(&MakeHarness));
+//   INSTANTIATE_TEST_SUITE_P(Fake, InfTalvoControlsContract, ::testing::Values(&MakeHarness));
 namespace verbalo::contract {
 
 // The window behind a control interface, and what the interface itself cannot read back: the

@@ -1,24 +1,20 @@
 // The real About window under Win32: its size at the screen's DPI, its caption and texts after
 // the load, where it stands against the main window, and how it behaves shown modally: the
 // dialog keys, Enter and Esc, the credit line that opens the producer window on top of it.
+// Each opening loads it afresh: what the load leaves is checked inside its modal loop.
 #include "ui/win32/about_window.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "info_window_support.h"
 #include "modal_window_fixture.h"
-#include "platform/fakes/fake_dialogs.h"
-#include "platform/fakes/fake_file_system.h"
-#include "platform/fakes/fake_message_pump.h"
-#include "platform/fakes/fake_shell.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/producer_window.h"
-#include "ui/win32/program_version.h"
-#include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
 
@@ -56,41 +52,48 @@ COLORREF TextColourOf(HWND label) {
     return colour;
 }
 
-class AboutWindowTest : protected test::AboutWindowOnDoubles, public test::ModalWindowTest {
+class AboutWindowTest : protected test::AboutWindowOnDoubles,
+                        public test::ModalWindowTest<AboutWindow> {
   protected:
     AboutWindowTest() : ModalWindowTest(about_, {100, 200}) {}
+
+    // Runs check with the window shown modally, as each opening loads it, then closes it.
+    void WhileShown(const std::function<void()>& check) {
+        ShowModalWith({check, [] { test::PostKey(VK_ESCAPE); }});
+    }
 };
 
 TEST_F(AboutWindowTest, HasItsClientSizeAFixedDialogBorderAndNoMinimizeOrMaximizeBox) {
-    ASSERT_TRUE(about_.Load());
-    const SIZE client = test::ClientSize(about_.hwnd());
-    EXPECT_EQ(client.cx, scale_.ToPixels(5340));
-    EXPECT_EQ(client.cy, scale_.ToPixels(3090));
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about_.hwnd(), GWL_STYLE));
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
-    EXPECT_NE(style & WS_SYSMENU, 0u);
-    EXPECT_NE(GetWindowLongPtrW(about_.hwnd(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
-    EXPECT_FALSE(IsWindowVisible(about_.hwnd())) << "loading does not show it";
+    WhileShown([&] {
+        const SIZE client = test::ClientSize(about_.hwnd());
+        EXPECT_EQ(client.cx, scale_.ToPixels(5340));
+        EXPECT_EQ(client.cy, scale_.ToPixels(3090));
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(about_.hwnd(), GWL_STYLE));
+        EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+        EXPECT_NE(style & WS_SYSMENU, 0u);
+        EXPECT_NE(GetWindowLongPtrW(about_.hwnd(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+    });
 }
 
 TEST_F(AboutWindowTest, TheLoadWritesCaptionTitleVersionDescriptionAndNotice) {
-    ASSERT_TRUE(about_.Load());
-    EXPECT_EQ(Text(about_.hwnd()), L" Informazioni su Verbalo");
-    EXPECT_EQ(Text(Control(IDC_ABOUT_LBLTITLE)), L"Verbalo");
-    EXPECT_EQ(Text(Control(IDC_ABOUT_LBLVERSION)), L"Versione 18.3.12");
-    const std::wstring description = Text(Control(IDC_ABOUT_LBLDESCRIPTION));
-    EXPECT_EQ(description.rfind(L"Converte un numero nella corrispondente descrizione "
-                                L"letterale\n\nIl suo utilizzo principale \u00e8 per la "
-                                L"compilazione di assegni\n\nLa descrizione calcolata",
-                                0),
-              0u);
-    EXPECT_EQ(description.find(L'\r'), std::wstring::npos);
-    const std::wstring notice = Text(Control(IDC_ABOUT_LB_CR));
-    EXPECT_NE(notice.find(L" \n"), std::wstring::npos) << "the first part ends in a blank";
-    // The credit keeps its stored text; its "&&" shows one ampersand.
-    EXPECT_EQ(Text(Control(IDC_ABOUT_LABEL1)), L"by TALVO snc di Fittizio && C.");
-    EXPECT_EQ(Text(Control(IDC_ABOUT_CMDOK)), L"OK");
-    EXPECT_EQ(Text(Control(IDC_ABOUT_CMDSYSINFO)), L"&System Info...");
+    WhileShown([&] {
+        EXPECT_EQ(Text(about_.hwnd()), L" Informazioni su Verbalo");
+        EXPECT_EQ(Text(Control(IDC_ABOUT_LBLTITLE)), L"Verbalo");
+        EXPECT_EQ(Text(Control(IDC_ABOUT_LBLVERSION)), L"Versione 18.3.12");
+        const std::wstring description = Text(Control(IDC_ABOUT_LBLDESCRIPTION));
+        EXPECT_EQ(description.rfind(L"Converte un numero nella corrispondente descrizione "
+                                    L"letterale\n\nIl suo utilizzo principale \u00e8 per la "
+                                    L"compilazione di assegni\n\nLa descrizione calcolata",
+                                    0),
+                  0u);
+        EXPECT_EQ(description.find(L'\r'), std::wstring::npos);
+        const std::wstring notice = Text(Control(IDC_ABOUT_LB_CR));
+        EXPECT_NE(notice.find(L" \n"), std::wstring::npos) << "the first part ends in a blank";
+        // The credit keeps its stored text; its "&&" shows one ampersand.
+        EXPECT_EQ(Text(Control(IDC_ABOUT_LABEL1)), L"by TALVO snc di Fittizio && C.");
+        EXPECT_EQ(Text(Control(IDC_ABOUT_CMDOK)), L"OK");
+        EXPECT_EQ(Text(Control(IDC_ABOUT_CMDSYSINFO)), L"&System Info...");
+    });
 }
 
 TEST_F(AboutWindowTest, EachLabelHasItsOwnTextColourTheNoticeTheSystemsButtonText) {
@@ -98,7 +101,6 @@ TEST_F(AboutWindowTest, EachLabelHasItsOwnTextColourTheNoticeTheSystemsButtonTex
     const COLORREF buttonText = RGB(0, 160, 0);
     const ButtonTextColour changed(buttonText);
     ASSERT_EQ(GetSysColor(COLOR_BTNTEXT), buttonText);
-    ASSERT_TRUE(about_.Load());
     const struct {
         int id;
         COLORREF colour;
@@ -107,31 +109,34 @@ TEST_F(AboutWindowTest, EachLabelHasItsOwnTextColourTheNoticeTheSystemsButtonTex
         {IDC_ABOUT_LBLVERSION, RGB(0, 0, 128)}, {IDC_ABOUT_LBLDESCRIPTION, RGB(0, 0, 0)},
         {IDC_ABOUT_LB_CR, buttonText},
     };
-    for (const auto& label : labels) {
-        EXPECT_EQ(TextColourOf(Control(label.id)), label.colour) << "label " << label.id;
-    }
-}
-
-TEST_F(AboutWindowTest, ControlsStandAtTheirLayoutPositions) {
-    ASSERT_TRUE(about_.Load());
-    // The frame's left edge lies outside the window; its buttons stand within it.
-    ExpectPlaced({
-        {.id = IDC_ABOUT_FRAME1, .left = -90, .top = 2025},
-        {.id = IDC_ABOUT_CMDOK, .in = IDC_ABOUT_FRAME1, .left = 3975, .top = 150, .height = 435},
-        {.id = IDC_ABOUT_CMDSYSINFO, .in = IDC_ABOUT_FRAME1, .top = 600},
-        {.id = IDC_ABOUT_LABEL1, .left = 2580, .top = 45},
-        {.id = IDC_ABOUT_LBLTITLE, .left = 870, .top = 270, .width = 2400},
+    WhileShown([&] {
+        for (const auto& label : labels) {
+            EXPECT_EQ(TextColourOf(Control(label.id)), label.colour) << "label " << label.id;
+        }
     });
 }
 
-TEST_F(AboutWindowTest, TitleIsBoldTwelvePointsAndTheNoticeArial) {
-    ASSERT_TRUE(about_.Load());
-    const LOGFONTW title = test::FontOf(Control(IDC_ABOUT_LBLTITLE));
-    EXPECT_EQ(title.lfHeight, scale_.FontHeight(12));
-    EXPECT_EQ(title.lfWeight, FW_BOLD);
-    const LOGFONTW notice = test::FontOf(Control(IDC_ABOUT_LB_CR));
-    EXPECT_STREQ(notice.lfFaceName, L"Arial");
-    EXPECT_EQ(notice.lfHeight, scale_.FontHeight(8.25));
+TEST_F(AboutWindowTest, ControlsStandAtTheirLayoutPositionsInTheirFonts) {
+    WhileShown([&] {
+        // The frame's left edge lies outside the window; its buttons stand within it.
+        ExpectPlaced({
+            {.id = IDC_ABOUT_FRAME1, .left = -90, .top = 2025},
+            {.id = IDC_ABOUT_CMDOK,
+             .in = IDC_ABOUT_FRAME1,
+             .left = 3975,
+             .top = 150,
+             .height = 435},
+            {.id = IDC_ABOUT_CMDSYSINFO, .in = IDC_ABOUT_FRAME1, .top = 600},
+            {.id = IDC_ABOUT_LABEL1, .left = 2580, .top = 45},
+            {.id = IDC_ABOUT_LBLTITLE, .left = 870, .top = 270, .width = 2400},
+        });
+        const LOGFONTW title = test::FontOf(Control(IDC_ABOUT_LBLTITLE));
+        EXPECT_EQ(title.lfHeight, scale_.FontHeight(12));
+        EXPECT_EQ(title.lfWeight, FW_BOLD);
+        const LOGFONTW notice = test::FontOf(Control(IDC_ABOUT_LB_CR));
+        EXPECT_STREQ(notice.lfFaceName, L"Arial");
+        EXPECT_EQ(notice.lfHeight, scale_.FontHeight(8.25));
+    });
 }
 
 TEST_F(AboutWindowTest, StandsTwentyRightOfAndFourHundredBelowTheMainWindowUnclamped) {
@@ -139,61 +144,46 @@ TEST_F(AboutWindowTest, StandsTwentyRightOfAndFourHundredBelowTheMainWindowUncla
         return POINT{scale_.ToPixels(scale_.ToTwips(mainLeft) + 20),
                      scale_.ToPixels(scale_.ToTwips(mainTop) + 400)};
     };
-    ASSERT_TRUE(about_.Load());
     RECT placed{};
-    GetWindowRect(about_.hwnd(), &placed);
+    WhileShown([&] { GetWindowRect(about_.hwnd(), &placed); });
     EXPECT_EQ(placed.left, expectedAt(100, 200).x);
     EXPECT_EQ(placed.top, expectedAt(100, 200).y);
-    about_.Unload();
 
     // Each loading places it anew, also past the screen's edge.
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     MoveWindow(MainWindow(), screenWidth - 120, screenHeight - 90, 480, 160, TRUE);
-    ASSERT_TRUE(about_.Load());
-    GetWindowRect(about_.hwnd(), &placed);
+    WhileShown([&] { GetWindowRect(about_.hwnd(), &placed); });
     EXPECT_EQ(placed.left, expectedAt(screenWidth - 120, screenHeight - 90).x);
     EXPECT_EQ(placed.top, expectedAt(screenWidth - 120, screenHeight - 90).y);
     EXPECT_GT(placed.bottom, screenHeight);
 }
 
-TEST_F(AboutWindowTest, EnterAndEscCommandsUnloadIt) {
-    for (const WPARAM command : {IDOK, IDCANCEL}) {
-        ASSERT_TRUE(about_.Load());
-        SendMessageW(about_.hwnd(), WM_COMMAND, command, 0);
-        EXPECT_FALSE(about_.IsLoaded()) << command;
-        EXPECT_EQ(launcher_.calls, 0);
-    }
-}
-
-TEST_F(AboutWindowTest, TheCloseBoxUnloadsIt) {
-    ASSERT_TRUE(about_.Load());
-    SendMessageW(about_.hwnd(), WM_CLOSE, 0, 0);
+TEST_F(AboutWindowTest, TheCloseBoxClosesIt) {
+    ShowModalWith({[&] { PostMessageW(about_.hwnd(), WM_CLOSE, 0, 0); }});
     EXPECT_FALSE(about_.IsLoaded());
+    EXPECT_EQ(launcher_.calls, 0);
 }
 
-TEST_F(AboutWindowTest, OkIsTheDefaultButton) {
-    ASSERT_TRUE(about_.Load());
-    const auto okStyle = GetWindowLongPtrW(Control(IDC_ABOUT_CMDOK), GWL_STYLE);
-    EXPECT_EQ(okStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-    EXPECT_NE(okStyle & WS_TABSTOP, 0);
-}
-
-TEST_F(AboutWindowTest, TheCreditAndTheVersionShowTheWindowIconAsPointer) {
-    ASSERT_TRUE(about_.Load());
-    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-    const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
-    for (const int id : {IDC_ABOUT_LABEL1, IDC_ABOUT_LBLVERSION}) {
+TEST_F(AboutWindowTest, OkIsTheDefaultButtonAndTheCreditAndTheVersionShowTheIconAsPointer) {
+    WhileShown([&] {
+        const auto okStyle = GetWindowLongPtrW(Control(IDC_ABOUT_CMDOK), GWL_STYLE);
+        EXPECT_EQ(okStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+        EXPECT_NE(okStyle & WS_TABSTOP, 0);
+        const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+        const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+        for (const int id : {IDC_ABOUT_LABEL1, IDC_ABOUT_LBLVERSION}) {
+            SetCursor(arrow);
+            EXPECT_TRUE(SendMessageW(Control(id), WM_SETCURSOR,
+                                     reinterpret_cast<WPARAM>(Control(id)), overClient));
+            EXPECT_NE(GetCursor(), arrow) << id;
+            EXPECT_NE(GetCursor(), nullptr) << id;
+        }
         SetCursor(arrow);
-        EXPECT_TRUE(SendMessageW(Control(id), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(id)),
-                                 overClient));
-        EXPECT_NE(GetCursor(), arrow) << id;
-        EXPECT_NE(GetCursor(), nullptr) << id;
-    }
-    SetCursor(arrow);
-    SendMessageW(Control(IDC_ABOUT_LBLTITLE), WM_SETCURSOR,
-                 reinterpret_cast<WPARAM>(Control(IDC_ABOUT_LBLTITLE)), overClient);
-    EXPECT_EQ(GetCursor(), arrow);
+        SendMessageW(Control(IDC_ABOUT_LBLTITLE), WM_SETCURSOR,
+                     reinterpret_cast<WPARAM>(Control(IDC_ABOUT_LBLTITLE)), overClient);
+        EXPECT_EQ(GetCursor(), arrow);
+    });
 }
 
 TEST_F(AboutWindowTest, ModallyOkHasTheFocusTheMainWindowNoInputAndEscCloses) {
@@ -239,7 +229,7 @@ TEST_F(AboutWindowTest, AltSPressesSystemInfo) {
     ShowModalWith({[] { test::PostAltLetter(L's'); }, [&] { EXPECT_TRUE(about_.IsLoaded()); },
                    [] { test::PostKey(VK_ESCAPE); }});
     EXPECT_EQ(launcher_.calls, 1);
-    EXPECT_EQ(global_.systemInfoNotFound, 0) << "the About window neither clears nor reads it";
+    EXPECT_EQ(systemInfoNotFound_, 0) << "the About window neither clears nor reads it";
 }
 
 TEST_F(AboutWindowTest, ClickingTheCreditOpensTheProducerWindow) {
@@ -279,17 +269,9 @@ TEST_F(AboutWindowTest, AQuitMessageEndsTheModalLoopAndIsPostedAgain) {
 // closing it comes back to the About window.
 TEST(AboutWithProducerWindow, TheProducerWindowOpensOnTopAndClosesBackToAbout) {
     test::StandInMainWindow main(120, 140);
-    Global global;
-    test::FakeLauncher launcher(global);
-    FakeFileSystem fileSystem;
-    FakeProgramFolders programFolders;
-    FakeShell shell;
-    FakeDialogs dialogs;
-    FakeMessagePump pump;
-    ProducerWindow producer(GetModuleHandleW(nullptr),
-                            {fileSystem, programFolders, shell, dialogs, pump, launcher, global},
-                            "C:\\");
-    AboutWindow about(GetModuleHandleW(nullptr), launcher, producer, {"Verbalo", {18, 3, 12}});
+    test::ProducerWindowOnDoubles on;
+    ProducerWindow& producer = on.producer_;
+    AboutWindow about(GetModuleHandleW(nullptr), on.launcher_, producer);
     producer.SetMainWindow(main.hwnd());
     about.SetMainWindow(main.hwnd());
 

@@ -17,10 +17,9 @@ namespace verbalo::platform::win32 {
 using namespace ::verbalo::ui::win32;  // the window adapters under test
 namespace {
 
-class NoInformationWindows final : public InformationWindows {
+class NoInformationWindows final : public InformationWindow {
   public:
-    void ShowAboutModal() override {}
-    void ShowProducerModal() override {}
+    void ShowModal() override {}
 };
 
 std::wstring TextOf(HWND window) {
@@ -108,7 +107,7 @@ class Win32Form1Harness final : public contract::Form1Harness {
     platform::FakeKeyboardEvents keyboard_;
     NoInformationWindows windows_;
     Form1Window window_{GetModuleHandleW(nullptr),
-                        {clipboard_, locale_, dialogs_, keyboard_, windows_}};
+                        {clipboard_, locale_, dialogs_, keyboard_, windows_, windows_}};
     HWND field_ = nullptr;
     HWND other_ = nullptr;
 };

@@ -103,10 +103,7 @@ class HostileTree : public ::testing::TestWithParam<Tree>,
         tool_ = Utf8ToWide(ToolPath());
         ASSERT_TRUE(test::ToolStandIn::PlaceAt(tool_)) << ToolPath();
     }
-    HWND SistemaButton() const {
-        return GetDlgItem(GetDlgItem(producer_.hwnd(), IDC_PRODUCER_FRAME1),
-                          IDC_PRODUCER_CMDINFOSYS);
-    }
+    HWND SistemaButton() const { return GetDlgItem(producer_.hwnd(), IDC_PRODUCER_CMDINFOSYS); }
 
     ComApartment com_;
     test::ToolStandIn started_;

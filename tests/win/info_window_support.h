@@ -9,7 +9,6 @@
 #include <functional>
 #include <string>
 
-#include "infowindows/global.h"
 #include "infowindows/system_info_launcher.h"
 #include "platform/fakes/fake_accessibility.h"
 #include "platform/fakes/fake_clipboard.h"
@@ -26,7 +25,6 @@
 #include "ui/win32/about_window.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/producer_window.h"
-#include "ui/win32/program_version.h"
 
 namespace verbalo::platform::win32::test {
 
@@ -175,18 +173,18 @@ class SwitchableDisplaySettings : public DisplaySettings {
 // A launcher that starts nothing and reports, as told, a tool found or not.
 class FakeLauncher : public SystemInfoLauncher {
   public:
-    explicit FakeLauncher(Global& global) : global_(global) {}
+    explicit FakeLauncher(std::int16_t& systemInfoNotFound) : flag_(systemInfoNotFound) {}
     void LaunchSystemInfo() noexcept override {
         ++calls;
         if (!startsTool) {
-            global_.systemInfoNotFound = 1;
+            flag_ = 1;
         }
     }
     bool startsTool = true;
     int calls = 0;
 
   private:
-    Global& global_;
+    std::int16_t& flag_;
 };
 
 // The producer window on doubles of the services it uses, its folder list starting at "C:\"; the
@@ -194,8 +192,8 @@ class FakeLauncher : public SystemInfoLauncher {
 // drive it.
 template <class FileSystem, class Shell>
 struct ProducerWindowOn {
-    Global global_;
-    FakeLauncher launcher_{global_};
+    std::int16_t systemInfoNotFound_ = 0;
+    FakeLauncher launcher_{systemInfoNotFound_};
     FileSystem fileSystem_;
     FakeProgramFolders folders_;
     Shell shell_;
@@ -203,24 +201,19 @@ struct ProducerWindowOn {
     FakeMessagePump pump_;
     SwitchableDisplaySettings display_;
     FakeAccessibility accessibility_;
-    ProducerWindow producer_{GetModuleHandleW(nullptr),
-                             {fileSystem_, folders_, shell_, dialogs_, pump_, launcher_, global_},
-                             "C:\\",
-                             display_,
-                             accessibility_};
+    ProducerWindow producer_{
+        GetModuleHandleW(nullptr),
+        {fileSystem_, folders_, shell_, dialogs_, pump_, launcher_, systemInfoNotFound_},
+        "C:\\",
+        display_,
+        accessibility_};
 };
 using ProducerWindowOnDoubles = ProducerWindowOn<FakeFileSystem, FakeShell>;
 
-class CountingOpener : public ProducerWindowOpener {
+class CountingOpener : public InformationWindow {
   public:
-    void ShowProducerWindowModally() override { ++shows; }
+    void ShowModal() override { ++shows; }
     int shows = 0;
-};
-
-class NoWindows : public InformationWindows {
-  public:
-    void ShowAboutModal() override {}
-    void ShowProducerModal() override {}
 };
 
 // The main window on doubles of the services it uses.
@@ -229,26 +222,23 @@ struct MainWindowOnDoubles {
     FakeLocale locale_;
     FakeDialogs dialogs_;
     FakeKeyboardEvents keyboard_;
-    NoWindows windows_;
+    CountingOpener windows_;
     SwitchableDisplaySettings display_;
     FakeAccessibility accessibility_;
     Form1Window window_{GetModuleHandleW(nullptr),
-                        {clipboard_, locale_, dialogs_, keyboard_, windows_},
+                        {clipboard_, locale_, dialogs_, keyboard_, windows_, windows_},
                         display_,
                         accessibility_};
 };
 
 // The About window on doubles of what it uses; a base of the fixture, made before it.
 struct AboutWindowOnDoubles {
-    Global global_;
-    FakeLauncher launcher_{global_};
+    std::int16_t systemInfoNotFound_ = 0;
+    FakeLauncher launcher_{systemInfoNotFound_};
     CountingOpener opener_;
     SwitchableDisplaySettings display_;
-    AboutWindow about_{GetModuleHandleW(nullptr),
-                       launcher_,
-                       opener_,
-                       {"Verbalo", RunningProgramVersion().value_or(VersionNumbers{})},
-                       display_};
+    FakeAccessibility accessibility_;
+    AboutWindow about_{GetModuleHandleW(nullptr), launcher_, opener_, display_, accessibility_};
 };
 
 }  // namespace verbalo::platform::win32::test

@@ -12,7 +12,6 @@
 #include "resources/resource_ids.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/window_base.h"
-#include "ui/win32/window_class.h"
 #include "ui/win32/window_subclass.h"
 
 namespace verbalo::platform::win32 {
@@ -24,8 +23,11 @@ namespace {
 class ThrowingWindow : public BaseWindow<ThrowingWindow> {
   public:
     explicit ThrowingWindow(UINT throwOn) : throwOn_(throwOn) {
-        RegisterWindowClassOnce(GetModuleHandleW(nullptr),
-                                {L"VerbaloThrowingWindow", &ThrowingWindow::WindowProc});
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &ThrowingWindow::WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"VerbaloThrowingWindow";
+        RegisterClassW(&windowClass);  // fails harmlessly when it is registered already
     }
     ~ThrowingWindow() {
         if (hwnd_ != nullptr) {
@@ -48,10 +50,16 @@ class ThrowingWindow : public BaseWindow<ThrowingWindow> {
     UINT throwOn_;
 };
 
-TEST(HandlerException, AFailedCreateMeansNoWindow) {
-    for (const UINT message : {UINT{WM_NCCREATE}, UINT{WM_CREATE}}) {
+// A failed create means no window; a window whose last handler failed is gone all the same.
+TEST(HandlerException, NoWindowIsLeftHalfMadeOrHalfDestroyed) {
+    for (const UINT message : {UINT{WM_NCCREATE}, UINT{WM_CREATE}, UINT{WM_NCDESTROY}}) {
         ThrowingWindow window(message);
-        EXPECT_EQ(window.Create(), nullptr) << message;
+        const HWND created = window.Create();
+        if (message == WM_NCDESTROY) {
+            ASSERT_NE(created, nullptr);
+            DestroyWindow(created);
+        }
+        EXPECT_EQ(created != nullptr, message == WM_NCDESTROY) << message;
         EXPECT_EQ(window.hwnd(), nullptr) << message;
     }
 }
@@ -96,10 +104,9 @@ class BrokenLocale final : public Locale {
     char DecimalSeparator() const override { throw std::runtime_error("no regional settings"); }
 };
 
-class NoInformationWindows final : public InformationWindows {
+class NoInformationWindows final : public InformationWindow {
   public:
-    void ShowAboutModal() override {}
-    void ShowProducerModal() override {}
+    void ShowModal() override {}
 };
 
 TEST(HandlerException, TheMainWindowDropsTheKeyAndStillEndsTheLoopWhenDestroyed) {
@@ -108,7 +115,8 @@ TEST(HandlerException, TheMainWindowDropsTheKeyAndStillEndsTheLoopWhenDestroyed)
     FakeDialogs dialogs;
     FakeKeyboardEvents keyboard;
     NoInformationWindows windows;
-    Form1Window window(GetModuleHandleW(nullptr), {clipboard, locale, dialogs, keyboard, windows});
+    Form1Window window(GetModuleHandleW(nullptr),
+                       {clipboard, locale, dialogs, keyboard, windows, windows});
     ASSERT_TRUE(window.Create(SW_HIDE));
     const HWND field = GetDlgItem(window.hwnd(), IDC_TEXT1);
     SendMessageW(field, WM_CHAR, L'5', 1);

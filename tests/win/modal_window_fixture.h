@@ -1,7 +1,7 @@
 #pragma once
 
-// The base of the fixtures of the modal windows' tests: a stand-in main window that owns the
-// window, a way to find its controls, and a way to act inside its modal loop.
+// The base of the fixtures of the information windows' tests: a stand-in main window that owns
+// the window, a way to find its controls, and a way to act inside its modal loop.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,19 +13,19 @@
 #include <utility>
 
 #include "info_window_support.h"
-#include "ui/win32/modal_window.h"
-#include "ui/win32/twips.h"
+#include "ui/win32/dpi.h"
 
 namespace verbalo::platform::win32::test {
 
 using namespace ::verbalo::ui::win32;  // the window adapters under test
 
+// Window: the About window or the producer window.
+template <class Window>
 class ModalWindowTest : public ::testing::Test {
   protected:
     // window: made before this base, by a base listed before it; mainCorner: where the main
     // window stands at the start of each test.
-    ModalWindowTest(ModalWindow& window, POINT mainCorner)
-        : window_(window), mainCorner_(mainCorner) {}
+    ModalWindowTest(Window& window, POINT mainCorner) : window_(window), mainCorner_(mainCorner) {}
 
     // One main window serves the whole suite.
     static void TearDownTestSuite() { main_.reset(); }
@@ -46,25 +46,13 @@ class ModalWindowTest : public ::testing::Test {
 
     static HWND MainWindow() { return main_->hwnd(); }
 
-    // A control of the window, directly in it or in one of its panels.
-    HWND Control(int id) const {
-        if (const HWND direct = GetDlgItem(window_.hwnd(), id)) {
-            return direct;
-        }
-        for (HWND panel = GetWindow(window_.hwnd(), GW_CHILD); panel != nullptr;
-             panel = GetWindow(panel, GW_HWNDNEXT)) {
-            if (const HWND inPanel = GetDlgItem(panel, id)) {
-                return inPanel;
-            }
-        }
-        return nullptr;
-    }
+    HWND Control(int id) const { return GetDlgItem(window_.hwnd(), id); }
 
-    // Where a control stands in its container, the window or one of its panels, in the twips
-    // of the layout; a side left out is not checked.
+    // Where a control stands in its container, the window or another control, in the twips of
+    // the layout; a side left out is not checked.
     struct Placement {
         int id;
-        int in = 0;  // the panel, or 0 for the window
+        int in = 0;  // the container, or 0 for the window
         std::optional<Twips> left = std::nullopt;
         std::optional<Twips> top = std::nullopt;
         std::optional<Twips> width = std::nullopt;
@@ -99,7 +87,7 @@ class ModalWindowTest : public ::testing::Test {
 
   private:
     static inline std::unique_ptr<StandInMainWindow> main_;
-    ModalWindow& window_;
+    Window& window_;
     POINT mainCorner_;
 };
 

@@ -13,12 +13,7 @@
 
 #include "info_window_support.h"
 #include "modal_window_fixture.h"
-#include "platform/fakes/fake_dialogs.h"
-#include "platform/fakes/fake_file_system.h"
-#include "platform/fakes/fake_message_pump.h"
-#include "platform/fakes/fake_shell.h"
 #include "resources/resource_ids.h"
-#include "ui/win32/twips.h"
 
 namespace verbalo::platform::win32 {
 
@@ -58,7 +53,8 @@ int TextWidth(HWND label) {
     return rect.right - rect.left;
 }
 
-class ProducerWindowTest : protected test::ProducerWindowOnDoubles, public test::ModalWindowTest {
+class ProducerWindowTest : protected test::ProducerWindowOnDoubles,
+                           public test::ModalWindowTest<ProducerWindow> {
   protected:
     ProducerWindowTest() : ModalWindowTest(producer_, {60, 80}) {}
 
@@ -72,8 +68,12 @@ class ProducerWindowTest : protected test::ProducerWindowOnDoubles, public test:
         const LOGFONTW font = test::FontOf(Control(id));
         return font.lfWeight == FW_NORMAL && font.lfUnderline == 0;
     }
-    static void MoveOver(HWND window, int x, int y) {
-        SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    // The pointer over a control at (x, y) in it: the labels let it through to the window.
+    void MoveOver(HWND control, int x, int y) const { Pointer(WM_MOUSEMOVE, 0, control, x, y); }
+    void Pointer(UINT message, WPARAM keys, HWND control, int x, int y) const {
+        POINT at{x, y};
+        MapWindowPoints(control, producer_.hwnd(), &at, 1);
+        SendMessageW(producer_.hwnd(), message, keys, MAKELPARAM(at.x, at.y));
     }
 };
 
@@ -283,12 +283,6 @@ TEST_F(ProducerWindowTest, CaptionsTownNamesPictureAndButtonsChangeNeitherLink) 
          {IDC_PRODUCER_LABEL3_0, IDC_PRODUCER_LABEL3_1, IDC_PRODUCER_LBINDIRIZZO,
           IDC_PRODUCER_LB_ADP0, IDC_PRODUCER_LB_ADP1, IDC_PRODUCER_LB_ADP3, IDC_PRODUCER_LB_ADP4,
           IDC_PRODUCER_PICTURE1, IDC_PRODUCER_COMMAND1, IDC_PRODUCER_CMDINFOSYS}) {
-        // The pointer over the control is the control's: it never passes through to the window.
-        POINT point{3, 3};
-        ClientToScreen(Control(id), &point);
-        EXPECT_EQ(SendMessageW(Control(id), WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)),
-                  HTCLIENT)
-            << id;
         MoveOver(Control(id), 3, 3);
         EXPECT_TRUE(IsHot(IDC_PRODUCER_LBMAIL)) << id;
     }
@@ -296,9 +290,9 @@ TEST_F(ProducerWindowTest, CaptionsTownNamesPictureAndButtonsChangeNeitherLink) 
 
 TEST_F(ProducerWindowTest, AnyButtonOnALinkOpensItWithThisWindowAsOwner) {
     ASSERT_TRUE(producer_.Load());
-    SendMessageW(Control(IDC_PRODUCER_LBMAIL), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    SendMessageW(Control(IDC_PRODUCER_LBSITO), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-    SendMessageW(Control(IDC_PRODUCER_LBSITO), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(4, 4));
+    Pointer(WM_LBUTTONDOWN, MK_LBUTTON, Control(IDC_PRODUCER_LBMAIL), 4, 4);
+    Pointer(WM_RBUTTONDOWN, MK_RBUTTON, Control(IDC_PRODUCER_LBSITO), 4, 4);
+    Pointer(WM_MBUTTONDOWN, MK_MBUTTON, Control(IDC_PRODUCER_LBSITO), 4, 4);
     const auto owner = reinterpret_cast<WindowHandle>(producer_.hwnd());
     ASSERT_EQ(shell_.calls.size(), 3u);
     EXPECT_EQ(shell_.calls[0], (FakeShell::Call{owner, "mailto:tv@tlv.example", "c:\\", 1}));

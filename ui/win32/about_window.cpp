@@ -1,18 +1,12 @@
 #include "ui/win32/about_window.h"
 
-#include <array>
-#include <utility>
-
 #include "infowindows/about_texts.h"
+#include "infowindows/window_placement.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/about_layout.h"
-#include "resources/about_window_texts.h"
+#include "resources/main_window_texts.h"
 #include "resources/resource_ids.h"
-#include "ui/win32/child_controls.h"
-#include "ui/win32/control_font.h"
-#include "ui/win32/gdi_objects.h"
-#include "ui/win32/keyboard_link.h"
-#include "ui/win32/panel_window.h"
+#include "resources/version.h"
 
 namespace verbalo::ui::win32 {
 
@@ -22,167 +16,180 @@ namespace {
 namespace layout = about_layout;
 
 constexpr int kPointerSize = 32;
-constexpr std::size_t kLabelCount = 4;  // the labels the load fills, FrmAboutControls::Label
+// WM_GETDPISCALEDSIZE, of Windows 10 1703.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
-// A fixed dialog border, on the system's button face.
-const ModalWindowFrame kFrame{
-    L"VerbaloAbout",        IDI_ABOUT,           colours::kAboutNotice.background,
-    layout::kStoredCaption, WS_EX_DLGMODALFRAME, layout::kClientWidth,
-    layout::kClientHeight};
+platform::WindowHandle HandleOf(HWND control) {
+    return reinterpret_cast<platform::WindowHandle>(control);
+}
 
 }  // namespace
 
-// What exists while the window is loaded.
-struct AboutWindow::Controls : LoadedControls {
-    HWND& labelOf(Label label) { return labels[std::to_underlying(label)]; }
-
-    HFONT defaultFont = nullptr;  // the fonts are the layout's
-    HFONT titleFont = nullptr;
-    HFONT noticeFont = nullptr;
-    PanelWindow frame1;
-    PanelWindow picture1;
-    std::array<HWND, kLabelCount> labels{};    // by FrmAboutControls::Label
-    HWND label1 = nullptr;                     // the credit line
-    std::unique_ptr<KeyboardLink> creditLink;  // opens the producer window from the keyboard
-    HWND cmdOK = nullptr;
-    HWND cmdSysInfo = nullptr;
-};
-
 AboutWindow::AboutWindow(HINSTANCE instance, SystemInfoLauncher& launcher,
-                         ProducerWindowOpener& producerWindow, ApplicationIdentity application,
-                         const platform::DisplaySettings& display)
-    : ModalWindowFor(instance, kFrame,
-                     {{IDC_ABOUT_CMDOK, [this] { form_.cmdOK_Click(); }},
-                      {IDC_ABOUT_CMDSYSINFO, [this] { form_.cmdSysInfo_Click(); }},
-                      {IDC_ABOUT_LABEL1, [this] { form_.Label1_Click(); }},
-                      {IDOK, [this] { form_.EnterPressed(FocusedButton()); }},
-                      {IDCANCEL, [this] { form_.EscPressed(); }}},
-                     display),
-      form_(*this, launcher, producerWindow, std::move(application)),
-      pictureIcon_(LoadIconResource(instance, IDI_VERBALO, layout::kPictureIconSize)) {
-    const IconHandle icon = LoadIconResource(instance, IDI_ABOUT, kPointerSize);
-    pointer_ = CursorFromIcon(icon.get());
+                         InformationWindow& producerWindow,
+                         const platform::DisplaySettings& display,
+                         platform::Accessibility& accessibility)
+    : instance_(instance),
+      launcher_(launcher),
+      producerWindow_(producerWindow),
+      theme_(display),
+      accessibility_(accessibility) {}
+
+void AboutWindow::ShowModal() {
+    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUT), mainWindow_, &AboutWindow::DialogProc,
+                    reinterpret_cast<LPARAM>(this));
+    // However the dialog ended (a WM_QUIT ends its loop too), the main window takes input again.
+    if (mainWindow_ != nullptr) {
+        EnableWindow(mainWindow_, TRUE);
+    }
 }
 
-AboutWindow::Controls* AboutWindow::controls() const {
-    return static_cast<Controls*>(loaded());
+void AboutWindow::Form_Load() {
+    // Not kept within the screen: near its edge the window may reach past it.
+    const platform::ScreenRect main =
+        mainWindow_ != nullptr ? ScreenRectOf(mainWindow_) : platform::ScreenRect{};
+    PlaceWindow(hwnd_, AboutWindowRect(main, scale_.dpi(), FrameOf(hwnd_, scale_.dpi())));
+    SetWindowTextW(hwnd_, Utf8ToWide(AboutCaption(texts::kApplicationTitle)).c_str());
+    SetText(IDC_ABOUT_LBLTITLE, texts::kApplicationTitle);
+    SetText(IDC_ABOUT_LBLVERSION,
+            VersionText({VERBALO_VERSION_MAJOR, VERBALO_VERSION_MINOR, VERBALO_VERSION_REVISION}));
+    SetText(IDC_ABOUT_LBLDESCRIPTION, kAboutDescription);
+    SetText(IDC_ABOUT_LB_CR, kAboutNotice);
 }
 
-std::unique_ptr<ModalWindow::LoadedControls> AboutWindow::CreateControls() {
-    auto controls = std::make_unique<Controls>();
-    Controls& c = *controls;
-    ControlLayout& placing = c.layout;
-    c.defaultFont = placing.AddFont(FontLook::From(window_layout::kDefaultFont), scale());
-    c.titleFont = placing.AddFont(FontLook::From(layout::kTitleFont), scale());
-    c.noticeFont = placing.AddFont(FontLook::From(layout::kNoticeFont), scale());
-    const auto face = [this] { return theme().BrushOf(colours::kAboutNotice.background); };
-    auto makeLabel = [&](HWND parent, int id, std::string_view text, DWORD align,
-                         const window_layout::ControlRect& rect, HFONT font) {
-        return placing.Place(
-            CreateLabel(instance(), parent, id, text, align, PixelRect(scale(), rect), font), rect,
-            font);
-    };
-    auto makeButton = [&](int id, std::string_view caption, DWORD kind,
-                          const window_layout::ControlRect& rect) {
-        return placing.Place(CreatePushButton(instance(), c.frame1.hwnd(), id, caption, kind,
-                                              PixelRect(scale(), rect), c.defaultFont),
-                             rect, c.defaultFont);
-    };
+void AboutWindow::cmdOK_Click() {
+    EndDialog(hwnd_, IDOK);
+}
 
-    // Created in the tab order: the buttons in the frame first, then the picture; the labels
-    // take no focus.
-    c.frame1.Create(instance(), hwnd_, IDC_ABOUT_FRAME1, PixelRect(scale(), layout::kFrame1),
-                    {face, PanelWindow::Border::Etched, false});
-    placing.Place(c.frame1.hwnd(), layout::kFrame1);
-    c.cmdOK = makeButton(IDC_ABOUT_CMDOK, layout::kOkCaption, BS_DEFPUSHBUTTON, layout::kCmdOK);
-    c.cmdSysInfo = makeButton(IDC_ABOUT_CMDSYSINFO, layout::kSysInfoCaption, BS_PUSHBUTTON,
-                              layout::kCmdSysInfo);
-    c.labelOf(Label::Lb_cr) =
-        makeLabel(c.frame1.hwnd(), IDC_ABOUT_LB_CR, layout::kNoticePlaceholder, SS_LEFT,
-                  layout::kLbCr, c.noticeFont);
+void AboutWindow::cmdSysInfo_Click() {
+    launcher_.LaunchSystemInfo();
+}
 
-    CreateInvisibleLabel(instance(), hwnd_, texts::kAboutPictureName);
-    c.picture1.Create(instance(), hwnd_, IDC_ABOUT_PICTURE1, PixelRect(scale(), layout::kPicture1),
-                      {face, PanelWindow::Border::None, true});
-    placing.Place(c.picture1.hwnd(), layout::kPicture1);
-    c.picture1.OnPaint([this](HDC dc, const RECT&) {
-        if (pictureIcon_ != nullptr) {
-            DrawIconEx(dc, 0, 0, pictureIcon_.get(), layout::kPictureIconSize,
+void AboutWindow::Label1_Click() {
+    producerWindow_.ShowModal();
+}
+
+// On the main window's monitor, at its DPI; the controls from the layout, the credit line the
+// layout's stored text (its "&" doubled).
+void AboutWindow::OnInitDialog() {
+    KeepDialogFromScaling(hwnd_);
+    scale_ = TwipsScale(DpiOfWindow(mainWindow_ != nullptr ? mainWindow_ : hwnd_));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ABOUT))));
+    if (pointer_ == nullptr) {
+        pictureIcon_ = LoadIconResource(instance_, IDI_VERBALO, layout::kPictureIconSize);
+        pointer_ = CursorFromIcon(LoadIconResource(instance_, IDI_ABOUT, kPointerSize).get());
+    }
+    loaded_ = std::make_unique<Loaded>();
+    loaded_->layout.Apply(hwnd_, layout::kControls, scale_);
+    SetText(IDC_ABOUT_LABEL1, AboutCreditLabelText());
+    const HWND picture = GetDlgItem(hwnd_, IDC_ABOUT_PICTURE1);
+    SetText(IDC_ABOUT_PICTURE1, texts::kAboutPictureName);
+    accessibility_.NamePicture(HandleOf(picture), texts::kAboutPictureName);
+    loaded_->picture = std::make_unique<TabStopStatic>(picture);
+    loaded_->credit = std::make_unique<TabStopStatic>(GetDlgItem(hwnd_, IDC_ABOUT_LABEL1),
+                                                      [this] { Label1_Click(); });
+    Form_Load();
+}
+
+INT_PTR AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog();
+            return TRUE;  // the focus to the first tab stop: OK
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            return loaded_ == nullptr ? FALSE
+                                      : reinterpret_cast<INT_PTR>(loaded_->layout.Colours(
+                                            reinterpret_cast<HWND>(lParam),
+                                            reinterpret_cast<HDC>(wParam), theme_));
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<INT_PTR>(theme_.BrushOf(colours::kAboutNotice.background));
+        case WM_SETCURSOR:
+            return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam)) ? Handled(TRUE)
+                                                                               : FALSE;
+        case WM_DRAWITEM: {
+            // Picture1: the program's icon on the window's face.
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            FillRect(item.hDC, &item.rcItem, theme_.BrushOf(colours::kAboutNotice.background));
+            DrawIconEx(item.hDC, 0, 0, pictureIcon_.get(), layout::kPictureIconSize,
                        layout::kPictureIconSize, 0, nullptr, DI_NORMAL);
+            return TRUE;
         }
-    });
-
-    c.label1 = makeLabel(hwnd_, IDC_ABOUT_LABEL1, AboutCreditLabelText(), SS_RIGHT, layout::kLabel1,
-                         c.defaultFont);
-    // After the picture in the tab order: from the top in reading order, the buttons last.
-    c.creditLink = std::make_unique<KeyboardLink>(c.label1, [this] { form_.Label1_Click(); });
-    c.labelOf(Label::lblVersion) =
-        makeLabel(hwnd_, IDC_ABOUT_LBLVERSION, layout::kVersionPlaceholder, SS_RIGHT,
-                  layout::kLblVersion, c.defaultFont);
-    c.labelOf(Label::lblTitle) = makeLabel(hwnd_, IDC_ABOUT_LBLTITLE, layout::kTitlePlaceholder,
-                                           SS_LEFT, layout::kLblTitle, c.titleFont);
-    c.labelOf(Label::lblDescription) =
-        makeLabel(hwnd_, IDC_ABOUT_LBLDESCRIPTION, layout::kDescriptionPlaceholder, SS_LEFT,
-                  layout::kLblDescription, c.defaultFont);
-
-    c.colors.Add(c.labelOf(Label::lblTitle), colours::kAboutTitle);
-    c.colors.Add(c.label1, colours::kAboutNavy);
-    c.colors.Add(c.labelOf(Label::lblVersion), colours::kAboutNavy);
-    c.colors.Add(c.labelOf(Label::lblDescription), colours::kAboutDescription);
-    c.colors.Add(c.labelOf(Label::Lb_cr), colours::kAboutNotice);
-    c.firstFocus = c.cmdOK;
-    return controls;
-}
-
-std::optional<frmAbout::Button> AboutWindow::FocusedButton() const {
-    using Button = frmAbout::Button;
-    const Controls* c = controls();
-    return c == nullptr ? std::nullopt
-                        : FocusedAmong<Button>(
-                              {{c->cmdOK, Button::cmdOK}, {c->cmdSysInfo, Button::cmdSysInfo}});
-}
-
-std::optional<LRESULT> AboutWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETCURSOR && OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
-        return TRUE;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            RepaintInNewColours(hwnd_);
+            return FALSE;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return Handled(0);
+        case kGetDpiScaledSize:
+            SizeForDpi(hwnd_, layout::kClientWidth, layout::kClientHeight, static_cast<int>(wParam),
+                       *reinterpret_cast<SIZE*>(lParam));
+            return Handled(TRUE);
+        case WM_DESTROY:
+            accessibility_.Forget(HandleOf(GetDlgItem(hwnd_, IDC_ABOUT_PICTURE1)));
+            loaded_.reset();
+            return FALSE;
+        default:
+            return FALSE;
     }
-    return std::nullopt;
 }
 
-bool AboutWindow::OnSetCursor(HWND over, WORD hitTest) {
-    Controls* c = controls();
-    if (c == nullptr || pointer_ == nullptr || hitTest != HTCLIENT) {
-        return false;
+INT_PTR AboutWindow::AfterException(UINT message) noexcept {
+    if (message == WM_INITDIALOG) {
+        EndDialog(hwnd_, 0);
+        return FALSE;
     }
-    if (over != c->label1 && over != c->labelOf(Label::lblVersion)) {
+    return DialogBase::AfterException(message);
+}
+
+// OK is the default button (Enter) and the cancel button (Esc, the close box); Enter on
+// System Info presses it. A click on a label has the code of a button's; a double click is two.
+void AboutWindow::OnCommand(WORD id, WORD notification) {
+    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) {
+        return;
+    }
+    switch (id) {
+        case IDOK:
+        case IDCANCEL:
+        case IDC_ABOUT_CMDOK:
+            cmdOK_Click();
+            break;
+        case IDC_ABOUT_CMDSYSINFO:
+            cmdSysInfo_Click();
+            break;
+        case IDC_ABOUT_LABEL1:
+            Label1_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+bool AboutWindow::OnSetCursor(HWND over, WORD hitTest) const {
+    const int id = GetDlgCtrlID(over);
+    if (pointer_ == nullptr || hitTest != HTCLIENT || GetParent(over) != hwnd_ ||
+        (id != IDC_ABOUT_LABEL1 && id != IDC_ABOUT_LBLVERSION)) {
         return false;
     }
     SetCursor(pointer_.get());
     return true;
 }
 
-FrmAboutControls::Position AboutWindow::MainWindowPosition() const {
-    RECT main{};
-    if (mainWindow() == nullptr || !GetWindowRect(mainWindow(), &main)) {
-        return {};
+void AboutWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi == scale_.dpi() || loaded_ == nullptr) {
+        return;  // laid out for it already
     }
-    return {scale().ToTwips(main.left), scale().ToTwips(main.top)};
+    scale_ = TwipsScale(dpi);
+    loaded_->layout.Rescale(scale_);
+    MoveToDpi(hwnd_, suggested, layout::kClientWidth, layout::kClientHeight, dpi);
 }
 
-void AboutWindow::MoveTo(Twips left, Twips top) {
-    // Not kept within the screen.
-    SetWindowPos(hwnd_, nullptr, scale().ToPixels(left), scale().ToPixels(top), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void AboutWindow::SetCaption(std::string_view caption) {
-    SetWindowTextW(hwnd_, Utf8ToWide(caption).c_str());
-}
-
-void AboutWindow::SetLabelText(Label label, std::string_view text) {
-    if (Controls* c = controls()) {
-        SetWindowTextW(c->labelOf(label), Utf8ToWide(text).c_str());
-    }
+void AboutWindow::SetText(int id, std::string_view text) const {
+    SetDlgItemTextW(hwnd_, id, Utf8ToWide(text).c_str());
 }
 
 }  // namespace verbalo::ui::win32

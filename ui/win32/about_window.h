@@ -3,47 +3,72 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 
-#include "infowindows/frm_about.h"
+#include "infowindows/system_info_launcher.h"
+#include "mainwindow/form1_controls.h"
+#include "platform/accessibility.h"
+#include "platform/win32/accessibility_win32.h"
 #include "platform/win32/display_settings_win32.h"
+#include "ui/win32/control_layout.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/icon_handle.h"
-#include "ui/win32/modal_window.h"
+#include "ui/win32/tab_stop_static.h"
+#include "ui/win32/theme_colours.h"
+#include "ui/win32/window_base.h"
 
 namespace verbalo::ui::win32 {
 
-// The About window frmAbout on Win32: creates its controls from the layout when it is loaded,
-// carries out what frmAbout asks of them, and forwards each event to frmAbout's handler for it.
-class AboutWindow final : public ModalWindowFor<FrmAboutControls> {
+// The About window frmAbout: title, version, description and terms of use; a button that starts
+// the system-information tool, OK, and a credit line that opens the producer window. A dialog
+// of the dialog manager (template IDD_ABOUT), shown modally over the main window; each opening
+// loads it afresh at the DPI of the main window's monitor.
+class AboutWindow final : public DialogBase<AboutWindow>, public InformationWindow {
   public:
-    AboutWindow(
-        HINSTANCE instance, SystemInfoLauncher& launcher, ProducerWindowOpener& producerWindow,
-        ApplicationIdentity application,
-        const platform::DisplaySettings& display = platform::win32::SystemDisplaySettings());
+    // producerWindow: opened by the credit line. display: whether a high-contrast theme is on,
+    // and the system's colours. accessibility: what screen readers are told of the picture.
+    AboutWindow(HINSTANCE instance, SystemInfoLauncher& launcher, InformationWindow& producerWindow,
+                const platform::DisplaySettings& display = platform::win32::SystemDisplaySettings(),
+                platform::Accessibility& accessibility = platform::win32::SystemAccessibility());
 
-    frmAbout& form() { return form_; }
+    // The main window: the owner, and where the window is placed.
+    void SetMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
+    void ShowModal() override;
 
-    // FrmAboutControls.
-    Position MainWindowPosition() const override;
-    void MoveTo(Twips left, Twips top) override;
-    void SetCaption(std::string_view caption) override;
-    void SetLabelText(Label label, std::string_view text) override;
+    void Form_Load();
+    void cmdOK_Click();
+    // Starts the tool; neither clears nor reads systemInfoNotFound.
+    void cmdSysInfo_Click();
+    // Shows the producer window modally over this one.
+    void Label1_Click();
+
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // A load that failed ends the window.
+    INT_PTR AfterException(UINT message) noexcept;
 
   private:
-    struct Controls;
+    // What exists while the window is loaded.
+    struct Loaded {
+        ControlLayout layout;
+        std::unique_ptr<TabStopStatic> picture;
+        std::unique_ptr<TabStopStatic> credit;
+    };
 
-    // ModalWindow.
-    std::unique_ptr<LoadedControls> CreateControls() override;
-    void OnLoaded() override { form_.Form_Load(); }
-    std::optional<LRESULT> OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnInitDialog();
+    void OnCommand(WORD id, WORD notification);
+    bool OnSetCursor(HWND over, WORD hitTest) const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void SetText(int id, std::string_view text) const;
 
-    Controls* controls() const;
-    std::optional<frmAbout::Button> FocusedButton() const;
-    bool OnSetCursor(HWND over, WORD hitTest);
-
-    frmAbout form_;
-    IconHandle pictureIcon_;  // Picture1's picture
+    HINSTANCE instance_;
+    SystemInfoLauncher& launcher_;
+    InformationWindow& producerWindow_;
+    ThemeColours theme_;
+    platform::Accessibility& accessibility_;
+    HWND mainWindow_ = nullptr;
+    TwipsScale scale_;
+    IconHandle pictureIcon_;  // Picture1's picture, loaded with the window's first loading
     IconHandle pointer_;      // the pointer over Label1 and lblVersion
+    std::unique_ptr<Loaded> loaded_;
 };
 
 }  // namespace verbalo::ui::win32

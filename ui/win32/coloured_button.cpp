@@ -15,15 +15,9 @@ std::wstring Caption(HWND button) {
 
 }  // namespace
 
-ColouredButton::ColouredButton(HINSTANCE instance, HWND parent, int id, const wchar_t* caption,
-                               const RECT& rect, HFONT font, const colours::TextColours& colours,
+ColouredButton::ColouredButton(HWND button, const colours::TextColours& colours,
                                const ThemeColours& theme)
-    : colours_(colours), theme_(theme) {
-    hwnd_ = CreateWindowExW(
-        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW,
-        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    : hwnd_(button), colours_(colours), theme_(theme) {
     // The dialog keys would make a push button the default one by changing its style, which
     // would end the owner drawing: this button says it is no push button.
     subclass_ = std::make_unique<WindowSubclass>(

@@ -16,11 +16,9 @@ namespace verbalo::ui::win32 {
 // reaches the parent as IDOK.
 class ColouredButton {
   public:
-    // rect: in the parent's client pixels.
-    // colours: the caption's and the face's; theme outlives the button.
-    ColouredButton(HINSTANCE instance, HWND parent, int id, const wchar_t* caption,
-                   const RECT& rect, HFONT font, const colours::TextColours& colours,
-                   const ThemeColours& theme);
+    // button: an owner-drawn button (BS_OWNERDRAW) of a dialog; colours: its caption's and its
+    // face's; theme outlives the button.
+    ColouredButton(HWND button, const colours::TextColours& colours, const ThemeColours& theme);
     ColouredButton(const ColouredButton&) = delete;
     ColouredButton& operator=(const ColouredButton&) = delete;
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "resources/layout_rect.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/gdi_objects.h"
-#include "ui/win32/twips.h"
 
 namespace verbalo::ui::win32 {
 

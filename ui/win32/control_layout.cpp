@@ -1,71 +1,96 @@
 #include "ui/win32/control_layout.h"
 
-#include "ui/win32/child_controls.h"
+#include <algorithm>
 
 namespace verbalo::ui::win32 {
 
-HFONT ControlLayout::AddFont(const FontLook& look, const TwipsScale& scale) {
-    fonts_.push_back({look, CreateFontFor(look, scale)});
-    return fonts_.back().font.get();
-}
-
-HWND ControlLayout::Place(HWND control, const window_layout::ControlRect& rect, HFONT font) {
-    placed_.push_back({control, rect, font});
-    return control;
-}
-
-void ControlLayout::Replace(HWND control, const window_layout::ControlRect& rect) {
-    for (Placed& placed : placed_) {
-        if (placed.control == control) {
-            placed.rect = rect;
+void ControlLayout::Apply(HWND window, std::span<const window_layout::Control> controls,
+                          const TwipsScale& scale) {
+    window_ = window;
+    scale_ = scale;
+    for (const window_layout::Control& design : controls) {
+        Placed placed{GetDlgItem(window, design.id), design, nullptr};
+        Place(placed);  // first: a font of its own is fitted to the control's size
+        const window_layout::FontDesign& font =
+            design.font != nullptr ? *design.font : window_layout::kDefaultFont;
+        if (design.ownFont) {
+            placed.ownFont =
+                std::make_unique<ControlFont>(placed.control, FontLook::From(font), scale_);
+        } else {
+            SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(font)),
+                         FALSE);
         }
+        placed_.push_back(std::move(placed));
     }
 }
 
 void ControlLayout::Rescale(const TwipsScale& scale) {
-    for (SharedFont& shared : fonts_) {
-        Font font = CreateFontFor(shared.look, scale);
-        if (font == nullptr) {
-            continue;
-        }
-        // Each control takes the new font before the old one is deleted.
-        for (Placed& placed : placed_) {
-            if (placed.font == shared.font.get()) {
-                SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
-                             FALSE);
-                placed.font = font.get();
-            }
-        }
-        shared.font = std::move(font);
-    }
+    scale_ = scale;
+    // Each control takes its new font before the old one is deleted.
+    std::vector<std::pair<const window_layout::FontDesign*, Font>> old = std::move(fonts_);
+    fonts_.clear();
     for (const Placed& placed : placed_) {
-        const RECT rect = PixelRect(scale, placed.rect);
-        SetWindowPos(placed.control, nullptr, rect.left, rect.top, rect.right - rect.left,
-                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    for (ControlFont* font : controlFonts_) {
-        font->SetScale(scale);
-    }
-}
-
-void ControlLayout::MoveToDpi(HWND window, const TwipsScale& scale, const RECT& suggested) {
-    Rescale(scale);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window, nullptr, TRUE);
-}
-
-int DpiOfWindow(HWND window) {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr) {
-        if (const UINT dpi = getDpiForWindow(window); dpi > 0) {
-            return static_cast<int>(dpi);
+        if (placed.ownFont == nullptr) {
+            const window_layout::Control& design = placed.design;
+            SendMessageW(placed.control, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(SharedFont(
+                             design.font != nullptr ? *design.font : window_layout::kDefaultFont)),
+                         FALSE);
+        }
+        Place(placed);
+        if (placed.ownFont != nullptr) {
+            placed.ownFont->SetScale(scale_);
         }
     }
-    return TwipsScale().dpi();
+}
+
+HWND ControlLayout::Control(int id) const {
+    const auto found = std::ranges::find(placed_, id, [](const Placed& p) { return p.design.id; });
+    return found != placed_.end() ? found->control : nullptr;
+}
+
+ControlFont* ControlLayout::FontOf(int id) const {
+    const auto found = std::ranges::find(placed_, id, [](const Placed& p) { return p.design.id; });
+    return found != placed_.end() ? found->ownFont.get() : nullptr;
+}
+
+void ControlLayout::SetWidth(int id, Twips width) {
+    for (Placed& placed : placed_) {
+        if (placed.design.id == id) {
+            placed.design.rect.width = width;
+            Place(placed);
+        }
+    }
+}
+
+HBRUSH ControlLayout::Colours(HWND control, HDC dc, const ThemeColours& theme) const {
+    const auto found = std::ranges::find(placed_, control, &Placed::control);
+    if (found == placed_.end() || found->design.colours == nullptr) {
+        return nullptr;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, theme.Colour(found->design.colours->text));
+    return theme.BrushOf(found->design.colours->background);
+}
+
+HFONT ControlLayout::SharedFont(const window_layout::FontDesign& design) {
+    const auto found = std::ranges::find(fonts_, &design, [](const auto& f) { return f.first; });
+    if (found != fonts_.end()) {
+        return found->second.get();
+    }
+    fonts_.emplace_back(&design, CreateFontFor(FontLook::From(design), scale_));
+    return fonts_.back().second.get();
+}
+
+// In its container's client area: the window's, or that of the control listed as its container.
+void ControlLayout::Place(const Placed& placed) const {
+    POINT origin{0, 0};
+    if (placed.design.container != 0) {
+        MapWindowPoints(Control(placed.design.container), window_, &origin, 1);
+    }
+    const RECT rect = PixelRect(scale_, placed.design.rect);
+    SetWindowPos(placed.control, nullptr, origin.x + rect.left, origin.y + rect.top,
+                 rect.right - rect.left, rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace verbalo::ui::win32

@@ -2,57 +2,58 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "resources/layout_rect.h"
 #include "ui/win32/control_font.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/gdi_objects.h"
-#include "ui/win32/twips.h"
+#include "ui/win32/theme_colours.h"
 
 namespace verbalo::ui::win32 {
 
-// Where a window's controls stand in twips and which fonts they are drawn in, so that at
-// another DPI each is placed anew from its twips and every font is made anew for that DPI.
+// A window's controls as its layout table has them (window_layout::Control): each placed at its
+// twips, drawn in its font and asking for its colours; at another DPI each is placed anew and
+// every font made anew. Controls that share a font design share one font.
 class ControlLayout {
   public:
     ControlLayout() = default;
     ControlLayout(const ControlLayout&) = delete;
     ControlLayout& operator=(const ControlLayout&) = delete;
 
-    // A font several controls share, made at `scale`; valid as long as the layout.
-    HFONT AddFont(const FontLook& look, const TwipsScale& scale);
-    // `control` stands at `rect` in its container and is drawn in `font`, one of AddFont's (or
-    // none, when it draws in a ControlFont added with AddControlFont). Returns the control.
-    HWND Place(HWND control, const window_layout::ControlRect& rect, HFONT font = nullptr);
-    // The control has moved or been resized to `rect`, in twips.
-    void Replace(HWND control, const window_layout::ControlRect& rect);
-    // A font of its own that a control is drawn in; it outlives the layout's use of it.
-    void AddControlFont(ControlFont& font) { controlFonts_.push_back(&font); }
-
-    // On WM_DPICHANGED: every control placed and every font made at `scale`, then `window`
-    // takes the rectangle Windows suggests and is drawn anew.
-    void MoveToDpi(HWND window, const TwipsScale& scale, const RECT& suggested);
-
-  private:
+    // Places the controls of `window` that the table lists, at `scale`.
+    void Apply(HWND window, std::span<const window_layout::Control> controls,
+               const TwipsScale& scale);
+    // Every control placed and every font made at another DPI.
     void Rescale(const TwipsScale& scale);
 
-    struct SharedFont {
-        FontLook look;
-        Font font;
-    };
+    HWND Control(int id) const;
+    // The font of a control that has one of its own, else nullptr.
+    ControlFont* FontOf(int id) const;
+    // The control's width in twips from now on.
+    void SetWidth(int id, Twips width);
+
+    // For WM_CTLCOLORSTATIC: sets a listed control's colours, in the theme in use, into dc and
+    // gives the brush of its background; nullptr for a control without colours of its own.
+    HBRUSH Colours(HWND control, HDC dc, const ThemeColours& theme) const;
+
+  private:
     struct Placed {
         HWND control;
-        window_layout::ControlRect rect;
-        HFONT font;  // one of fonts_, or nullptr
+        window_layout::Control design;
+        std::unique_ptr<ControlFont> ownFont;
     };
 
-    std::vector<SharedFont> fonts_;
-    std::vector<Placed> placed_;
-    std::vector<ControlFont*> controlFonts_;
-};
+    HFONT SharedFont(const window_layout::FontDesign& design);
+    void Place(const Placed& placed) const;
 
-// The DPI of the monitor a window is on, where Windows can tell it (10, version 1607, and
-// later), else the system's.
-int DpiOfWindow(HWND window);
+    HWND window_ = nullptr;
+    TwipsScale scale_;
+    std::vector<Placed> placed_;
+    std::vector<std::pair<const window_layout::FontDesign*, Font>> fonts_;
+};
 
 }  // namespace verbalo::ui::win32

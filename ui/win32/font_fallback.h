@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "ui/win32/control_font.h"
-#include "ui/win32/twips.h"
+#include "ui/win32/dpi.h"
 
 namespace verbalo::ui::win32 {
 

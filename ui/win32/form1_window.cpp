@@ -10,7 +10,6 @@
 #include "ui/win32/child_controls.h"
 #include "ui/win32/control_font.h"
 #include "ui/win32/font_fallback.h"
-#include "ui/win32/window_class.h"
 
 namespace verbalo::ui::win32 {
 
@@ -23,6 +22,9 @@ namespace layout = form1_layout;
 constexpr wchar_t kClassName[] = L"VerbaloForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;  // resizable, minimize and maximize boxes
 
+// WM_GETDPISCALEDSIZE, of Windows 10 1703.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 constexpr std::int16_t kKeyTab = 9;
 constexpr std::int16_t kKeyEnter = 13;
 
@@ -31,12 +33,6 @@ constexpr std::int16_t kKeyEnter = 13;
 // carries the OtherWindow.
 constexpr UINT kAmountFieldLostFocus = WM_APP + 1;
 constexpr UINT kAmountFieldGotFocus = WM_APP + 2;
-
-FontLook UiFontLook(const window_layout::FontDesign& font) {
-    FontLook look = FontLook::From(font);
-    look.family = FF_SWISS;
-    return look;
-}
 
 // The widest of the characters an amount has, fifteen times: what the amount field must show.
 std::wstring FifteenWidestCharacters(HWND field) {
@@ -122,11 +118,11 @@ Form1Window::~Form1Window() {
 // The field shows its fifteen characters whole: where the layout's font is too wide for that at
 // this DPI, the field's font is made smaller, to the size at which they fit.
 void Form1Window::FitAmountFieldFont() {
-    const FontLook fitted =
-        FittedTo(UiFontLook(layout::kFont), scale_, FifteenWidestCharacters(text1_),
-                 DT_SINGLELINE | DT_NOPREFIX, TextRoomOf(text1_));
+    const FontLook designed = FontLook::From(layout::kFont);
+    const FontLook fitted = FittedTo(designed, scale_, FifteenWidestCharacters(text1_),
+                                     DT_SINGLELINE | DT_NOPREFIX, TextRoomOf(text1_));
     const auto inUse = reinterpret_cast<HFONT>(SendMessageW(text1_, WM_GETFONT, 0, 0));
-    if (fitted == UiFontLook(layout::kFont)) {
+    if (fitted == designed) {
         if (inUse != amountFieldFont_.get()) {
             amountFieldFont_.reset();  // the field has the layout's font
         }
@@ -139,65 +135,72 @@ void Form1Window::FitAmountFieldFont() {
 }
 
 // On a monitor of another DPI the controls are placed anew from their twips, in fonts made for
-// it, and the window takes the rectangle Windows suggests; its size rules then run at the new
-// DPI.
+// it, and the window keeps its client width in twips inside the frame of the new DPI, at the
+// corner Windows suggests; its size rules then run at the new DPI.
 void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
+    const TwipsScale before = scale_;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
     scale_ = TwipsScale(dpi);
-    layout_.MoveToDpi(hwnd_, scale_, suggested);
+    layout_.Rescale(scale_);
     FitAmountFieldFont();
+    MoveToDpi(hwnd_, suggested, before.ToTwips(client.right), before.ToTwips(client.bottom), dpi);
 }
 
 bool Form1Window::Create(int showCommand) {
-    RegisterWindowClassOnce(
-        instance_,
-        {kClassName, &Form1Window::WindowProc, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_VERBALO)),
-         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), MAKEINTRESOURCEW(IDR_MAIN_MENU)});
-    // The window at its design size: the client area of the layout, below the menu bar.
-    const HWND created = CreateWindowForClientSize(
-        instance_, kClassName, Caption().c_str(), kWindowStyle, 0,
-        scale_.ToPixels(layout::kDesignClientWidth), scale_.ToPixels(layout::kDesignClientHeight),
-        nullptr, this, {.hasMenu = true, .systemPlaces = true});
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (!GetClassInfoExW(instance_, kClassName, &windowClass)) {
+        windowClass.lpfnWndProc = &Form1Window::WindowProc;
+        windowClass.hInstance = instance_;
+        windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_VERBALO));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassExW(&windowClass);
+    }
+    // Where the system places it, at its design size for the system's DPI; WM_CREATE sizes it
+    // anew when that is on a monitor of another DPI.
+    const platform::ScreenRect design = DesignRect(0, 0, scale_.dpi());
+    const HWND created = CreateWindowExW(0, kClassName, Caption().c_str(), kWindowStyle,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, design.width(),
+                                         design.height(), nullptr, nullptr, instance_, this);
     if (created == nullptr) {
         return false;
-    }
-    // Made on a monitor of another DPI than the system's: placed anew for that DPI at once.
-    if (const int dpi = DpiOfWindow(created); dpi != scale_.dpi()) {
-        RECT rect{};
-        GetWindowRect(created, &rect);
-        rect.right = rect.left + MulDiv(rect.right - rect.left, dpi, scale_.dpi());
-        rect.bottom = rect.top + MulDiv(rect.bottom - rect.top, dpi, scale_.dpi());
-        OnDpiChanged(dpi, rect);
     }
     ShowWindow(created, showCommand);
     UpdateWindow(created);
     return true;
 }
 
+// The window at its design size: the client area of the layout, below the menu bar.
+platform::ScreenRect Form1Window::DesignRect(int left, int top, int dpi) const {
+    return platform::WindowForClient(left, top, layout::kDesignClientWidth,
+                                     layout::kDesignClientHeight, dpi,
+                                     FrameAt(dpi, kWindowStyle, 0, true));
+}
+
 void Form1Window::CreateControls() {
-    const HFONT regularFont = layout_.AddFont(UiFontLook(layout::kFont), scale_);
-    const HFONT boldFont = layout_.AddFont(UiFontLook(layout::kBoldFont), scale_);
-    const auto create = [this](int id, const ChildControlLook& look,
-                               const window_layout::ControlRect& rect, HFONT font) {
-        return layout_.Place(
-            CreateChildControl(instance_, hwnd_, id, look, PixelRect(scale_, rect), font), rect,
-            font);
-    };
-    const HWND label2 =
-        create(IDC_LABEL2, {L"STATIC", texts::kAmountLabel, SS_LEFT}, layout::kLabel2, regularFont);
+    // Made on a monitor of another DPI than the system's, the window is sized for that DPI.
+    if (const int dpi = DpiOfWindow(hwnd_); dpi != scale_.dpi()) {
+        scale_ = TwipsScale(dpi);
+        const platform::ScreenRect placed = ScreenRectOf(hwnd_);
+        PlaceWindow(hwnd_, DesignRect(placed.left, placed.top, dpi));
+    }
+    CreateChildControl(instance_, hwnd_, IDC_LABEL2, {L"STATIC", texts::kAmountLabel, SS_LEFT});
     text1_ =
-        create(IDC_TEXT1, {L"EDIT", "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-               layout::kText1, regularFont);
+        CreateChildControl(instance_, hwnd_, IDC_TEXT1,
+                           {L"EDIT", "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE});
     SendMessageW(text1_, EM_SETLIMITTEXT, layout::kAmountMaxLength, 0);
-    FitAmountFieldFont();
-    lbFormattato_ = create(IDC_LBFORMATTATO, {L"STATIC", "", SS_RIGHT | WS_BORDER},
-                           layout::kLbFormattato, boldFont);
+    lbFormattato_ = CreateChildControl(instance_, hwnd_, IDC_LBFORMATTATO,
+                                       {L"STATIC", "", SS_RIGHT | WS_BORDER});
     // The output box is read-only and no tab stop, and it never takes the focus: a screen
     // reader reads it as text by the name of the label before it. A disabled box would draw
     // its text grey, whatever colour it is given.
     CreateInvisibleLabel(instance_, hwnd_, texts::kWordingBoxName);
-    txtLettere_ =
-        create(IDC_TXTLETTERE, {L"EDIT", "", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
-               layout::kTxtLettere, boldFont);
+    txtLettere_ = CreateChildControl(instance_, hwnd_, IDC_TXTLETTERE,
+                                     {L"EDIT", "", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE});
     outputBoxSubclass_ = std::make_unique<WindowSubclass>(
         txtLettere_, [](UINT message, WPARAM, LPARAM, LRESULT& result) {
             if (message == WM_SETCURSOR) {
@@ -208,15 +211,11 @@ void Form1Window::CreateControls() {
             result = 0;
             return TakesNoPress(message);
         });
-    label3_ = create(IDC_LABEL3, {L"STATIC", "", SS_CENTER}, layout::kLabel3, regularFont);
+    label3_ = CreateChildControl(instance_, hwnd_, IDC_LABEL3, {L"STATIC", "", SS_CENTER});
+    layout_.Apply(hwnd_, layout::kControls, scale_);
+    FitAmountFieldFont();
     // A screen reader announces what the status line says, without moving the focus.
     accessibility_.MarkLiveRegion(HandleOf(label3_));
-
-    // The output box is read-only: it asks for the colours of a label.
-    colors_.Add(label2, colours::kMainLabel);
-    colors_.Add(lbFormattato_, colours::kEcho);
-    colors_.Add(txtLettere_, colours::kWordingBox);
-    colors_.Add(label3_, colours::kStatusLine);
 
     amountFieldSubclass_ = std::make_unique<WindowSubclass>(
         text1_, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -234,6 +233,13 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case kGetDpiScaledSize: {
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            SizeForDpi(hwnd_, scale_.ToTwips(client.right), scale_.ToTwips(client.bottom),
+                       static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
+            return TRUE;
+        }
         case WM_SIZE:
             if (loaded_) {
                 form_.Form_Resize();
@@ -252,8 +258,8 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (const HBRUSH brush = colors_.Apply(reinterpret_cast<HWND>(lParam),
-                                                   reinterpret_cast<HDC>(wParam), theme_)) {
+            if (const HBRUSH brush = layout_.Colours(reinterpret_cast<HWND>(lParam),
+                                                     reinterpret_cast<HDC>(wParam), theme_)) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
@@ -425,10 +431,7 @@ void Form1Window::SetOutputText(std::string_view text) {
 }
 
 void Form1Window::SetOutputWidth(Twips width) {
-    const auto& box = layout::kTxtLettere;
-    layout_.Replace(txtLettere_, {box.left, box.top, width, box.height});
-    SetWindowPos(txtLettere_, nullptr, 0, 0, scale_.ToPixels(width), scale_.ToPixels(box.height),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    layout_.SetWidth(IDC_TXTLETTERE, width);
 }
 
 RECT Form1Window::OuterRect() const {

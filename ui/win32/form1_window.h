@@ -8,11 +8,10 @@
 #include "mainwindow/form1.h"
 #include "platform/win32/accessibility_win32.h"
 #include "platform/win32/display_settings_win32.h"
-#include "ui/win32/control_colors.h"
 #include "ui/win32/control_layout.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/gdi_objects.h"
 #include "ui/win32/theme_colours.h"
-#include "ui/win32/twips.h"
 #include "ui/win32/window_base.h"
 #include "ui/win32/window_subclass.h"
 
@@ -64,6 +63,7 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     void CreateControls();
     void FitAmountFieldFont();
     void OnDpiChanged(int dpi, const RECT& suggested);
+    platform::ScreenRect DesignRect(int left, int top, int dpi) const;
     bool HandleAmountFieldMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnCommand(WORD id, WORD notification);
     void OnAmountFieldChange();
@@ -74,11 +74,10 @@ class Form1Window : public BaseWindow<Form1Window>, public Form1Controls {
     HINSTANCE instance_;
     Form1 form_;
     TwipsScale scale_;
-    ControlLayout layout_;  // where the controls stand in twips, and their fonts
+    ControlLayout layout_;  // where the controls stand in twips, their fonts and colours
     Font amountFieldFont_;  // where the layout's font is too wide for the field
     ThemeColours theme_;
     platform::Accessibility& accessibility_;
-    ControlColors colors_;
     HWND text1_ = nullptr;
     HWND lbFormattato_ = nullptr;
     HWND txtLettere_ = nullptr;

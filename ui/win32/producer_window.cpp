@@ -3,25 +3,19 @@
 #include <windowsx.h>
 
 #include <array>
-#include <cmath>
-#include <optional>
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
 #include "infowindows/producer_texts.h"
+#include "infowindows/window_placement.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/maker_data.h"
 #include "resources/producer_layout.h"
 #include "resources/producer_window_texts.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/child_controls.h"
-#include "ui/win32/coloured_button.h"
-#include "ui/win32/control_font.h"
 #include "ui/win32/font_fallback.h"
-#include "ui/win32/keyboard_link.h"
-#include "ui/win32/mouse_events.h"
-#include "ui/win32/panel_window.h"
+#include "ui/win32/gdi_objects.h"
 #include "ui/win32/thumbs_up_picture.h"
 
 namespace verbalo::ui::win32 {
@@ -33,62 +27,101 @@ namespace {
 namespace layout = producer_layout;
 
 constexpr std::int16_t kLeftButton = 1;
-constexpr std::size_t kLabelCount = 5;  // the labels the handlers reach, InfTalvoControls::Label
+constexpr std::int16_t kRightButton = 2;
+constexpr std::int16_t kMiddleButton = 4;
+// WM_GETDPISCALEDSIZE, of Windows 10 1703.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
-// A fixed single border, on its own grey.
-const ModalWindowFrame kFrame{L"VerbaloProducer",
-                              IDI_PRODUCER,
-                              colours::kProducerText.background,
-                              layout::kCaption,
-                              0,
-                              layout::kClientWidth,
-                              layout::kClientHeight};
+// The controls of the labels the handlers reach, by InfTalvoControls::Label.
+constexpr std::array<int, 5> kLabelIds = {IDC_PRODUCER_LBINDIRIZZO, IDC_PRODUCER_LB_DATI,
+                                          IDC_PRODUCER_LB_CR, IDC_PRODUCER_LBMAIL,
+                                          IDC_PRODUCER_LBSITO};
+
+int IdOf(InfTalvoControls::Label label) {
+    return kLabelIds[static_cast<std::size_t>(label)];
+}
 
 platform::WindowHandle HandleOf(HWND control) {
     return reinterpret_cast<platform::WindowHandle>(control);
 }
 
-std::size_t IndexOf(InfTalvoControls::Label label) {
-    return static_cast<std::size_t>(label);
+// The shift keys of a mouse message as the handlers take them: 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t ShiftState(WPARAM keys) {
+    return static_cast<std::int16_t>(((keys & MK_SHIFT) != 0 ? 1 : 0) |
+                                     ((keys & MK_CONTROL) != 0 ? 2 : 0) |
+                                     (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+}
+
+// The buttons held during a move, or the one that went down: 1 left, 2 right, 4 middle.
+std::int16_t ButtonOf(UINT message, WPARAM keys) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            return kLeftButton;
+        case WM_RBUTTONDOWN:
+            return kRightButton;
+        case WM_MBUTTONDOWN:
+            return kMiddleButton;
+        default:
+            return static_cast<std::int16_t>(((keys & MK_LBUTTON) != 0 ? kLeftButton : 0) |
+                                             ((keys & MK_RBUTTON) != 0 ? kRightButton : 0) |
+                                             ((keys & MK_MBUTTON) != 0 ? kMiddleButton : 0));
+    }
 }
 
 }  // namespace
-
-// What exists while the window is loaded.
-struct ProducerWindow::Controls : LoadedControls {
-    struct LabelControl {
-        HWND hwnd = nullptr;
-        std::unique_ptr<ControlFont> font;
-    };
-
-    HFONT buttonFont = nullptr;  // the layout's
-    PanelWindow frame1;
-    PanelWindow picture1;
-    std::unique_ptr<ColouredButton> command1;
-    std::unique_ptr<ColouredButton> cmdInfoSys;
-    std::array<LabelControl, kLabelCount> labels;     // by InfTalvoControls::Label
-    std::vector<std::unique_ptr<ControlFont>> fonts;  // of the labels no handler changes
-    std::vector<std::unique_ptr<ControlMouseEvents>> mouse;
-    std::vector<std::unique_ptr<KeyboardLink>> links;
-    Twips line1X2 = layout::kLine1X2;
-    HWND drawnThumb = nullptr;  // the pictogram's label when it draws the pictogram itself
-};
 
 ProducerWindow::ProducerWindow(HINSTANCE instance, InfTalvoServices services,
                                std::string dirHiddenStartFolder,
                                const platform::DisplaySettings& display,
                                platform::Accessibility& accessibility)
-    : ModalWindowFor(instance, kFrame,
-                     {{IDC_PRODUCER_COMMAND1, [this] { form_.Command1_Click(); }},
-                      {IDC_PRODUCER_CMDINFOSYS, [this] { form_.cmdInfoSys_Click(); }},
-                      {IDOK, [this] { form_.EnterPressed(FocusedButton()); }},
-                      {IDCANCEL, [this] { form_.EscPressed(); }}},
-                     display),
+    : instance_(instance),
       form_(*this, services, std::move(dirHiddenStartFolder)),
+      theme_(display),
       accessibility_(accessibility) {}
 
-ProducerWindow::Controls* ProducerWindow::controls() const {
-    return static_cast<Controls*>(loaded());
+ProducerWindow::~ProducerWindow() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool ProducerWindow::Load() {
+    return hwnd_ != nullptr || CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_PRODUCER),
+                                                  mainWindow_, &ProducerWindow::DialogProc,
+                                                  reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+// The dialog manager does the keyboard; this loop only waits for the window to go, as the one of
+// a modal dialog box does.
+void ProducerWindow::ShowModal() {
+    if (!Load()) {
+        return;
+    }
+    // The main window, or the About window over it; this one itself if something activated it
+    // while hidden, and then the main window.
+    opener_ = GetActiveWindow() != hwnd_ ? GetActiveWindow() : mainWindow_;
+    // Shown first, so that the focus moves from the opener straight into this window.
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd_);
+    if (opener_ != nullptr) {
+        EnableWindow(opener_, FALSE);
+    }
+    MSG message{};
+    while (hwnd_ != nullptr) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+            }
+            SendMessageW(hwnd_, WM_CLOSE, 0, 0);  // the program is ending
+            break;
+        }
+        if (!IsDialogMessageW(hwnd_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    opener_ = nullptr;
 }
 
 platform::WindowHandle ProducerWindow::HandleLoadingIfNeeded() {
@@ -98,220 +131,237 @@ platform::WindowHandle ProducerWindow::HandleLoadingIfNeeded() {
     return Handle();
 }
 
-std::unique_ptr<ModalWindow::LoadedControls> ProducerWindow::CreateControls() {
-    auto controls = std::make_unique<Controls>();
-    // Created in the tab order (Command1, cmdInfoSys, Picture1, lbMail, lbSito: from the top in
-    // reading order, the buttons after the links), and each link label before the caption
-    // label beside it, which reaches under it.
-    CreateFrame(*controls);
-    CreatePicture(*controls);
-    CreateLabels(*controls);
-    controls->firstFocus = controls->command1->hwnd();
-    return controls;
+void ProducerWindow::Unload() {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    if (opener_ != nullptr) {
+        // As a modal dialog box ends: the opener takes input again, then the activation.
+        EnableWindow(opener_, TRUE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+        if (GetActiveWindow() == hwnd_ || GetActiveWindow() == nullptr) {
+            SetForegroundWindow(opener_);
+        }
+        opener_ = nullptr;
+    }
+    DestroyWindow(hwnd_);
 }
 
-void ProducerWindow::CreateFrame(Controls& c) {
-    c.buttonFont = c.layout.AddFont(FontLook::From(window_layout::kDefaultFont), scale());
-    c.frame1.Create(instance(), hwnd_, IDC_PRODUCER_FRAME1, PixelRect(scale(), layout::kFrame1),
-                    {[this] { return theme().BrushOf(colours::kProducerText.background); },
-                     PanelWindow::Border::Etched, false});
-    c.layout.Place(c.frame1.hwnd(), layout::kFrame1);
-    c.frame1.OnMouseMove([this](WPARAM keys, int x, int y) {
-        const MouseEvent event = MouseMoveEvent(keys, x, y, scale());
-        form_.Frame1_MouseMove(event.button, event.shift, event.x, event.y);
-    });
-    const HWND frame = c.frame1.hwnd();
-    c.command1 = std::make_unique<ColouredButton>(
-        instance(), frame, IDC_PRODUCER_COMMAND1, Utf8ToWide(layout::kOkCaption).c_str(),
-        PixelRect(scale(), layout::kCommand1), c.buttonFont, colours::kOkButton, theme());
-    c.cmdInfoSys = std::make_unique<ColouredButton>(
-        instance(), frame, IDC_PRODUCER_CMDINFOSYS, Utf8ToWide(layout::kSysInfoCaption).c_str(),
-        PixelRect(scale(), layout::kCmdInfoSys), c.buttonFont, colours::kSysInfoButton, theme());
-    c.layout.Place(c.command1->hwnd(), layout::kCommand1, c.buttonFont);
-    c.layout.Place(c.cmdInfoSys->hwnd(), layout::kCmdInfoSys, c.buttonFont);
-
-    const HWND lbCr = CreateLabel(instance(), frame, IDC_PRODUCER_LB_CR, layout::kNoticePlaceholder,
-                                  SS_LEFT, PixelRect(scale(), layout::kLbCr), nullptr);
-    c.labels[IndexOf(Label::Lb_cr)] = {
-        lbCr, std::make_unique<ControlFont>(lbCr, FontLook::From(layout::kNoticeFont), scale())};
-    c.layout.Place(lbCr, layout::kLbCr);
-    c.layout.AddControlFont(*c.labels[IndexOf(Label::Lb_cr)].font);
-    c.colors.Add(lbCr, colours::kProducerText);
-    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        lbCr, scale(),
-        [this](const MouseEvent& e) { form_.Lb_cr_MouseMove(e.button, e.shift, e.x, e.y); },
-        nullptr));
-}
-
-void ProducerWindow::CreatePicture(Controls& c) {
-    CreateInvisibleLabel(instance(), hwnd_, texts::kProducerPictureName);
-    c.picture1.Create(instance(), hwnd_, IDC_PRODUCER_PICTURE1,
-                      PixelRect(scale(), layout::kPicture1),
-                      {[this] { return theme().BrushOf(colours::kProducerHand.background); },
-                       PanelWindow::Border::Sunken, true});
-    c.layout.Place(c.picture1.hwnd(), layout::kPicture1);
-    const HWND thumb =
-        CreateLabel(instance(), c.picture1.hwnd(), IDC_PRODUCER_LB_ADP4, layout::kThumbsUp, SS_LEFT,
-                    PixelRect(scale(), layout::kLbAdp4), nullptr);
-    c.fonts.push_back(
-        std::make_unique<ControlFont>(thumb, FontLook::From(layout::kSymbolFont), scale()));
-    c.layout.Place(thumb, layout::kLbAdp4);
-    c.layout.AddControlFont(*c.fonts.back());
-    c.colors.Add(thumb, colours::kProducerHand);
-    // Its text is the letter that the symbol font draws as the hand: it is read by a name.
+// On the primary monitor, at its DPI (Form_Load centres it there); each label's font its own.
+void ProducerWindow::OnInitDialog() {
+    KeepDialogFromScaling(hwnd_);
+    scale_ = TwipsScale(DpiOfMonitor(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_PRODUCER))));
+    const auto setText = [this](int id, std::string_view text) {
+        SetDlgItemTextW(hwnd_, id, Utf8ToWide(text).c_str());
+    };
+    setText(IDC_PRODUCER_LBMAIL, maker::kEmail);
+    setText(IDC_PRODUCER_LBSITO, maker::kWebAddress);
+    setText(IDC_PRODUCER_LB_ADP0, maker::kTradeName);
+    setText(IDC_PRODUCER_LB_ADP1, maker::kCompanyForm);
+    setText(IDC_PRODUCER_LB_ADP3, LegalNameRestLabelText());
+    setText(IDC_PRODUCER_PICTURE1, texts::kProducerPictureName);
+    loaded_ = std::make_unique<Loaded>();
+    Loaded& c = *loaded_;
+    c.layout.Apply(hwnd_, layout::kControls, scale_);
+    const auto control = [this](int id) { return GetDlgItem(hwnd_, id); };
+    c.command1.emplace(control(IDC_PRODUCER_COMMAND1), colours::kOkButton, theme_);
+    c.cmdInfoSys.emplace(control(IDC_PRODUCER_CMDINFOSYS), colours::kSysInfoButton, theme_);
+    c.picture.emplace(control(IDC_PRODUCER_PICTURE1));
+    // From the keyboard, a link opens as by a press of the left button at its corner.
+    c.mail.emplace(control(IDC_PRODUCER_LBMAIL),
+                   [this] { form_.lbMail_MouseDown(kLeftButton, 0, 0, 0); });
+    c.site.emplace(control(IDC_PRODUCER_LBSITO),
+                   [this] { form_.lbSito_MouseDown(kLeftButton, 0, 0, 0); });
+    accessibility_.MarkLink(HandleOf(control(IDC_PRODUCER_LBMAIL)));
+    accessibility_.MarkLink(HandleOf(control(IDC_PRODUCER_LBSITO)));
+    accessibility_.NamePicture(HandleOf(control(IDC_PRODUCER_PICTURE1)),
+                               texts::kProducerPictureName);
+    // The pictogram's text is the letter that the symbol font draws as the hand: it is read by a
+    // name, and without that font the label draws the hand itself.
+    const HWND thumb = control(IDC_PRODUCER_LB_ADP4);
     accessibility_.NamePicture(HandleOf(thumb), texts::kThumbsUpName);
-    // Without the symbol font the letter would show, not the pictogram: the label draws it.
     if (!IsFontInstalled(Utf8ToWide(layout::kSymbolFont.face), SYMBOL_CHARSET)) {
         const LONG_PTR style = GetWindowLongPtrW(thumb, GWL_STYLE);
         SetWindowLongPtrW(thumb, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_OWNERDRAW);
         c.drawnThumb = thumb;
     }
+    form_.Form_Load();
 }
 
-void ProducerWindow::CreateLabels(Controls& c) {
-    auto label = [&](int id, std::string_view text, DWORD align,
-                     const window_layout::ControlRect& rect, const window_layout::FontDesign& font,
-                     const colours::TextColours& colour) {
-        const HWND hwnd = c.layout.Place(
-            CreateLabel(instance(), hwnd_, id, text, align, PixelRect(scale(), rect), nullptr),
-            rect);
-        c.colors.Add(hwnd, colour);
-        Controls::LabelControl made{
-            hwnd, std::make_unique<ControlFont>(hwnd, FontLook::From(font), scale())};
-        c.layout.AddControlFont(*made.font);
-        return made;
-    };
-    auto fixed = [&](Controls::LabelControl made) { c.fonts.push_back(std::move(made.font)); };
-
-    c.labels[IndexOf(Label::lbMail)] =
-        label(IDC_PRODUCER_LBMAIL, maker::kEmail, SS_LEFT, layout::kLbMail, layout::kContactFont,
-              colours::kProducerLink);
-    c.labels[IndexOf(Label::lbSito)] =
-        label(IDC_PRODUCER_LBSITO, maker::kWebAddress, SS_LEFT, layout::kLbSito,
-              layout::kContactFont, colours::kProducerLink);
-    fixed(label(IDC_PRODUCER_LABEL3_1, layout::kMailCaption, SS_LEFT, layout::kLabel3_1,
-                layout::kContactFont, colours::kProducerText));
-    fixed(label(IDC_PRODUCER_LABEL3_0, layout::kSiteCaption, SS_LEFT, layout::kLabel3_0,
-                layout::kContactFont, colours::kProducerText));
-    fixed(label(IDC_PRODUCER_LB_ADP0, maker::kTradeName, SS_LEFT, layout::kLbAdp0,
-                layout::kTradeNameFont, colours::kProducerName));
-    fixed(label(IDC_PRODUCER_LB_ADP1, maker::kCompanyForm, SS_LEFT, layout::kLbAdp1,
-                layout::kCompanyFormFont, colours::kProducerName));
-    fixed(label(IDC_PRODUCER_LB_ADP3, LegalNameRestLabelText(), SS_LEFT, layout::kLbAdp3,
-                layout::kLegalNameFont, colours::kProducerName));
-    c.labels[IndexOf(Label::lbIndirizzo)] =
-        label(IDC_PRODUCER_LBINDIRIZZO, layout::kTownPlaceholder, SS_CENTER, layout::kLbIndirizzo,
-              layout::kContactFont, colours::kProducerText);
-    c.labels[IndexOf(Label::Lb_dati)] =
-        label(IDC_PRODUCER_LB_DATI, layout::kNumbersPlaceholder, SS_LEFT, layout::kLbDati,
-              layout::kContactFont, colours::kProducerText);
-
-    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        c.labels[IndexOf(Label::lbMail)].hwnd, scale(),
-        [this](const MouseEvent& e) { form_.lbMail_MouseMove(e.button, e.shift, e.x, e.y); },
-        [this](const MouseEvent& e) { form_.lbMail_MouseDown(e.button, e.shift, e.x, e.y); }));
-    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        c.labels[IndexOf(Label::lbSito)].hwnd, scale(),
-        [this](const MouseEvent& e) { form_.lbSito_MouseMove(e.button, e.shift, e.x, e.y); },
-        [this](const MouseEvent& e) { form_.lbSito_MouseDown(e.button, e.shift, e.x, e.y); }));
-    for (const Label link : {Label::lbMail, Label::lbSito}) {
-        accessibility_.MarkLink(HandleOf(c.labels[IndexOf(link)].hwnd));
-    }
-    // From the keyboard, a link opens as by a press of the left button at its corner.
-    c.links.push_back(std::make_unique<KeyboardLink>(c.labels[IndexOf(Label::lbMail)].hwnd, [this] {
-        form_.lbMail_MouseDown(kLeftButton, 0, 0, 0);
-    }));
-    c.links.push_back(std::make_unique<KeyboardLink>(c.labels[IndexOf(Label::lbSito)].hwnd, [this] {
-        form_.lbSito_MouseDown(kLeftButton, 0, 0, 0);
-    }));
-    c.mouse.push_back(std::make_unique<ControlMouseEvents>(
-        c.labels[IndexOf(Label::Lb_dati)].hwnd, scale(),
-        [this](const MouseEvent& e) { form_.Lb_dati_MouseMove(e.button, e.shift, e.x, e.y); },
-        nullptr));
-}
-
-std::optional<LRESULT> ProducerWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog();
+            // No focus yet: loaded hidden, the window must not take it from the active one. The
+            // dialog manager gives it to the first tab stop, OK, when the window is activated.
+            return FALSE;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_CLOSE:  // the close box, Alt+F4, the program's end: not the cancel command
+            form_.Form_Unload();
+            Unload();
+            return TRUE;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            OnPointer(message, wParam, lParam);
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            return loaded_ == nullptr ? FALSE
+                                      : reinterpret_cast<INT_PTR>(loaded_->layout.Colours(
+                                            reinterpret_cast<HWND>(lParam),
+                                            reinterpret_cast<HDC>(wParam), theme_));
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<INT_PTR>(theme_.BrushOf(colours::kProducerText.background));
+        case WM_DRAWITEM:
+            return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
         case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_MOUSEMOVE: {
-            const MouseEvent event =
-                MouseMoveEvent(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale());
-            form_.Form_MouseMove(event.button, event.shift, event.x, event.y);
-            return 0;
-        }
+            PaintLine1();
+            return TRUE;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            RepaintInNewColours(hwnd_);
+            return FALSE;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return Handled(0);
+        case kGetDpiScaledSize:
+            SizeForDpi(hwnd_, layout::kClientWidth, layout::kClientHeight, static_cast<int>(wParam),
+                       *reinterpret_cast<SIZE*>(lParam));
+            return Handled(TRUE);
         case WM_DESTROY:
-            if (const Controls* c = controls()) {
-                for (const Label link : {Label::lbMail, Label::lbSito}) {
-                    accessibility_.Forget(HandleOf(LabelWindow(link)));
-                }
-                accessibility_.Forget(
-                    HandleOf(GetDlgItem(c->picture1.hwnd(), IDC_PRODUCER_LB_ADP4)));
+            for (const int id : {IDC_PRODUCER_LBMAIL, IDC_PRODUCER_LBSITO, IDC_PRODUCER_PICTURE1,
+                                 IDC_PRODUCER_LB_ADP4}) {
+                accessibility_.Forget(HandleOf(GetDlgItem(hwnd_, id)));
             }
-            return std::nullopt;
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (controls() != nullptr && item.hwndItem == controls()->drawnThumb) {
-                FillRect(item.hDC, &item.rcItem,
-                         theme().BrushOf(colours::kProducerHand.background));
-                DrawThumbsUp(item.hDC, item.rcItem, theme().Colour(colours::kProducerHand.text));
-                return TRUE;
-            }
-            if (DrawButton(item)) {
-                return TRUE;
+            loaded_.reset();
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR ProducerWindow::AfterException(UINT message) noexcept {
+    if (message == WM_INITDIALOG) {
+        DestroyWindow(hwnd_);
+        return FALSE;
+    }
+    return DialogBase::AfterException(message);
+}
+
+// There is no default button and no cancel button: Enter (IDOK) presses only the button with
+// the focus, and Esc (IDCANCEL) does nothing. A double click on a button is two clicks.
+void ProducerWindow::OnCommand(WORD id, WORD notification) {
+    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) {
+        return;
+    }
+    const int focused = GetDlgCtrlID(GetFocus());
+    if (id == IDC_PRODUCER_COMMAND1 || (id == IDOK && focused == IDC_PRODUCER_COMMAND1)) {
+        form_.Command1_Click();
+    } else if (id == IDC_PRODUCER_CMDINFOSYS ||
+               (id == IDOK && focused == IDC_PRODUCER_CMDINFOSYS)) {
+        form_.cmdInfoSys_Click();
+    }
+}
+
+// The labels let the pointer through to the window (they are no SS_NOTIFY statics): the control
+// under it, the topmost where two overlap, is the one whose handler runs, with the position
+// relative to it in twips; a control with no handler of its own changes nothing.
+void ProducerWindow::OnPointer(UINT message, WPARAM keys, LPARAM position) {
+    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    const HWND over = ChildWindowFromPointEx(hwnd_, at, CWP_SKIPINVISIBLE);
+    MapWindowPoints(hwnd_, over, &at, 1);
+    const std::int16_t button = ButtonOf(message, keys);
+    const std::int16_t shift = ShiftState(keys);
+    const auto x = static_cast<float>(scale_.ToTwips(at.x));
+    const auto y = static_cast<float>(scale_.ToTwips(at.y));
+    const bool down = message != WM_MOUSEMOVE;
+    switch (over == hwnd_ ? 0 : GetDlgCtrlID(over)) {
+        case 0:
+            if (!down) {
+                form_.Form_MouseMove(button, shift, x, y);
             }
             break;
-        }
+        case IDC_PRODUCER_FRAME1:
+            if (!down) {
+                form_.Frame1_MouseMove(button, shift, x, y);
+            }
+            break;
+        case IDC_PRODUCER_LB_CR:
+            if (!down) {
+                form_.Lb_cr_MouseMove(button, shift, x, y);
+            }
+            break;
+        case IDC_PRODUCER_LB_DATI:
+            if (!down) {
+                form_.Lb_dati_MouseMove(button, shift, x, y);
+            }
+            break;
+        case IDC_PRODUCER_LBMAIL:
+            down ? form_.lbMail_MouseDown(button, shift, x, y)
+                 : form_.lbMail_MouseMove(button, shift, x, y);
+            break;
+        case IDC_PRODUCER_LBSITO:
+            down ? form_.lbSito_MouseDown(button, shift, x, y)
+                 : form_.lbSito_MouseMove(button, shift, x, y);
+            break;
         default:
             break;
     }
-    return std::nullopt;
 }
 
-std::optional<InfTalvo::Button> ProducerWindow::FocusedButton() const {
-    using Button = InfTalvo::Button;
-    const Controls* c = controls();
-    return c == nullptr ? std::nullopt
-                        : FocusedAmong<Button>({{c->command1->hwnd(), Button::Command1},
-                                                {c->cmdInfoSys->hwnd(), Button::cmdInfoSys}});
-}
-
-bool ProducerWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
-    const Controls* c = controls();
-    if (c == nullptr) {
+bool ProducerWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const {
+    if (loaded_ == nullptr) {
         return false;
     }
-    for (const ColouredButton* button : {c->command1.get(), c->cmdInfoSys.get()}) {
-        if (button != nullptr && button->hwnd() == item.hwndItem) {
-            button->Draw(item);
-            return true;
-        }
+    const Loaded& c = *loaded_;
+    if (item.hwndItem == c.command1->hwnd() || item.hwndItem == c.cmdInfoSys->hwnd()) {
+        (item.hwndItem == c.command1->hwnd() ? *c.command1 : *c.cmdInfoSys).Draw(item);
+        return true;
     }
-    return false;
+    // Picture1's face, and the hand where the label draws it.
+    FillRect(item.hDC, &item.rcItem, theme_.BrushOf(colours::kProducerHand.background));
+    if (item.hwndItem == c.drawnThumb) {
+        DrawThumbsUp(item.hDC, item.rcItem, theme_.Colour(colours::kProducerHand.text));
+    }
+    return true;
 }
 
-void ProducerWindow::Paint() {
+// Line1, in the default line colour, across the window's inner width.
+void ProducerWindow::PaintLine1() const {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(hwnd_, &paint);
-    if (controls() != nullptr) {
-        // Line1, in the default line colour.
-        const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
-        const HGDIOBJ previous = SelectObject(dc, pen.get());
-        const int y = scale().ToPixels(layout::kLine1Y);
-        MoveToEx(dc, 0, y, nullptr);
-        LineTo(dc, scale().ToPixels(controls()->line1X2), y);
-        SelectObject(dc, previous);
-    }
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
+    const HGDIOBJ previous = SelectObject(dc, pen.get());
+    const int y = scale_.ToPixels(layout::kLine1Y);
+    MoveToEx(dc, 0, y, nullptr);
+    LineTo(dc, client.right, y);
+    SelectObject(dc, previous);
     EndPaint(hwnd_, &paint);
 }
 
+void ProducerWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi == scale_.dpi() || loaded_ == nullptr) {
+        return;  // laid out for it already, where it was placed
+    }
+    scale_ = TwipsScale(dpi);
+    loaded_->layout.Rescale(scale_);
+    MoveToDpi(hwnd_, suggested, layout::kClientWidth, layout::kClientHeight, dpi);
+}
+
 HWND ProducerWindow::LabelWindow(Label label) const {
-    return controls() != nullptr ? controls()->labels[IndexOf(label)].hwnd : nullptr;
+    return loaded_ != nullptr ? loaded_->layout.Control(IdOf(label)) : nullptr;
 }
 
 platform::WindowHandle ProducerWindow::Handle() const {
-    return reinterpret_cast<platform::WindowHandle>(hwnd_);
+    return HandleOf(hwnd_);
 }
 
 std::string ProducerWindow::LabelText(Label label) const {
@@ -322,7 +372,7 @@ std::string ProducerWindow::LabelText(Label label) const {
 void ProducerWindow::SetLabelText(Label label, std::string_view text) {
     if (const HWND window = LabelWindow(label)) {
         SetWindowTextW(window, Utf8ToWide(text).c_str());
-        controls()->labels[IndexOf(label)].font->TextChanged();
+        loaded_->layout.FontOf(IdOf(label))->TextChanged();
     }
 }
 
@@ -332,63 +382,31 @@ InfTalvoControls::Size ProducerWindow::LabelSize(Label label) const {
     if (window == nullptr || !GetWindowRect(window, &rect)) {
         return {};
     }
-    return {scale().ToTwips(rect.right - rect.left), scale().ToTwips(rect.bottom - rect.top)};
+    return {scale_.ToTwips(rect.right - rect.left), scale_.ToTwips(rect.bottom - rect.top)};
 }
 
 void ProducerWindow::SetLabelFontSize(Label label, float points) {
-    if (controls() != nullptr) {
-        controls()->labels[IndexOf(label)].font->SetPoints(points);
+    if (LabelWindow(label) != nullptr) {
+        loaded_->layout.FontOf(IdOf(label))->SetPoints(points);
     }
 }
 
 void ProducerWindow::SetLabelUnderline(Label label, bool underline) {
-    if (controls() != nullptr) {
-        controls()->labels[IndexOf(label)].font->SetUnderline(underline);
+    if (LabelWindow(label) != nullptr) {
+        loaded_->layout.FontOf(IdOf(label))->SetUnderline(underline);
     }
 }
 
 void ProducerWindow::SetLabelBold(Label label, bool bold) {
-    if (controls() != nullptr) {
-        controls()->labels[IndexOf(label)].font->SetBold(bold);
+    if (LabelWindow(label) != nullptr) {
+        loaded_->layout.FontOf(IdOf(label))->SetBold(bold);
     }
 }
 
-void ProducerWindow::SetLine1X2(Twips x2) {
-    if (controls() != nullptr) {
-        controls()->line1X2 = x2;
-        InvalidateRect(hwnd_, nullptr, TRUE);
-    }
-}
-
-InfTalvoControls::Size ProducerWindow::OuterSize() const {
-    RECT rect{};
-    GetWindowRect(hwnd_, &rect);
-    return {scale().ToTwips(rect.right - rect.left), scale().ToTwips(rect.bottom - rect.top)};
-}
-
-InfTalvoControls::Twips ProducerWindow::InnerWidth() const {
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    return scale().ToTwips(client.right - client.left);
-}
-
-void ProducerWindow::SetTop(float top) {
-    RECT rect{};
-    GetWindowRect(hwnd_, &rect);
-    SetWindowPos(hwnd_, nullptr, rect.left, scale().ToPixels(static_cast<Twips>(std::lround(top))),
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void ProducerWindow::SetLeft(float left) {
-    RECT rect{};
-    GetWindowRect(hwnd_, &rect);
-    SetWindowPos(hwnd_, nullptr, scale().ToPixels(static_cast<Twips>(std::lround(left))), rect.top,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-InfTalvoControls::Size ProducerWindow::ScreenSize() const {
-    return {scale().ToTwips(GetSystemMetrics(SM_CXSCREEN)),
-            scale().ToTwips(GetSystemMetrics(SM_CYSCREEN))};
+void ProducerWindow::CentreOnScreen() {
+    const platform::ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                      GetSystemMetrics(SM_CYSCREEN)};
+    PlaceWindow(hwnd_, ProducerWindowRect(screen, scale_.dpi(), FrameOf(hwnd_, scale_.dpi())));
 }
 
 }  // namespace verbalo::ui::win32

@@ -7,36 +7,52 @@
 #include <string>
 
 #include "infowindows/inf_talvo.h"
-#include "infowindows/producer_window_access.h"
+#include "mainwindow/form1_controls.h"
+#include "platform/accessibility.h"
 #include "platform/win32/accessibility_win32.h"
 #include "platform/win32/display_settings_win32.h"
-#include "ui/win32/gdi_objects.h"
-#include "ui/win32/modal_window.h"
+#include "ui/win32/coloured_button.h"
+#include "ui/win32/control_layout.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/tab_stop_static.h"
+#include "ui/win32/theme_colours.h"
+#include "ui/win32/window_base.h"
 
 namespace verbalo::ui::win32 {
 
-// The producer window InfTalvo on Win32: creates its controls from the layout when it is
-// loaded, carries out what InfTalvo asks of them, and forwards each event to InfTalvo's handler
-// for it. InfTalvo lives as long as the object; each unloading also runs Form_Unload. It is
-// loaded by the first opening, or hidden by the launcher's request for its handle.
-class ProducerWindow final : public ModalWindowFor<InfTalvoControls>,
-                             public ProducerWindowHandleSource,
-                             public ProducerWindowOpener {
+// The producer window InfTalvo on Win32: a dialog of the dialog manager (template IDD_PRODUCER)
+// that carries out what InfTalvo asks of its controls and hands each event to InfTalvo's handler
+// for it. It is loaded by its first opening, or hidden by the launcher's request for its handle,
+// and keeps that load when it is shown later; each unloading ends the dialog, never InfTalvo.
+// It stands on the primary monitor at that monitor's DPI.
+class ProducerWindow final : public DialogBase<ProducerWindow>,
+                             public InfTalvoControls,
+                             public InformationWindow {
   public:
     // dirHiddenStartFolder: the program's current folder, where the folder list starts.
     // display: whether a high-contrast theme is on, and the system's colours.
-    // accessibility: what screen readers are told of the links.
+    // accessibility: what screen readers are told of the links and the pictures.
     ProducerWindow(
         HINSTANCE instance, InfTalvoServices services, std::string dirHiddenStartFolder,
         const platform::DisplaySettings& display = platform::win32::SystemDisplaySettings(),
         platform::Accessibility& accessibility = platform::win32::SystemAccessibility());
+    ~ProducerWindow() override;
+    ProducerWindow(const ProducerWindow&) = delete;
+    ProducerWindow& operator=(const ProducerWindow&) = delete;
 
+    // The main window, which owns the window.
+    void SetMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
     InfTalvo& form() { return form_; }
 
-    // ProducerWindowHandleSource: throws when the window cannot be created.
-    platform::WindowHandle HandleLoadingIfNeeded() override;
-    // ProducerWindowOpener.
-    void ShowProducerWindowModally() override { ShowModal(); }
+    // Creates the window without showing it, which runs Form_Load; a loaded window stays as it
+    // is. False when it could not be created.
+    bool Load();
+    // Loads the window if needed and shows it modally over the active window; returns when it
+    // has been closed. When the program ends meanwhile, it is closed as by its close box.
+    void ShowModal() override;
+    // The launcher's owner of the tool: the window's handle, loading it hidden if needed.
+    // Throws when the window cannot be created.
+    platform::WindowHandle HandleLoadingIfNeeded();
 
     // InfTalvoControls.
     platform::WindowHandle Handle() const override;
@@ -46,33 +62,43 @@ class ProducerWindow final : public ModalWindowFor<InfTalvoControls>,
     void SetLabelFontSize(Label label, float points) override;
     void SetLabelUnderline(Label label, bool underline) override;
     void SetLabelBold(Label label, bool bold) override;
-    void SetLine1X2(Twips x2) override;
-    Size OuterSize() const override;
-    Twips InnerWidth() const override;
-    void SetTop(float top) override;
-    void SetLeft(float left) override;
-    Size ScreenSize() const override;
+    void CentreOnScreen() override;
+    // Ends the window; the window shown modally gives the input back to the one it was opened
+    // over first.
+    void Unload() override;
+
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // A load that failed ends the window.
+    INT_PTR AfterException(UINT message) noexcept;
 
   private:
-    struct Controls;
+    // What exists while the window is loaded.
+    struct Loaded {
+        ControlLayout layout;
+        std::optional<ColouredButton> command1;
+        std::optional<ColouredButton> cmdInfoSys;
+        std::optional<TabStopStatic> picture;
+        std::optional<TabStopStatic> mail;
+        std::optional<TabStopStatic> site;
+        HWND drawnThumb = nullptr;  // the pictogram's label when it draws the pictogram itself
+    };
 
-    // ModalWindow.
-    std::unique_ptr<LoadedControls> CreateControls() override;
-    void OnLoaded() override { form_.Form_Load(); }
-    void OnClosing() override { form_.Form_Unload(); }
-    std::optional<LRESULT> OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    Controls* controls() const;
-    std::optional<InfTalvo::Button> FocusedButton() const;
-    void CreateFrame(Controls& c);
-    void CreatePicture(Controls& c);
-    void CreateLabels(Controls& c);
-    bool DrawButton(const DRAWITEMSTRUCT& item) const;
-    void Paint();
+    void OnInitDialog();
+    void OnCommand(WORD id, WORD notification);
+    void OnPointer(UINT message, WPARAM keys, LPARAM position);
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void PaintLine1() const;
     HWND LabelWindow(Label label) const;
 
+    HINSTANCE instance_;
     InfTalvo form_;
+    ThemeColours theme_;
     platform::Accessibility& accessibility_;
+    HWND mainWindow_ = nullptr;
+    HWND opener_ = nullptr;  // while shown modally: the window it was opened over
+    TwipsScale scale_;
+    std::unique_ptr<Loaded> loaded_;
 };
 
 }  // namespace verbalo::ui::win32

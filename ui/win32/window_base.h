@@ -10,7 +10,8 @@ namespace verbalo::ui::win32 {
 // object's HandleMessage. No exception crosses into user32: one that reaches the edge is
 // stopped there, and the message gets the result of AfterException, never its default handling
 // on top of a handler that failed half-way. A window that owes a message more even then (the
-// main window ends the program on WM_DESTROY) declares its own AfterException.
+// main window ends the program on WM_DESTROY) declares its own AfterException. Whatever the
+// handler does, nothing points at the window once WM_NCDESTROY is over.
 template <class Derived>
 class BaseWindow {
   public:
@@ -31,19 +32,72 @@ class BaseWindow {
         if (self == nullptr) {
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }
+        LRESULT result = 0;
         try {
-            const LRESULT result = self->HandleMessage(message, wParam, lParam);
-            if (message == WM_NCDESTROY) {
-                SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-                self->hwnd_ = nullptr;
-            }
-            return result;
+            result = self->HandleMessage(message, wParam, lParam);
         } catch (...) {
-            return self->AfterException(message);
+            result = self->AfterException(message);
         }
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+        }
+        return result;
     }
 
     LRESULT AfterException(UINT message) noexcept { return ResultAfterException(hwnd_, message); }
+
+    HWND hwnd_ = nullptr;
+};
+
+// The same for a dialog of the dialog manager: the object is bound at WM_INITDIALOG (its
+// lParam), and HandleMessage returns what a dialog procedure returns: TRUE for a message it
+// handled (the result, where the message has one, in DWLP_MSGRESULT), FALSE for the dialog
+// manager's own handling. After an exception the message counts as handled with the result of
+// ResultAfterException; a dialog whose load failed has its own AfterException end it.
+template <class Derived>
+class DialogBase {
+  public:
+    HWND hwnd() const { return hwnd_; }
+    bool IsLoaded() const { return hwnd_ != nullptr; }
+
+  protected:
+    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept {
+        Derived* self = nullptr;
+        if (message == WM_INITDIALOG) {
+            self = reinterpret_cast<Derived*>(lParam);
+            SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+            self->hwnd_ = dialog;
+        } else {
+            self = reinterpret_cast<Derived*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        }
+        if (self == nullptr) {
+            return FALSE;
+        }
+        INT_PTR result = FALSE;
+        try {
+            result = self->HandleMessage(message, wParam, lParam);
+        } catch (...) {
+            result = self->AfterException(message);
+        }
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(dialog, DWLP_USER, 0);
+            self->hwnd_ = nullptr;
+        }
+        return result;
+    }
+
+    INT_PTR AfterException(UINT message) noexcept {
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, ResultAfterException(hwnd_, message));
+        return TRUE;
+    }
+
+    // A message handled, with its result.
+    INT_PTR Handled(LRESULT result) const {
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
 
     HWND hwnd_ = nullptr;
 };

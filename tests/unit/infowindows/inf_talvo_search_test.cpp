@@ -50,7 +50,7 @@ class SystemInfoSearch : public ::testing::Test, protected info_test::InfTalvoDo
 
 TEST_F(SystemInfoSearch, ClearsTheFlagAndSearchesNothingWhenTheLauncherStartsTheTool) {
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
-    global.systemInfoNotFound = 1;
+    systemInfoNotFound = 1;
     launcher.startsTool = true;
 
     Window().cmdInfoSys_Click();
@@ -63,7 +63,8 @@ TEST_F(SystemInfoSearch, ClearsTheFlagAndSearchesNothingWhenTheLauncherStartsThe
 }
 
 TEST_F(SystemInfoSearch, SearchesTheReportedProgramFilesFoldersInTheirOrderEachOnceFullPathsOnly) {
-    roots.reported = {"C:\\PF", "Programmi", "c:\\pf\\", "", "C:\\PF (x86)", "D:\\App"};
+    roots.reported = {"C:\\PF",      "Programmi",    "c:\\pf\\", "",
+                      "C:\\PF\\A\\", "C:\\PF (x86)", "D:\\App"};
     files.AddFolder("C:\\PF\\A");
     files.AddFolder("C:\\PF (x86)");
     files.AddFile("Programmi\\MSINFO32.EXE");  // below wherever the program runs
@@ -85,7 +86,7 @@ TEST_F(SystemInfoSearch, AToolDirectlyInProgrammiIsStartedWithoutEnteringASubfol
     EXPECT_EQ(pump.calls, 0);
     EXPECT_EQ(talvo->dirHidden().Path(), "C:\\Programmi");
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(global.systemInfoNotFound, 1);  // the window never clears it after the launcher
+    EXPECT_EQ(systemInfoNotFound, 1);  // the window never clears it after the launcher
 }
 
 TEST_F(SystemInfoSearch, WithNoToolAnywhereVisitsDepthFirstInListOrderThenSaysSoOnce) {
@@ -222,10 +223,11 @@ TEST(SystemInfoSearchGuard, AFolderIsNeverVisitedTwice) {
     platform::FakeShell shell;
     platform::FakeDialogs dialogs;
     platform::FakeMessagePump pump;
-    Global global;
-    FakeLauncher launcher{global};
+    std::int16_t systemInfoNotFound = 0;
+    FakeLauncher launcher{systemInfoNotFound};
     platform::FakeProgramFolders roots;
-    InfTalvo talvo(window, {files, roots, shell, dialogs, pump, launcher, global}, "C:\\");
+    InfTalvo talvo(window, {files, roots, shell, dialogs, pump, launcher, systemInfoNotFound},
+                   "C:\\");
 
     talvo.cmdInfoSys_Click();
 
@@ -323,15 +325,16 @@ TEST_F(SystemInfoSearch, WithTheRealLauncherARegisteredToolIsStartedAndNoFolderS
     registry.SetString(platform::Registry::kLocalMachine,
                        "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "C:\\T\\msinfo32.exe");
     info_test::FakeProducerWindow producerWindow;
-    RegistrySystemInfoLauncher realLauncher({registry, files, shell}, producerWindow, global);
+    RegistrySystemInfoLauncher realLauncher({registry, files, shell}, producerWindow.Owner(),
+                                            systemInfoNotFound);
     files.AddFile("C:\\Programmi\\MSINFO32.EXE");
-    InfTalvo talvoWindow(window, {files, roots, shell, dialogs, pump, realLauncher, global},
-                         "C:\\");
+    InfTalvo talvoWindow(
+        window, {files, roots, shell, dialogs, pump, realLauncher, systemInfoNotFound}, "C:\\");
 
     talvoWindow.cmdInfoSys_Click();
     ASSERT_EQ(shell.calls.size(), 1u);
     EXPECT_EQ(shell.calls[0].file, "C:\\T\\msinfo32.exe");
-    EXPECT_EQ(files.listings.size(), 1u);  // only dirHidden's first reading of its folder
+    EXPECT_TRUE(files.listings.empty());  // no folder listed
 
     shell.result = 2;  // the registered file cannot be started: the window searches instead
     talvoWindow.cmdInfoSys_Click();

@@ -6,11 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "infowindows/frm_about_controls.h"
-#include "infowindows/global.h"
 #include "infowindows/inf_talvo.h"
 #include "infowindows/inf_talvo_controls.h"
-#include "infowindows/producer_window_access.h"
 #include "infowindows/system_info_launcher.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
@@ -18,7 +15,6 @@
 #include "platform/fakes/fake_program_folders.h"
 #include "platform/fakes/fake_shell.h"
 #include "platform/utf16.h"
-#include "resources/about_layout.h"
 #include "resources/maker_data.h"
 #include "resources/producer_layout.h"
 
@@ -27,13 +23,13 @@ namespace verbalo::info_test {
 // A launcher that starts the tool or fails, as told, and remembers the flag it was called with.
 class FakeLauncher : public SystemInfoLauncher {
   public:
-    explicit FakeLauncher(Global& global) : global_(global) {}
+    explicit FakeLauncher(std::int16_t& systemInfoNotFound) : flag_(systemInfoNotFound) {}
 
     void LaunchSystemInfo() noexcept override {
         ++calls;
-        flagOnCall.push_back(global_.systemInfoNotFound);
+        flagOnCall.push_back(flag_);
         if (!startsTool) {
-            global_.systemInfoNotFound = 1;
+            flag_ = 1;
         }
     }
 
@@ -42,25 +38,27 @@ class FakeLauncher : public SystemInfoLauncher {
     std::vector<std::int16_t> flagOnCall;
 
   private:
-    Global& global_;
+    std::int16_t& flag_;
 };
 
-// The producer window as the launcher and the About window reach it.
-class FakeProducerWindow : public ProducerWindowHandleSource, public ProducerWindowOpener {
+// The producer window as the launcher reaches it, the owner of what it starts.
+class FakeProducerWindow {
   public:
     static constexpr platform::WindowHandle kHandle = 0x7A1;
 
-    platform::WindowHandle HandleLoadingIfNeeded() override {
+    platform::WindowHandle HandleLoadingIfNeeded() {
         ++handleRequests;
         if (failsToLoad) {
             throw std::runtime_error("the window could not be created");
         }
         return kHandle;
     }
-    void ShowProducerWindowModally() override { ++modalShows; }
+    // What the launcher is given.
+    RegistrySystemInfoLauncher::OwnerWindow Owner() {
+        return [this] { return HandleLoadingIfNeeded(); };
+    }
 
     int handleRequests = 0;
-    int modalShows = 0;
     bool failsToLoad = false;
 };
 
@@ -69,9 +67,6 @@ class FakeProducerWindow : public ProducerWindowHandleSource, public ProducerWin
 class FakeInfTalvoWindow : public InfTalvoControls {
   public:
     static constexpr platform::WindowHandle kHandle = 0x5150;
-    static constexpr Size kOuterSize = {5415, 4290};
-    static constexpr Twips kInnerWidth = producer_layout::kClientWidth;
-    static constexpr Size kScreenSize = {19200, 12000};
 
     struct LabelState {
         std::string text;
@@ -83,11 +78,9 @@ class FakeInfTalvoWindow : public InfTalvoControls {
 
     FakeInfTalvoWindow() {
         namespace layout = producer_layout;
-        labels[Label::lbIndirizzo] = {std::string(layout::kTownPlaceholder),
-                                      SizeOf(layout::kLbIndirizzo)};
-        labels[Label::Lb_dati] = {std::string(layout::kNumbersPlaceholder),
-                                  SizeOf(layout::kLbDati)};
-        labels[Label::Lb_cr] = {std::string(layout::kNoticePlaceholder), SizeOf(layout::kLbCr)};
+        labels[Label::lbIndirizzo] = {"lbIndirizzo", SizeOf(layout::kLbIndirizzo)};
+        labels[Label::Lb_dati] = {"Lb_dati", SizeOf(layout::kLbDati)};
+        labels[Label::Lb_cr] = {"Lb_cr", SizeOf(layout::kLbCr)};
         labels[Label::lbMail] = {std::string(maker::kEmail), SizeOf(layout::kLbMail)};
         labels[Label::lbSito] = {std::string(maker::kWebAddress), SizeOf(layout::kLbSito)};
     }
@@ -127,18 +120,7 @@ class FakeInfTalvoWindow : public InfTalvoControls {
         labels[label].bold = bold;
         log.push_back(Name(label) + (bold ? " bold" : " no bold"));
     }
-    void SetLine1X2(Twips x2) override { line1X2 = x2; }
-    Size OuterSize() const override { return kOuterSize; }
-    Twips InnerWidth() const override { return kInnerWidth; }
-    void SetTop(float value) override {
-        top = value;
-        log.push_back("top");
-    }
-    void SetLeft(float value) override {
-        left = value;
-        log.push_back("left");
-    }
-    Size ScreenSize() const override { return kScreenSize; }
+    void CentreOnScreen() override { log.push_back("centred"); }
     void Unload() override { ++unloads; }
 
     // Hot: bold and underlined; plain: neither.
@@ -157,33 +139,14 @@ class FakeInfTalvoWindow : public InfTalvoControls {
 
     std::map<Label, LabelState> labels;
     std::vector<std::string> log;
-    Twips line1X2 = 0;
-    float top = -1.0f;
-    float left = -1.0f;
-    int unloads = 0;
-};
-
-// The About window's controls; texts are stored as a control stores them.
-class FakeFrmAboutWindow : public FrmAboutControls {
-  public:
-    Position MainWindowPosition() const override { return mainWindow; }
-    void MoveTo(Twips l, Twips t) override { position = {l, t}; }
-    void SetCaption(std::string_view text) override { caption = platform::AsStoredByControl(text); }
-    void SetLabelText(Label label, std::string_view text) override {
-        labels[label] = platform::AsStoredByControl(text);
-    }
-    void Unload() override { ++unloads; }
-
-    Position mainWindow = {1200, 900};
-    Position position = {-1, -1};
-    std::string caption = std::string(about_layout::kStoredCaption);
-    std::map<Label, std::string> labels;
     int unloads = 0;
 };
 
 // The producer window's controls and services, all doubles, for a test fixture to hold.
 struct InfTalvoDoubles {
-    InfTalvoServices Services() { return {files, roots, shell, dialogs, pump, launcher, global}; }
+    InfTalvoServices Services() {
+        return {files, roots, shell, dialogs, pump, launcher, systemInfoNotFound};
+    }
 
     FakeInfTalvoWindow window;
     platform::FakeFileSystem files;
@@ -191,8 +154,8 @@ struct InfTalvoDoubles {
     platform::FakeShell shell;
     platform::FakeDialogs dialogs;
     platform::FakeMessagePump pump;
-    Global global;
-    FakeLauncher launcher{global};
+    std::int16_t systemInfoNotFound = 0;
+    FakeLauncher launcher{systemInfoNotFound};
 };
 
 }  // namespace verbalo::info_test

@@ -34,8 +34,9 @@ class LaunchSystemInfoTest : public ::testing::Test {
     FakeFileSystem files;
     FakeShell shell;
     FakeProducerWindow producerWindow;
-    Global global;
-    RegistrySystemInfoLauncher launcher{{registry, files, shell}, producerWindow, global};
+    std::int16_t systemInfoNotFound = 0;
+    RegistrySystemInfoLauncher launcher{
+        {registry, files, shell}, producerWindow.Owner(), systemInfoNotFound};
 };
 
 TEST_F(LaunchSystemInfoTest, StartsThePathValueAsItIsWithoutLookingForTheFile) {
@@ -47,7 +48,7 @@ TEST_F(LaunchSystemInfoTest, StartsThePathValueAsItIsWithoutLookingForTheFile) {
     EXPECT_EQ(shell.calls, std::vector{StartOf("C:\\Strumenti\\msinfo32.exe")});
     EXPECT_TRUE(files.fileLookups.empty());
     EXPECT_EQ(producerWindow.handleRequests, 1);
-    EXPECT_EQ(global.systemInfoNotFound, 0);
+    EXPECT_EQ(systemInfoNotFound, 0);
     EXPECT_TRUE(registry.openKeys.empty());
     EXPECT_EQ(registry.requestedAccess, std::vector<std::uint32_t>{0x0001});
 }
@@ -60,7 +61,7 @@ TEST_F(LaunchSystemInfoTest, WithoutPathStartsTheToolInTheRegisteredFolder) {
 
     EXPECT_EQ(files.fileLookups, std::vector<std::string>{"C:\\Strumenti\\MSINFO32.EXE"});
     EXPECT_EQ(shell.calls, std::vector{StartOf("C:\\Strumenti\\MSINFO32.EXE")});
-    EXPECT_EQ(global.systemInfoNotFound, 0);
+    EXPECT_EQ(systemInfoNotFound, 0);
     EXPECT_TRUE(registry.openKeys.empty());
 }
 
@@ -89,7 +90,7 @@ TEST_P(LaunchFails, SetsTheFlagToOneAndNothingReachesTheCaller) {
 
     Launch();
 
-    EXPECT_EQ(global.systemInfoNotFound, 1);
+    EXPECT_EQ(systemInfoNotFound, 1);
     EXPECT_TRUE(registry.openKeys.empty());
 }
 
@@ -159,19 +160,19 @@ TEST_F(LaunchSystemInfoTest, ADwordPathIsHandedToTheShellAsRendered) {
     Launch();
 
     EXPECT_EQ(shell.calls, std::vector{StartOf("&h015")});
-    EXPECT_EQ(global.systemInfoNotFound, 1);
+    EXPECT_EQ(systemInfoNotFound, 1);
 }
 
 TEST_F(LaunchSystemInfoTest, NeverClearsTheFlag) {
     Launch();
     Launch();
-    EXPECT_EQ(global.systemInfoNotFound, 1);
+    EXPECT_EQ(systemInfoNotFound, 1);
 
     registry.SetString(kHklm, kToolKey, "PATH", "C:\\x.exe");
     Launch();
 
     EXPECT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(global.systemInfoNotFound, 1);
+    EXPECT_EQ(systemInfoNotFound, 1);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST(Form1Window, MenuCommandsSetDescribedBeforeTheyActAndDoNotWordAPendingAmoun
     f.window.TypeText("12");
     f.form.Mu_progr_Click();
     EXPECT_EQ(f.form.described(), Flag::True);
-    EXPECT_EQ(f.informationWindows.aboutShown, 1);
+    EXPECT_EQ(f.aboutWindow.shown, 1);
     f.form.Text1_LostFocus(OtherWindow::ThisProgram);  // the focus goes to the About window
     EXPECT_EQ(f.form.wording(), "");
 
@@ -75,7 +75,7 @@ TEST(Form1Window, MenuCommandsSetDescribedBeforeTheyActAndDoNotWordAPendingAmoun
     EXPECT_EQ(f.form.described(), Flag::False);
 
     f.form.Mu_Talvo_Click();
-    EXPECT_EQ(f.informationWindows.producerShown, 1);
+    EXPECT_EQ(f.producerWindow.shown, 1);
     f.form.Text1_LostFocus(OtherWindow::ThisProgram);
     EXPECT_EQ(f.form.wording(), "");
 }
