@@ -1,11 +1,9 @@
 #include "infowindows/inf_talvo.h"
 
-#include <algorithm>
-#include <cctype>
 #include <utility>
 #include <vector>
 
-#include "infowindows/producer_texts.h"
+#include "infowindows/info_texts.h"
 #include "infowindows/tool_search_folders.h"
 
 namespace verbalo {
@@ -13,19 +11,7 @@ namespace {
 
 constexpr float kNoticePoints = 7.0f;
 
-// Sets a flag for as long as it lives.
-class FlagScope {
-  public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-  private:
-    bool& flag_;
-};
-
-// Counts one nesting level for as long as it lives.
+// Counts one level of the search for as long as it lives.
 class DepthScope {
   public:
     explicit DepthScope(int& depth) : depth_(depth) { ++depth_; }
@@ -122,7 +108,7 @@ void InfTalvo::cmdInfoSys_Click() {
 }
 
 void InfTalvo::SearchForTool() {
-    const FlagScope running(searchRunning_);
+    const DepthScope running(searchRunning_);
     searchAbandoned_ = false;
     launchTarget_.clear();
     visitedFolders_.clear();

@@ -87,7 +87,7 @@ class InfTalvo {
     // The file or link last handed to the shell; the search's result.
     const std::string& launchTarget() const { return launchTarget_; }
     const FolderList& dirHidden() const { return dirHidden_; }
-    bool SearchUnderWay() const { return searchRunning_ || searchDepth_ > 0; }
+    bool SearchUnderWay() const { return searchRunning_ > 0 || searchDepth_ > 0; }
 
   private:
     using Label = InfTalvoControls::Label;
@@ -104,7 +104,7 @@ class InfTalvo {
     std::string launchTarget_;
     FolderList dirHidden_;
 
-    bool searchRunning_ = false;
+    int searchRunning_ = 0;  // SearchForTool under way
     bool searchAbandoned_ = false;
     int searchDepth_ = 0;
     std::unordered_set<std::string> visitedFolders_;  // lower-case paths entered by this search

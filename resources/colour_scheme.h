@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <string_view>
 #include <variant>
 
 #include "platform/display_settings.h"
@@ -73,28 +71,5 @@ inline constexpr TextColours kOkButton{detail::kButtonText,
                                        {Rgb{200, 216, 200}, SystemColour::ButtonFace}};
 inline constexpr TextColours kSysInfoButton{detail::kButtonText,
                                             {Rgb{255, 224, 192}, SystemColour::ButtonFace}};
-
-struct NamedTextColours {
-    std::string_view what;
-    TextColours colours;
-};
-
-// Every pair the windows show, for the contrast list.
-inline constexpr std::array kEveryTextColour{
-    NamedTextColours{"main window: labels", kMainLabel},
-    NamedTextColours{"main window: echo", kEcho},
-    NamedTextColours{"main window: wording", kWordingBox},
-    NamedTextColours{"main window: status line", kStatusLine},
-    NamedTextColours{"About: title", kAboutTitle},
-    NamedTextColours{"About: credit and version", kAboutNavy},
-    NamedTextColours{"About: description", kAboutDescription},
-    NamedTextColours{"About: notice", kAboutNotice},
-    NamedTextColours{"producer: names", kProducerName},
-    NamedTextColours{"producer: town, numbers, captions, notice", kProducerText},
-    NamedTextColours{"producer: links", kProducerLink},
-    NamedTextColours{"producer: pictogram", kProducerHand},
-    NamedTextColours{"producer: OK", kOkButton},
-    NamedTextColours{"producer: Sistema", kSysInfoButton},
-};
 
 }  // namespace verbalo::colours

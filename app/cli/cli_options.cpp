@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "resources/console_texts.h"
+#include "app/cli/console_texts.h"
 
 namespace verbalo::cli {
 namespace {

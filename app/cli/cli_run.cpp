@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/cli/buffered_output.h"
+#include "app/cli/console_texts.h"
 #include "app/cli/line_input.h"
 #include "app/cli/reporter.h"
 #include "app/cli/styled_wording.h"
@@ -15,7 +16,6 @@
 #include "app/cli/word_rows.h"
 #include "easter/easter_date.h"
 #include "platform/dialogs.h"
-#include "resources/console_texts.h"
 #include "resources/version.h"
 
 namespace verbalo::cli {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "resources/console_texts.h"
+#include "app/cli/console_texts.h"
 
 namespace verbalo::cli {
 

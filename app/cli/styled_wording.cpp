@@ -1,7 +1,7 @@
 #include "app/cli/styled_wording.h"
 
+#include "app/cli/console_texts.h"
 #include "app/cli/euro_sign.h"
-#include "resources/console_texts.h"
 #include "wording/amount_text.h"
 #include "wording/letter_case.h"
 #include "wording/word_tables.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "resources/console_texts.h"
+#include "app/cli/console_texts.h"
 
 namespace verbalo::cli {
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <utility>
 
+#include "app/cli/console_texts.h"
 #include "app/cli/delimited_rows.h"
 #include "app/cli/word_lines.h"
-#include "resources/console_texts.h"
 
 namespace verbalo::cli {
 namespace {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/cli/cli_run.h"
+#include "app/cli/console_texts.h"
 #include "fuzz/checks/fuzz_checks.h"
 #include "fuzz/checks/require.h"
-#include "resources/console_texts.h"
 #include "tests/support/cli_on_strings.h"
 #include "tests/support/wording_reader.h"
 #include "wording/word_tables.h"

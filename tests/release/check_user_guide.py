@@ -32,7 +32,7 @@ def main(source_dir: pathlib.Path) -> int:
     menu = menu[:menu.index("\nEND\n")]
     entries = [re.sub(r"&(.)", r"\1", name)
                for name in re.findall(r'(?:MENUITEM|POPUP)\s+"([^"]*)"', menu)]
-    help_text = (source_dir / "resources" / "console_texts.h").read_text(encoding="utf-8")
+    help_text = (source_dir / "app" / "cli" / "console_texts.h").read_text(encoding="utf-8")
     options = re.findall(r'"\s+(--[a-z]+)\b', help_text)
     if not entries or not options:
         failures.append("no menu entries or options found in the sources")

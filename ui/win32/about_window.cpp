@@ -1,6 +1,6 @@
 #include "ui/win32/about_window.h"
 
-#include "infowindows/about_texts.h"
+#include "infowindows/info_texts.h"
 #include "infowindows/window_placement.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/about_layout.h"
@@ -18,6 +18,33 @@ namespace layout = about_layout;
 constexpr int kPointerSize = 32;
 // WM_GETDPISCALEDSIZE, of Windows 10 1703.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
+
+// An icon resource of the program at a size, or nothing when it cannot be loaded.
+IconHandle LoadIconResource(HINSTANCE instance, int id, int size) {
+    return IconHandle(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+// A mouse pointer with the picture of an icon, its hot spot in the middle.
+IconHandle CursorFromIcon(HICON icon) {
+    if (icon == nullptr) {
+        return nullptr;
+    }
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) {
+        return nullptr;
+    }
+    // GetIconInfo hands over copies of the icon's bitmaps: they are ours to delete.
+    const GdiObject<HBITMAP> mask(info.hbmMask);
+    const GdiObject<HBITMAP> colour(info.hbmColor);
+    BITMAP bitmap{};
+    GetObjectW(info.hbmMask, sizeof(bitmap), &bitmap);
+    const int height = info.hbmColor != nullptr ? bitmap.bmHeight : bitmap.bmHeight / 2;
+    info.fIcon = FALSE;
+    info.xHotspot = static_cast<DWORD>(bitmap.bmWidth / 2);
+    info.yHotspot = static_cast<DWORD>(height / 2);
+    return IconHandle(CreateIconIndirect(&info));
+}
 
 platform::WindowHandle HandleOf(HWND control) {
     return reinterpret_cast<platform::WindowHandle>(control);

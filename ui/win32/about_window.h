@@ -11,7 +11,7 @@
 #include "platform/win32/display_settings_win32.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/dpi.h"
-#include "ui/win32/icon_handle.h"
+#include "ui/win32/gdi_objects.h"
 #include "ui/win32/tab_stop_static.h"
 #include "ui/win32/theme_colours.h"
 #include "ui/win32/window_base.h"

@@ -7,9 +7,7 @@
 #include "resources/form1_layout.h"
 #include "resources/main_window_texts.h"
 #include "resources/resource_ids.h"
-#include "ui/win32/child_controls.h"
 #include "ui/win32/control_font.h"
-#include "ui/win32/font_fallback.h"
 
 namespace verbalo::ui::win32 {
 
@@ -33,6 +31,24 @@ constexpr std::int16_t kKeyEnter = 13;
 // carries the OtherWindow.
 constexpr UINT kAmountFieldLostFocus = WM_APP + 1;
 constexpr UINT kAmountFieldGotFocus = WM_APP + 2;
+
+// A control in the window's client area, of any class, with its text and styles (WS_CHILD,
+// WS_VISIBLE and WS_CLIPSIBLINGS come with every control); the layout places it and gives its font.
+HWND CreateChildControl(HINSTANCE instance, HWND parent, int id, const wchar_t* className,
+                        std::string_view text, DWORD style, DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, className, Utf8ToWide(text).c_str(),
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+// A label that is not shown. The accessibility proxies name a control that has no text of its
+// own by the static control just before it in z-order, a hidden one too: created right before
+// such a control, this label gives it its name. The name ends in a colon, as a label's does.
+HWND CreateInvisibleLabel(HINSTANCE instance, HWND parent, std::string_view name) {
+    constexpr INT_PTR kNoId = -1;
+    return CreateWindowExW(0, L"STATIC", Utf8ToWide(name).c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX,
+                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(kNoId), instance, nullptr);
+}
 
 // The widest of the characters an amount has, fifteen times: what the amount field must show.
 std::wstring FifteenWidestCharacters(HWND field) {
@@ -188,19 +204,18 @@ void Form1Window::CreateControls() {
         const platform::ScreenRect placed = ScreenRectOf(hwnd_);
         PlaceWindow(hwnd_, DesignRect(placed.left, placed.top, dpi));
     }
-    CreateChildControl(instance_, hwnd_, IDC_LABEL2, {L"STATIC", texts::kAmountLabel, SS_LEFT});
-    text1_ =
-        CreateChildControl(instance_, hwnd_, IDC_TEXT1,
-                           {L"EDIT", "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE});
+    CreateChildControl(instance_, hwnd_, IDC_LABEL2, L"STATIC", texts::kAmountLabel, SS_LEFT);
+    text1_ = CreateChildControl(instance_, hwnd_, IDC_TEXT1, L"EDIT", "",
+                                ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
     SendMessageW(text1_, EM_SETLIMITTEXT, layout::kAmountMaxLength, 0);
-    lbFormattato_ = CreateChildControl(instance_, hwnd_, IDC_LBFORMATTATO,
-                                       {L"STATIC", "", SS_RIGHT | WS_BORDER});
+    lbFormattato_ =
+        CreateChildControl(instance_, hwnd_, IDC_LBFORMATTATO, L"STATIC", "", SS_RIGHT | WS_BORDER);
     // The output box is read-only and no tab stop, and it never takes the focus: a screen
     // reader reads it as text by the name of the label before it. A disabled box would draw
     // its text grey, whatever colour it is given.
     CreateInvisibleLabel(instance_, hwnd_, texts::kWordingBoxName);
-    txtLettere_ = CreateChildControl(instance_, hwnd_, IDC_TXTLETTERE,
-                                     {L"EDIT", "", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE});
+    txtLettere_ = CreateChildControl(instance_, hwnd_, IDC_TXTLETTERE, L"EDIT", "",
+                                     ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE);
     outputBoxSubclass_ = std::make_unique<WindowSubclass>(
         txtLettere_, [](UINT message, WPARAM, LPARAM, LRESULT& result) {
             if (message == WM_SETCURSOR) {
@@ -211,7 +226,7 @@ void Form1Window::CreateControls() {
             result = 0;
             return TakesNoPress(message);
         });
-    label3_ = CreateChildControl(instance_, hwnd_, IDC_LABEL3, {L"STATIC", "", SS_CENTER});
+    label3_ = CreateChildControl(instance_, hwnd_, IDC_LABEL3, L"STATIC", "", SS_CENTER);
     layout_.Apply(hwnd_, layout::kControls, scale_);
     FitAmountFieldFont();
     // A screen reader announces what the status line says, without moving the focus.

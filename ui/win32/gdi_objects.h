@@ -18,4 +18,12 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelete
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+
+// An icon or a cursor made by the program (not a shared one from LoadIcon), destroyed with its
+// owner.
+using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
 }  // namespace verbalo::ui::win32

@@ -2,21 +2,19 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <utility>
 
-#include "infowindows/producer_texts.h"
+#include "infowindows/info_texts.h"
 #include "infowindows/window_placement.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/maker_data.h"
 #include "resources/producer_layout.h"
 #include "resources/producer_window_texts.h"
 #include "resources/resource_ids.h"
-#include "ui/win32/child_controls.h"
-#include "ui/win32/font_fallback.h"
 #include "ui/win32/gdi_objects.h"
-#include "ui/win32/thumbs_up_picture.h"
 
 namespace verbalo::ui::win32 {
 
@@ -40,6 +38,23 @@ constexpr std::array<int, 5> kLabelIds = {IDC_PRODUCER_LBINDIRIZZO, IDC_PRODUCER
 int IdOf(InfTalvoControls::Label label) {
     return kLabelIds[static_cast<std::size_t>(label)];
 }
+
+// The controls under the pointer that have handlers of their own (0: the window's background):
+// for a move, and for a press of any button.
+using PointerHandler = void (InfTalvo::*)(std::int16_t, std::int16_t, float, float);
+struct PointerTarget {
+    int id;
+    PointerHandler move;
+    PointerHandler down = nullptr;
+};
+constexpr PointerTarget kPointerTargets[] = {
+    {0, &InfTalvo::Form_MouseMove},
+    {IDC_PRODUCER_FRAME1, &InfTalvo::Frame1_MouseMove},
+    {IDC_PRODUCER_LB_CR, &InfTalvo::Lb_cr_MouseMove},
+    {IDC_PRODUCER_LB_DATI, &InfTalvo::Lb_dati_MouseMove},
+    {IDC_PRODUCER_LBMAIL, &InfTalvo::lbMail_MouseMove, &InfTalvo::lbMail_MouseDown},
+    {IDC_PRODUCER_LBSITO, &InfTalvo::lbSito_MouseMove, &InfTalvo::lbSito_MouseDown},
+};
 
 platform::WindowHandle HandleOf(HWND control) {
     return reinterpret_cast<platform::WindowHandle>(control);
@@ -66,6 +81,47 @@ std::int16_t ButtonOf(UINT message, WPARAM keys) {
                                              ((keys & MK_RBUTTON) != 0 ? kRightButton : 0) |
                                              ((keys & MK_MBUTTON) != 0 ? kMiddleButton : 0));
     }
+}
+
+// The hand on a grid 10 wide and 13 high: a cuff on the left, the fist with the thumb raised.
+struct GridPoint {
+    int x;
+    int y;
+};
+constexpr int kGridWidth = 10;
+constexpr int kGridHeight = 13;
+constexpr std::array<GridPoint, 4> kCuff = {{{0, 6}, {2, 6}, {2, 12}, {0, 12}}};
+constexpr std::array<GridPoint, 11> kFistAndThumb = {
+    {{3, 6}, {5, 2}, {5, 0}, {6, 0}, {7, 1}, {7, 5}, {9, 5}, {10, 6}, {9, 12}, {3, 12}, {3, 6}}};
+
+// A shape of the grid in pixels, the grid's corner at (left, top).
+template <std::size_t N>
+std::array<POINT, N> InPixels(const std::array<GridPoint, N>& shape, int left, int top, int cell) {
+    std::array<POINT, N> points{};
+    for (std::size_t i = 0; i < N; ++i) {
+        points[i] = {left + shape[i].x * cell, top + shape[i].y * cell};
+    }
+    return points;
+}
+
+// A thumbs-up hand drawn in `colour` within `rect`, keeping its proportions: the pictogram
+// where the symbol font that has it is not installed.
+void DrawThumbsUp(HDC dc, const RECT& rect, COLORREF colour) {
+    // The largest grid cell that fits both ways, the hand centred.
+    const int width = static_cast<int>(rect.right - rect.left);
+    const int height = static_cast<int>(rect.bottom - rect.top);
+    const int cell = std::max(1, std::min(width / kGridWidth, height / kGridHeight));
+    const int left = static_cast<int>(rect.left) + (width - cell * kGridWidth) / 2;
+    const int top = static_cast<int>(rect.top) + (height - cell * kGridHeight) / 2;
+    const Brush brush(CreateSolidBrush(colour));
+    const HGDIOBJ previousBrush = SelectObject(dc, brush.get());
+    const HGDIOBJ previousPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    const auto cuff = InPixels(kCuff, left, top, cell);
+    Polygon(dc, cuff.data(), static_cast<int>(cuff.size()));
+    const auto hand = InPixels(kFistAndThumb, left, top, cell);
+    Polygon(dc, hand.data(), static_cast<int>(hand.size()));
+    SelectObject(dc, previousPen);
+    SelectObject(dc, previousBrush);
 }
 
 }  // namespace
@@ -275,43 +331,17 @@ void ProducerWindow::OnCommand(WORD id, WORD notification) {
 void ProducerWindow::OnPointer(UINT message, WPARAM keys, LPARAM position) {
     POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     const HWND over = ChildWindowFromPointEx(hwnd_, at, CWP_SKIPINVISIBLE);
-    MapWindowPoints(hwnd_, over, &at, 1);
-    const std::int16_t button = ButtonOf(message, keys);
-    const std::int16_t shift = ShiftState(keys);
-    const auto x = static_cast<float>(scale_.ToTwips(at.x));
-    const auto y = static_cast<float>(scale_.ToTwips(at.y));
-    const bool down = message != WM_MOUSEMOVE;
-    switch (over == hwnd_ ? 0 : GetDlgCtrlID(over)) {
-        case 0:
-            if (!down) {
-                form_.Form_MouseMove(button, shift, x, y);
-            }
-            break;
-        case IDC_PRODUCER_FRAME1:
-            if (!down) {
-                form_.Frame1_MouseMove(button, shift, x, y);
-            }
-            break;
-        case IDC_PRODUCER_LB_CR:
-            if (!down) {
-                form_.Lb_cr_MouseMove(button, shift, x, y);
-            }
-            break;
-        case IDC_PRODUCER_LB_DATI:
-            if (!down) {
-                form_.Lb_dati_MouseMove(button, shift, x, y);
-            }
-            break;
-        case IDC_PRODUCER_LBMAIL:
-            down ? form_.lbMail_MouseDown(button, shift, x, y)
-                 : form_.lbMail_MouseMove(button, shift, x, y);
-            break;
-        case IDC_PRODUCER_LBSITO:
-            down ? form_.lbSito_MouseDown(button, shift, x, y)
-                 : form_.lbSito_MouseMove(button, shift, x, y);
-            break;
-        default:
-            break;
+    const int id = over == hwnd_ ? 0 : GetDlgCtrlID(over);
+    const auto target = std::ranges::find(kPointerTargets, id, &PointerTarget::id);
+    if (target == std::end(kPointerTargets)) {
+        return;
+    }
+    const PointerHandler handler = message == WM_MOUSEMOVE ? target->move : target->down;
+    if (handler != nullptr) {
+        MapWindowPoints(hwnd_, over, &at, 1);
+        (form_.*handler)(ButtonOf(message, keys), ShiftState(keys),
+                         static_cast<float>(scale_.ToTwips(at.x)),
+                         static_cast<float>(scale_.ToTwips(at.y)));
     }
 }
 

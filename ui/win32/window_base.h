@@ -2,9 +2,37 @@
 
 #include <windows.h>
 
-#include "ui/win32/message_results.h"
+#include <string>
 
 namespace verbalo::ui::win32 {
+
+// What a message is owed when its handler threw, so that the system is left in a defined state:
+// a window whose WM_NCCREATE or WM_CREATE failed is not created (CreateWindowEx returns NULL);
+// a WM_PAINT is validated, or it would come back at once; every other message counts as
+// handled (0), so that no half-handled message gets the default handling on top: a character
+// is not inserted, a key is not acted on.
+inline LRESULT ResultAfterException(HWND window, UINT message) noexcept {
+    switch (message) {
+        case WM_NCCREATE:
+            return FALSE;
+        case WM_CREATE:
+            return -1;
+        case WM_PAINT:
+            ValidateRect(window, nullptr);
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+// The text of a window or control.
+inline std::wstring WindowTextOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
 
 // Binds a C++ object to its window at WM_NCCREATE and hands every later message to the
 // object's HandleMessage. No exception crosses into user32: one that reaches the edge is

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "ui/win32/message_results.h"
+#include "ui/win32/window_base.h"
 
 namespace verbalo::ui::win32 {
 

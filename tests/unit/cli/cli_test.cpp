@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/cli/cli_run.h"
-#include "resources/console_texts.h"
+#include "app/cli/console_texts.h"
 #include "resources/version.h"
 #include "tests/support/cli_on_strings.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "info_window_doubles.h"
-#include "infowindows/producer_texts.h"
+#include "infowindows/info_texts.h"
 #include "platform/fakes/fake_dialogs.h"
 #include "platform/fakes/fake_file_system.h"
 #include "platform/fakes/fake_message_pump.h"

@@ -4,9 +4,7 @@
 #include <cctype>
 #include <string>
 
-#include "infowindows/about_texts.h"
-#include "infowindows/label_text.h"
-#include "infowindows/producer_texts.h"
+#include "infowindows/info_texts.h"
 #include "resources/maker_data.h"
 
 namespace verbalo {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "infowindows/about_texts.h"
+#include "infowindows/info_texts.h"
 #include "resources/about_layout.h"
 #include "resources/form1_layout.h"
 #include "resources/producer_layout.h"
