@@ -164,7 +164,7 @@ BOOL CALLBACK AddControl(HWND control, LPARAM controls) {
     return TRUE;
 }
 
-// The controls of `window`, its panels' included, whose text does not fit.
+// The controls of `window` whose text does not fit.
 std::vector<Misfit> MisfitsIn(HWND window) {
     std::vector<HWND> controls;
     EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));

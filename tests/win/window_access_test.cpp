@@ -161,7 +161,7 @@ void PaintInMemory(HWND control, Paint paint) {
 }
 
 // Each text has its contrast; in high contrast its colours, and those that the windows and
-// panels paint their backgrounds in, are the system's.
+// dialogs paint their backgrounds in, are the system's.
 void ExpectThemeColours(HWND window, const test::SwitchableDisplaySettings& display) {
     const auto& system = display.highContrast().colours;
     const auto systems = [&](Rgb c) {

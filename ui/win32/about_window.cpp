@@ -158,6 +158,8 @@ INT_PTR AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return Handled(TRUE);
         case WM_DESTROY:
             accessibility_.Forget(HandleOf(GetDlgItem(hwnd_, IDC_ABOUT_PICTURE1)));
+            return FALSE;
+        case WM_NCDESTROY:  // the controls are gone: their fonts may go
             loaded_.reset();
             return FALSE;
         default:

@@ -295,6 +295,8 @@ INT_PTR ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
                                  IDC_PRODUCER_LB_ADP4}) {
                 accessibility_.Forget(HandleOf(GetDlgItem(hwnd_, id)));
             }
+            return FALSE;
+        case WM_NCDESTROY:  // the controls are gone: their fonts may go
             loaded_.reset();
             return FALSE;
         default:
