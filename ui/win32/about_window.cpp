@@ -101,8 +101,7 @@ void AboutWindow::Label1_Click() {
 void AboutWindow::OnInitDialog() {
     KeepDialogFromScaling(hwnd_);
     scale_ = TwipsScale(DpiOfWindow(mainWindow_ != nullptr ? mainWindow_ : hwnd_));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ABOUT))));
+    SetIcons(hwnd_, instance_, IDI_ABOUT);
     if (pointer_ == nullptr) {
         pictureIcon_ = LoadIconResource(instance_, IDI_VERBALO, layout::kPictureIconSize);
         pointer_ = CursorFromIcon(LoadIconResource(instance_, IDI_ABOUT, kPointerSize).get());

@@ -208,8 +208,7 @@ void ProducerWindow::Unload() {
 void ProducerWindow::OnInitDialog() {
     KeepDialogFromScaling(hwnd_);
     scale_ = TwipsScale(DpiOfMonitor(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_PRODUCER))));
+    SetIcons(hwnd_, instance_, IDI_PRODUCER);
     const auto setText = [this](int id, std::string_view text) {
         SetDlgItemTextW(hwnd_, id, Utf8ToWide(text).c_str());
     };

@@ -25,6 +25,17 @@ inline LRESULT ResultAfterException(HWND window, UINT message) noexcept {
     }
 }
 
+// A window's icons, the large and the small image of one icon resource of the program.
+inline void SetIcons(HWND window, HINSTANCE instance, int iconId) {
+    const auto image = [&](int metric) {
+        const int pixels = GetSystemMetrics(metric);
+        return reinterpret_cast<LPARAM>(
+            LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, pixels, pixels, LR_SHARED));
+    };
+    SendMessageW(window, WM_SETICON, ICON_BIG, image(SM_CXICON));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, image(SM_CXSMICON));
+}
+
 // The text of a window or control.
 inline std::wstring WindowTextOf(HWND window) {
     const int length = GetWindowTextLengthW(window);
