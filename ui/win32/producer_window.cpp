@@ -153,9 +153,10 @@ void ProducerWindow::ShowModal() {
     if (!Load()) {
         return;
     }
-    // The main window, or the About window over it; this one itself if something activated it
-    // while hidden, and then the main window.
-    opener_ = GetActiveWindow() != hwnd_ ? GetActiveWindow() : mainWindow_;
+    // The main window, or the About window over it: the active one, unless that is none or this
+    // one itself (something activated it while hidden).
+    const HWND active = GetActiveWindow();
+    opener_ = active != nullptr && active != hwnd_ ? active : mainWindow_;
     // Shown first, so that the focus moves from the opener straight into this window.
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetForegroundWindow(hwnd_);
@@ -391,6 +392,10 @@ HWND ProducerWindow::LabelWindow(Label label) const {
     return loaded_ != nullptr ? loaded_->layout.Control(IdOf(label)) : nullptr;
 }
 
+ControlFont* ProducerWindow::LabelFont(Label label) const {
+    return loaded_ != nullptr ? loaded_->layout.FontOf(IdOf(label)) : nullptr;
+}
+
 platform::WindowHandle ProducerWindow::Handle() const {
     return HandleOf(hwnd_);
 }
@@ -403,7 +408,7 @@ std::string ProducerWindow::LabelText(Label label) const {
 void ProducerWindow::SetLabelText(Label label, std::string_view text) {
     if (const HWND window = LabelWindow(label)) {
         SetWindowTextW(window, Utf8ToWide(text).c_str());
-        loaded_->layout.FontOf(IdOf(label))->TextChanged();
+        LabelFont(label)->TextChanged();
     }
 }
 
@@ -417,20 +422,20 @@ InfTalvoControls::Size ProducerWindow::LabelSize(Label label) const {
 }
 
 void ProducerWindow::SetLabelFontSize(Label label, float points) {
-    if (LabelWindow(label) != nullptr) {
-        loaded_->layout.FontOf(IdOf(label))->SetPoints(points);
+    if (ControlFont* font = LabelFont(label)) {
+        font->SetPoints(points);
     }
 }
 
 void ProducerWindow::SetLabelUnderline(Label label, bool underline) {
-    if (LabelWindow(label) != nullptr) {
-        loaded_->layout.FontOf(IdOf(label))->SetUnderline(underline);
+    if (ControlFont* font = LabelFont(label)) {
+        font->SetUnderline(underline);
     }
 }
 
 void ProducerWindow::SetLabelBold(Label label, bool bold) {
-    if (LabelWindow(label) != nullptr) {
-        loaded_->layout.FontOf(IdOf(label))->SetBold(bold);
+    if (ControlFont* font = LabelFont(label)) {
+        font->SetBold(bold);
     }
 }
 

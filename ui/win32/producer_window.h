@@ -90,6 +90,8 @@ class ProducerWindow final : public DialogBase<ProducerWindow>,
     void OnDpiChanged(int dpi, const RECT& suggested);
     void PaintLine1() const;
     HWND LabelWindow(Label label) const;
+    // The label's own font (every label has one), while the window is loaded.
+    ControlFont* LabelFont(Label label) const;
 
     HINSTANCE instance_;
     InfTalvo form_;
