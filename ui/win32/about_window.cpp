@@ -18,6 +18,8 @@ namespace layout = about_layout;
 constexpr int kPointerSize = 32;
 // WM_GETDPISCALEDSIZE, of Windows 10 1703.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
+// Posted when the dialog box shows the window: it takes the foreground then.
+constexpr UINT kShown = WM_APP + 1;
 
 // An icon resource of the program at a size, or nothing when it cannot be loaded.
 IconHandle LoadIconResource(HINSTANCE instance, int id, int size) {
@@ -144,6 +146,19 @@ INT_PTR AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                        layout::kPictureIconSize, 0, nullptr, DI_NORMAL);
             return TRUE;
         }
+        case WM_SHOWWINDOW:
+            if (wParam != FALSE) {
+                PostMessageW(hwnd_, kShown, 0, 0);
+            }
+            return FALSE;
+        case kShown:
+            // Once on the screen, as the producer window's loop does after showing it: the
+            // keyboard follows even where the activation that showing brought reached the
+            // screen before the window did (Wine without a window manager, under load).
+            if (IsWindowEnabled(hwnd_)) {  // no window opened over it meanwhile
+                SetForegroundWindow(hwnd_);
+            }
+            return TRUE;
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE:
             RepaintInNewColours(hwnd_);
