@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "resources/layout_rect.h"
 #include "resources/resource_ids.h"
 
@@ -111,7 +109,5 @@ inline constexpr Control kControls[] = {
     {.id = IDC_PRODUCER_COMMAND1, .rect = kCommand1, .container = IDC_PRODUCER_FRAME1},
     {.id = IDC_PRODUCER_CMDINFOSYS, .rect = kCmdInfoSys, .container = IDC_PRODUCER_FRAME1},
 };
-
-inline constexpr std::string_view kThumbsUp = "C";  // in the symbol font: a thumbs-up hand
 
 }  // namespace verbalo::producer_layout

@@ -312,18 +312,38 @@ INT_PTR ProducerWindow::AfterException(UINT message) noexcept {
     return DialogBase::AfterException(message);
 }
 
-// There is no default button and no cancel button: Enter (IDOK) presses only the button with
-// the focus, and Esc (IDCANCEL) does nothing. A double click on a button is two clicks.
+// Enter comes as IDOK and Esc as IDCANCEL, with the button that has the focus; a double click
+// on a button is two clicks.
 void ProducerWindow::OnCommand(WORD id, WORD notification) {
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) {
         return;
     }
-    const int focused = GetDlgCtrlID(GetFocus());
-    if (id == IDC_PRODUCER_COMMAND1 || (id == IDOK && focused == IDC_PRODUCER_COMMAND1)) {
-        form_.Command1_Click();
-    } else if (id == IDC_PRODUCER_CMDINFOSYS ||
-               (id == IDOK && focused == IDC_PRODUCER_CMDINFOSYS)) {
-        form_.cmdInfoSys_Click();
+    switch (id) {
+        case IDC_PRODUCER_COMMAND1:
+            form_.Command1_Click();
+            break;
+        case IDC_PRODUCER_CMDINFOSYS:
+            form_.cmdInfoSys_Click();
+            break;
+        case IDOK:
+            form_.EnterPressed(FocusedButton());
+            break;
+        case IDCANCEL:
+            form_.EscPressed();
+            break;
+        default:
+            break;
+    }
+}
+
+std::optional<InfTalvo::Button> ProducerWindow::FocusedButton() const {
+    switch (GetDlgCtrlID(GetFocus())) {
+        case IDC_PRODUCER_COMMAND1:
+            return InfTalvo::Button::Command1;
+        case IDC_PRODUCER_CMDINFOSYS:
+            return InfTalvo::Button::cmdInfoSys;
+        default:
+            return std::nullopt;
     }
 }
 

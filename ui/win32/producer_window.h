@@ -85,6 +85,8 @@ class ProducerWindow final : public DialogBase<ProducerWindow>,
 
     void OnInitDialog();
     void OnCommand(WORD id, WORD notification);
+    // The button of this window that has the focus, if any.
+    std::optional<InfTalvo::Button> FocusedButton() const;
     void OnPointer(UINT message, WPARAM keys, LPARAM position);
     bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
     void OnDpiChanged(int dpi, const RECT& suggested);
