@@ -16,8 +16,6 @@ namespace {
 namespace layout = about_layout;
 
 constexpr int kPointerSize = 32;
-// WM_GETDPISCALEDSIZE, of Windows 10 1703.
-constexpr UINT kGetDpiScaledSize = 0x02E4;
 // Posted when the dialog box shows the window: it takes the foreground then.
 constexpr UINT kShown = WM_APP + 1;
 
@@ -48,10 +46,6 @@ IconHandle CursorFromIcon(HICON icon) {
     return IconHandle(CreateIconIndirect(&info));
 }
 
-platform::WindowHandle HandleOf(HWND control) {
-    return reinterpret_cast<platform::WindowHandle>(control);
-}
-
 }  // namespace
 
 AboutWindow::AboutWindow(HINSTANCE instance, SystemInfoLauncher& launcher,
@@ -77,7 +71,8 @@ void AboutWindow::Form_Load() {
     // Not kept within the screen: near its edge the window may reach past it.
     const platform::ScreenRect main =
         mainWindow_ != nullptr ? ScreenRectOf(mainWindow_) : platform::ScreenRect{};
-    PlaceWindow(hwnd_, AboutWindowRect(main, scale_.dpi(), FrameOf(hwnd_, scale_.dpi())));
+    const int dpi = loaded_->layout.scale().dpi();
+    PlaceWindow(hwnd_, AboutWindowRect(main, dpi, FrameOf(hwnd_, dpi)));
     SetWindowTextW(hwnd_, Utf8ToWide(AboutCaption(texts::kApplicationTitle)).c_str());
     SetText(IDC_ABOUT_LBLTITLE, texts::kApplicationTitle);
     SetText(IDC_ABOUT_LBLVERSION,
@@ -102,14 +97,14 @@ void AboutWindow::Label1_Click() {
 // layout's stored text (its "&" doubled).
 void AboutWindow::OnInitDialog() {
     KeepDialogFromScaling(hwnd_);
-    scale_ = TwipsScale(DpiOfWindow(mainWindow_ != nullptr ? mainWindow_ : hwnd_));
     SetIcons(hwnd_, instance_, IDI_ABOUT);
     if (pointer_ == nullptr) {
         pictureIcon_ = LoadIconResource(instance_, IDI_VERBALO, layout::kPictureIconSize);
         pointer_ = CursorFromIcon(LoadIconResource(instance_, IDI_ABOUT, kPointerSize).get());
     }
     loaded_ = std::make_unique<Loaded>();
-    loaded_->layout.Apply(hwnd_, layout::kControls, scale_);
+    loaded_->layout.Apply(hwnd_, layout::kControls,
+                          TwipsScale(DpiOfWindow(mainWindow_ != nullptr ? mainWindow_ : hwnd_)));
     SetText(IDC_ABOUT_LABEL1, AboutCreditLabelText());
     const HWND picture = GetDlgItem(hwnd_, IDC_ABOUT_PICTURE1);
     SetText(IDC_ABOUT_PICTURE1, texts::kAboutPictureName);
@@ -121,6 +116,12 @@ void AboutWindow::OnInitDialog() {
 }
 
 INT_PTR AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (loaded_ != nullptr) {
+        if (const auto result = loaded_->layout.OnDpiMessage(
+                message, wParam, lParam, layout::kClientWidth, layout::kClientHeight)) {
+            return Handled(*result);
+        }
+    }
     switch (message) {
         case WM_INITDIALOG:
             OnInitDialog();
@@ -163,13 +164,6 @@ INT_PTR AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETTINGCHANGE:
             RepaintInNewColours(hwnd_);
             return FALSE;
-        case WM_DPICHANGED:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return Handled(0);
-        case kGetDpiScaledSize:
-            SizeForDpi(hwnd_, layout::kClientWidth, layout::kClientHeight, static_cast<int>(wParam),
-                       *reinterpret_cast<SIZE*>(lParam));
-            return Handled(TRUE);
         case WM_DESTROY:
             accessibility_.Forget(HandleOf(GetDlgItem(hwnd_, IDC_ABOUT_PICTURE1)));
             return FALSE;
@@ -220,15 +214,6 @@ bool AboutWindow::OnSetCursor(HWND over, WORD hitTest) const {
     }
     SetCursor(pointer_.get());
     return true;
-}
-
-void AboutWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi == scale_.dpi() || loaded_ == nullptr) {
-        return;  // laid out for it already
-    }
-    scale_ = TwipsScale(dpi);
-    loaded_->layout.Rescale(scale_);
-    MoveToDpi(hwnd_, suggested, layout::kClientWidth, layout::kClientHeight, dpi);
 }
 
 void AboutWindow::SetText(int id, std::string_view text) const {

@@ -56,7 +56,6 @@ class AboutWindow final : public DialogBase<AboutWindow>, public InformationWind
     void OnInitDialog();
     void OnCommand(WORD id, WORD notification);
     bool OnSetCursor(HWND over, WORD hitTest) const;
-    void OnDpiChanged(int dpi, const RECT& suggested);
     void SetText(int id, std::string_view text) const;
 
     HINSTANCE instance_;
@@ -65,7 +64,6 @@ class AboutWindow final : public DialogBase<AboutWindow>, public InformationWind
     ThemeColours theme_;
     platform::Accessibility& accessibility_;
     HWND mainWindow_ = nullptr;
-    TwipsScale scale_;
     IconHandle pictureIcon_;  // Picture1's picture, loaded with the window's first loading
     IconHandle pointer_;      // the pointer over Label1 and lblVersion
     std::unique_ptr<Loaded> loaded_;

@@ -44,6 +44,23 @@ void ControlLayout::Rescale(const TwipsScale& scale) {
     }
 }
 
+std::optional<LRESULT> ControlLayout::OnDpiMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                                   Twips clientWidth, Twips clientHeight) {
+    if (message == kGetDpiScaledSize) {
+        SizeForDpi(window_, clientWidth, clientHeight, static_cast<int>(wParam),
+                   *reinterpret_cast<SIZE*>(lParam));
+        return TRUE;
+    }
+    if (message != WM_DPICHANGED) {
+        return std::nullopt;
+    }
+    if (const int dpi = HIWORD(wParam); dpi != scale_.dpi()) {
+        Rescale(TwipsScale(dpi));
+        MoveToDpi(window_, *reinterpret_cast<const RECT*>(lParam), clientWidth, clientHeight, dpi);
+    }
+    return 0;
+}
+
 HWND ControlLayout::Control(int id) const {
     const auto found = std::ranges::find(placed_, id, [](const Placed& p) { return p.design.id; });
     return found != placed_.end() ? found->control : nullptr;

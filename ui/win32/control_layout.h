@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -29,6 +30,14 @@ class ControlLayout {
                const TwipsScale& scale);
     // Every control placed and every font made at another DPI.
     void Rescale(const TwipsScale& scale);
+    // The scale the controls are laid out at.
+    const TwipsScale& scale() const { return scale_; }
+    // The DPI messages of a window whose client area is clientWidth x clientHeight twips at
+    // every DPI: WM_DPICHANGED places the controls and the window anew at the new DPI, and
+    // changes nothing when they are laid out for it already (the window placed itself there);
+    // WM_GETDPISCALEDSIZE tells Windows that size. The message's result; none for any other.
+    std::optional<LRESULT> OnDpiMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                        Twips clientWidth, Twips clientHeight);
 
     HWND Control(int id) const;
     // The font of a control that has one of its own, else nullptr.

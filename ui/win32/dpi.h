@@ -11,6 +11,9 @@ namespace verbalo::ui::win32 {
 
 using platform::Twips;
 
+// WM_GETDPISCALEDSIZE, of Windows 10 1703.
+inline constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 // The system's DPI: the primary monitor's at logon, what a system-aware program draws at.
 int SystemDpi();
 // The DPI of the monitor a window is on, where Windows can tell it (10, version 1607, and

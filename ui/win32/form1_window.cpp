@@ -20,9 +20,6 @@ namespace layout = form1_layout;
 constexpr wchar_t kClassName[] = L"VerbaloForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;  // resizable, minimize and maximize boxes
 
-// WM_GETDPISCALEDSIZE, of Windows 10 1703.
-constexpr UINT kGetDpiScaledSize = 0x02E4;
-
 constexpr std::int16_t kKeyTab = 9;
 constexpr std::int16_t kKeyEnter = 13;
 
@@ -94,10 +91,6 @@ bool TakesNoPress(UINT message) {
         default:
             return false;
     }
-}
-
-platform::WindowHandle HandleOf(HWND control) {
-    return reinterpret_cast<platform::WindowHandle>(control);
 }
 
 std::wstring Caption() {

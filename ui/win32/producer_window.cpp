@@ -27,8 +27,6 @@ namespace layout = producer_layout;
 constexpr std::int16_t kLeftButton = 1;
 constexpr std::int16_t kRightButton = 2;
 constexpr std::int16_t kMiddleButton = 4;
-// WM_GETDPISCALEDSIZE, of Windows 10 1703.
-constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 // The controls of the labels the handlers reach, by InfTalvoControls::Label.
 constexpr std::array<int, 5> kLabelIds = {IDC_PRODUCER_LBINDIRIZZO, IDC_PRODUCER_LB_DATI,
@@ -55,10 +53,6 @@ constexpr PointerTarget kPointerTargets[] = {
     {IDC_PRODUCER_LBMAIL, &InfTalvo::lbMail_MouseMove, &InfTalvo::lbMail_MouseDown},
     {IDC_PRODUCER_LBSITO, &InfTalvo::lbSito_MouseMove, &InfTalvo::lbSito_MouseDown},
 };
-
-platform::WindowHandle HandleOf(HWND control) {
-    return reinterpret_cast<platform::WindowHandle>(control);
-}
 
 // The shift keys of a mouse message as the handlers take them: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftState(WPARAM keys) {
@@ -208,7 +202,6 @@ void ProducerWindow::Unload() {
 // On the primary monitor, at its DPI (Form_Load centres it there); each label's font its own.
 void ProducerWindow::OnInitDialog() {
     KeepDialogFromScaling(hwnd_);
-    scale_ = TwipsScale(DpiOfMonitor(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
     SetIcons(hwnd_, instance_, IDI_PRODUCER);
     const auto setText = [this](int id, std::string_view text) {
         SetDlgItemTextW(hwnd_, id, Utf8ToWide(text).c_str());
@@ -221,7 +214,8 @@ void ProducerWindow::OnInitDialog() {
     setText(IDC_PRODUCER_PICTURE1, texts::kProducerPictureName);
     loaded_ = std::make_unique<Loaded>();
     Loaded& c = *loaded_;
-    c.layout.Apply(hwnd_, layout::kControls, scale_);
+    c.layout.Apply(hwnd_, layout::kControls,
+                   TwipsScale(DpiOfMonitor(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY))));
     const auto control = [this](int id) { return GetDlgItem(hwnd_, id); };
     c.command1.emplace(control(IDC_PRODUCER_COMMAND1), colours::kOkButton, theme_);
     c.cmdInfoSys.emplace(control(IDC_PRODUCER_CMDINFOSYS), colours::kSysInfoButton, theme_);
@@ -248,6 +242,12 @@ void ProducerWindow::OnInitDialog() {
 }
 
 INT_PTR ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (loaded_ != nullptr) {
+        if (const auto result = loaded_->layout.OnDpiMessage(
+                message, wParam, lParam, layout::kClientWidth, layout::kClientHeight)) {
+            return Handled(*result);
+        }
+    }
     switch (message) {
         case WM_INITDIALOG:
             OnInitDialog();
@@ -265,6 +265,9 @@ INT_PTR ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
+            if (loaded_ == nullptr) {
+                return FALSE;
+            }
             OnPointer(message, wParam, lParam);
             return TRUE;
         case WM_CTLCOLORSTATIC:
@@ -277,19 +280,15 @@ INT_PTR ProducerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_DRAWITEM:
             return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
         case WM_PAINT:
+            if (loaded_ == nullptr) {
+                return FALSE;
+            }
             PaintLine1();
             return TRUE;
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE:
             RepaintInNewColours(hwnd_);
             return FALSE;
-        case WM_DPICHANGED:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return Handled(0);
-        case kGetDpiScaledSize:
-            SizeForDpi(hwnd_, layout::kClientWidth, layout::kClientHeight, static_cast<int>(wParam),
-                       *reinterpret_cast<SIZE*>(lParam));
-            return Handled(TRUE);
         case WM_DESTROY:
             for (const int id : {IDC_PRODUCER_LBMAIL, IDC_PRODUCER_LBSITO, IDC_PRODUCER_PICTURE1,
                                  IDC_PRODUCER_LB_ADP4}) {
@@ -362,8 +361,8 @@ void ProducerWindow::OnPointer(UINT message, WPARAM keys, LPARAM position) {
     if (handler != nullptr) {
         MapWindowPoints(hwnd_, over, &at, 1);
         (form_.*handler)(ButtonOf(message, keys), ShiftState(keys),
-                         static_cast<float>(scale_.ToTwips(at.x)),
-                         static_cast<float>(scale_.ToTwips(at.y)));
+                         static_cast<float>(scale().ToTwips(at.x)),
+                         static_cast<float>(scale().ToTwips(at.y)));
     }
 }
 
@@ -392,20 +391,11 @@ void ProducerWindow::PaintLine1() const {
     GetClientRect(hwnd_, &client);
     const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
     const HGDIOBJ previous = SelectObject(dc, pen.get());
-    const int y = scale_.ToPixels(layout::kLine1Y);
+    const int y = scale().ToPixels(layout::kLine1Y);
     MoveToEx(dc, 0, y, nullptr);
     LineTo(dc, client.right, y);
     SelectObject(dc, previous);
     EndPaint(hwnd_, &paint);
-}
-
-void ProducerWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi == scale_.dpi() || loaded_ == nullptr) {
-        return;  // laid out for it already, where it was placed
-    }
-    scale_ = TwipsScale(dpi);
-    loaded_->layout.Rescale(scale_);
-    MoveToDpi(hwnd_, suggested, layout::kClientWidth, layout::kClientHeight, dpi);
 }
 
 HWND ProducerWindow::LabelWindow(Label label) const {
@@ -438,7 +428,7 @@ InfTalvoControls::Size ProducerWindow::LabelSize(Label label) const {
     if (window == nullptr || !GetWindowRect(window, &rect)) {
         return {};
     }
-    return {scale_.ToTwips(rect.right - rect.left), scale_.ToTwips(rect.bottom - rect.top)};
+    return {scale().ToTwips(rect.right - rect.left), scale().ToTwips(rect.bottom - rect.top)};
 }
 
 void ProducerWindow::SetLabelFontSize(Label label, float points) {
@@ -462,7 +452,7 @@ void ProducerWindow::SetLabelBold(Label label, bool bold) {
 void ProducerWindow::CentreOnScreen() {
     const platform::ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN),
                                       GetSystemMetrics(SM_CYSCREEN)};
-    PlaceWindow(hwnd_, ProducerWindowRect(screen, scale_.dpi(), FrameOf(hwnd_, scale_.dpi())));
+    PlaceWindow(hwnd_, ProducerWindowRect(screen, scale().dpi(), FrameOf(hwnd_, scale().dpi())));
 }
 
 }  // namespace verbalo::ui::win32

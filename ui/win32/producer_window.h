@@ -89,8 +89,9 @@ class ProducerWindow final : public DialogBase<ProducerWindow>,
     std::optional<InfTalvo::Button> FocusedButton() const;
     void OnPointer(UINT message, WPARAM keys, LPARAM position);
     bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
-    void OnDpiChanged(int dpi, const RECT& suggested);
     void PaintLine1() const;
+    // The scale the window is laid out at, while it is loaded.
+    const TwipsScale& scale() const { return loaded_->layout.scale(); }
     HWND LabelWindow(Label label) const;
     // The label's own font (every label has one), while the window is loaded.
     ControlFont* LabelFont(Label label) const;
@@ -101,7 +102,6 @@ class ProducerWindow final : public DialogBase<ProducerWindow>,
     platform::Accessibility& accessibility_;
     HWND mainWindow_ = nullptr;
     HWND opener_ = nullptr;  // while shown modally: the window it was opened over
-    TwipsScale scale_;
     std::unique_ptr<Loaded> loaded_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace verbalo::ui::win32 {
@@ -34,6 +35,11 @@ inline void SetIcons(HWND window, HINSTANCE instance, int iconId) {
     };
     SendMessageW(window, WM_SETICON, ICON_BIG, image(SM_CXICON));
     SendMessageW(window, WM_SETICON, ICON_SMALL, image(SM_CXSMICON));
+}
+
+// A window's handle as the portable code keeps it.
+inline std::uintptr_t HandleOf(HWND window) {
+    return reinterpret_cast<std::uintptr_t>(window);
 }
 
 // The text of a window or control.
