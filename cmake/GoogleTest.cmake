@@ -1,15 +1,21 @@
-# GoogleTest is built from the Debian source package, so the same sources serve the native and
-# the MinGW builds (the Linux binaries of libgtest must never reach a Windows link).
-set(VERBALO_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest sources")
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-add_subdirectory(${VERBALO_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+# On Linux, GoogleTest is Debian's build of it (libgtest-dev, libgmock-dev). The Windows builds
+# compile the same sources, from the Debian source package: the Linux binaries of libgtest must
+# never reach a Windows link.
+if(WIN32)
+  set(VERBALO_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest sources")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory(${VERBALO_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL
+                   SYSTEM)
+  # Built with little optimisation, as the tests are (tests/CMakeLists.txt): GoogleTest does
+  # little work in each test.
+  foreach(library gtest gtest_main gmock gmock_main)
+    target_compile_options(${library} PRIVATE -O1)
+  endforeach()
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
-# Built with little optimisation, as the tests are (tests/CMakeLists.txt): GoogleTest is compiled
-# on every run and does little work in each test.
-foreach(library gtest gtest_main gmock gmock_main)
-  target_compile_options(${library} PRIVATE -O1)
-endforeach()
 
 # Each test of a GoogleTest program is a ctest entry of its own, natively. A program is one entry
 # under Wine, where each start costs time, and where VERBALO_TESTS_AS_PROGRAMS is set (the

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "infowindows/system_info_launcher.h"
 #include "platform/fakes/fake_accessibility.h"
@@ -29,6 +30,24 @@
 namespace verbalo::platform::win32::test {
 
 using namespace ::verbalo::ui::win32;  // the window adapters under test
+
+inline std::wstring ClassOf(HWND control) {
+    wchar_t name[64] = {};
+    GetClassNameW(control, name, 64);
+    return name;
+}
+
+inline BOOL CALLBACK AddControl(HWND control, LPARAM controls) {
+    reinterpret_cast<std::vector<HWND>*>(controls)->push_back(control);
+    return TRUE;
+}
+
+// The window's controls, and theirs, in z-order.
+inline std::vector<HWND> ControlsOf(HWND window) {
+    std::vector<HWND> controls;
+    EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
 
 // A plain top-level window where the main window would be.
 class StandInMainWindow {

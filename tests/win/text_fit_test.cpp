@@ -33,12 +33,6 @@ namespace {
 
 using namespace ::verbalo::ui::win32;  // the window adapters under test
 
-std::wstring ClassOf(HWND control) {
-    wchar_t name[64] = {};
-    GetClassNameW(control, name, 64);
-    return name;
-}
-
 std::wstring TextOf(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
@@ -113,7 +107,7 @@ std::optional<Showing> WhatItShows(HWND control) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
     RECT room{};
     GetClientRect(control, &room);
-    const std::wstring kind = ClassOf(control);
+    const std::wstring kind = test::ClassOf(control);
     if (kind == L"Edit") {
         if ((style & ES_MULTILINE) != 0) {
             return std::nullopt;  // the output box wraps and scrolls its text
@@ -159,15 +153,9 @@ std::optional<Showing> WhatItShows(HWND control) {
     return std::nullopt;
 }
 
-BOOL CALLBACK AddControl(HWND control, LPARAM controls) {
-    reinterpret_cast<std::vector<HWND>*>(controls)->push_back(control);
-    return TRUE;
-}
-
 // The controls of `window` whose text does not fit.
 std::vector<Misfit> MisfitsIn(HWND window) {
-    std::vector<HWND> controls;
-    EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
+    const std::vector<HWND> controls = test::ControlsOf(window);
     std::vector<Misfit> misfits;
     for (const HWND control : controls) {
         if ((GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) == 0) {

@@ -23,12 +23,6 @@
 namespace verbalo::platform::win32 {
 namespace {
 
-std::wstring ClassOf(HWND control) {
-    wchar_t name[64] = {};
-    GetClassNameW(control, name, 64);
-    return name;
-}
-
 LONG_PTR StyleOf(HWND control) {
     return GetWindowLongPtrW(control, GWL_STYLE);
 }
@@ -36,7 +30,8 @@ LONG_PTR StyleOf(HWND control) {
 // A static's or a button's text as it reads: "&" marks an access key, "&&" is one "&".
 std::wstring ReadText(HWND control) {
     const std::wstring text = test::Text(control);
-    const bool prefixes = ClassOf(control) != L"Static" || (StyleOf(control) & SS_NOPREFIX) == 0;
+    const bool prefixes =
+        test::ClassOf(control) != L"Static" || (StyleOf(control) & SS_NOPREFIX) == 0;
     std::wstring read;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (!prefixes || text[i] != L'&' || ++i < text.size()) {
@@ -67,7 +62,7 @@ Accessible ProxyOf(HWND control, const FakeAccessibility& fake) {
     if (const auto named = fake.pictureNames.find(handle); named != fake.pictureNames.end()) {
         return {Utf8ToWide(named->second), ROLE_SYSTEM_GRAPHIC, said};
     }
-    const std::wstring kind = ClassOf(control);
+    const std::wstring kind = test::ClassOf(control);
     if (kind == L"Static" || kind == L"Button") {
         return {ReadText(control),
                 kind == L"Static" ? ROLE_SYSTEM_STATICTEXT : ROLE_SYSTEM_PUSHBUTTON, said};
@@ -75,7 +70,7 @@ Accessible ProxyOf(HWND control, const FakeAccessibility& fake) {
     const long role = kind == L"Edit" ? ROLE_SYSTEM_TEXT : ROLE_SYSTEM_CLIENT;
     for (HWND before = GetWindow(control, GW_HWNDPREV); before != nullptr;
          before = GetWindow(before, GW_HWNDPREV)) {
-        if (ClassOf(before) == L"Static") {
+        if (test::ClassOf(before) == L"Static") {
             return {ReadText(before), role, said};
         }
         if ((StyleOf(before) & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) {
@@ -85,20 +80,16 @@ Accessible ProxyOf(HWND control, const FakeAccessibility& fake) {
     return {L"", role, said};
 }
 
-BOOL CALLBACK AddControl(HWND control, LPARAM controls) {
-    reinterpret_cast<std::vector<HWND>*>(controls)->push_back(control);
-    return TRUE;
-}
-
 // A frame only holds controls: it has nothing to read, and paints no text and no background.
 bool IsFrame(HWND control) {
-    return ClassOf(control) == L"Static" && (StyleOf(control) & SS_TYPEMASK) == SS_ETCHEDFRAME;
+    return test::ClassOf(control) == L"Static" &&
+           (StyleOf(control) & SS_TYPEMASK) == SS_ETCHEDFRAME;
 }
 
 // The window and its controls that are shown.
 std::vector<HWND> ShownIn(HWND window) {
-    std::vector<HWND> controls{window};
-    EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&controls));
+    std::vector<HWND> controls = test::ControlsOf(window);
+    controls.insert(controls.begin(), window);
     std::erase_if(controls, [](HWND c) { return (StyleOf(c) & WS_VISIBLE) == 0; });
     return controls;
 }
@@ -169,7 +160,7 @@ void ExpectThemeColours(HWND window, const test::SwitchableDisplaySettings& disp
     };
     for (const HWND control : ShownIn(window)) {
         const LONG_PTR style = StyleOf(control);
-        const std::wstring kind = ClassOf(control);
+        const std::wstring kind = test::ClassOf(control);
         if (IsFrame(control)) {
             continue;
         }
