@@ -144,8 +144,11 @@ void CheckCommandLine(const std::uint8_t* data, std::size_t size) {
         rest.remove_prefix(std::min(end + 1, rest.size()));
     }
     const std::string input(bytes.substr(std::min(inputStart + 1, bytes.size())));
-    const auto [code, written, told] =
-        testing::RunCliOn(args, input, {.decimalSeparator = {systemSeparator}});
+    const cli::SystemNumberFormat system{.decimalSeparator = {systemSeparator}};
+    const testing::CliRun whole = testing::RunCliOn(args, input, system);
+    Require(testing::RunCliOn(args, input, system, {.piece = 1}) == whole,
+            "the input read a byte at a time is answered the same");
+    const auto& [code, written, told] = whole;
 
     const auto options = cli::ParseCommandLine(args);
     if (options && (options->inputPath || options->outputPath)) {

@@ -113,6 +113,88 @@ TEST(Cli, WordsOrRefusesAnAmountNeverGuessesItInEveryMode) {
     }
 }
 
+// UTF-16 text as bytes, with its byte-order mark.
+std::string Utf16(std::u16string_view text, bool bigEndian = false) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const auto low = static_cast<char>(unit & 0xFF);
+        const auto high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+struct InputRun {
+    std::vector<std::string_view> args;
+    std::string input;
+};
+
+// However the input arrives (whole, a byte a read, or in two pieces split at any byte: inside a
+// CR LF, a UTF-16 unit or a surrogate pair, between doubled quotes), the answers are the same
+// bytes, told the same, with the same exit status.
+TEST(Cli, AnswersTheSameHoweverTheInputIsSplit) {
+    const std::vector<InputRun> runs = {
+        {{"--separator", ","},
+         "12\r\n0,5\r\nabc\n\n\xEF\xBB\xBF"
+         "7\r"},
+        {{"--column", "2", "--header"},
+         "Nome;Importo\r\n\"Ro\"\"ssi\";\"1\"\"\"\r\n\"a\r\nb\";7\n"},
+        {{"--column", "2"}, "\xEF\xBB\xBFx;5\r\n\"\";\"\"\"\"\r\n;\"7"},
+        {{"--column", "2", "--delimiter", "\\t"}, Utf16(u"x\t5\r\n\U0001F600\t7\r\n\xD800\t8")},
+        {{"--column", "1", "--delimiter", "\\t"}, Utf16(u"21\r\n\"7\"\"\"\t\u20AC\n", true)},
+        {{}, Utf16(u"12\r\n-5\r\n") + "\x01"},
+    };
+    for (const auto& [args, input] : runs) {
+        const testing::CliRun whole = RunProgram(args, input);
+        const auto fed = [&](testing::Feed feed) {
+            return testing::RunCliOn(args, input, {.decimalSeparator = "."}, feed);
+        };
+        EXPECT_EQ(fed({.piece = 1}), whole) << ::testing::PrintToString(input);
+        for (std::size_t split = 1; split < input.size(); ++split) {
+            EXPECT_EQ(fed({.first = split}), whole) << ::testing::PrintToString(input) << split;
+        }
+    }
+}
+
+// What a split cannot show: a line end or a surrogate pair at the end of the 64 KiB block the
+// input is read in, and a read that fails after some lines (their answers go out, exit 3).
+TEST(Cli, ReadsAcrossItsBlocksAndStopsAtAFailedRead) {
+    constexpr std::size_t kBlock = 1 << 16;
+    const std::vector<std::string_view> rows = {"--column", "2"};
+    const std::vector<std::string_view> tabRows = {"--column", "2", "--delimiter", "\\t"};
+    const std::string padding(kBlock - 4, 'x');  // the first row's ";7\r\n" ends the block
+    const std::u16string padding16(kBlock / 2 - 2, u'x');
+    std::string cannotRead = "verbalo-cli: ";
+    cannotRead += texts::kCannotRead;
+    cannotRead += texts::kStandardInput;
+    cannotRead += '\n';
+    const std::vector<std::tuple<InputRun, testing::Feed, testing::CliRun>> table = {
+        {{rows, padding + ";7\r\ny;8\n"},
+         {},
+         {kExitOk, padding + ";7;Sette / 00\r\ny;8;Otto / 00\n", ""}},
+        {{rows, padding + "x;7\r\ny;8\n"},
+         {},
+         {kExitOk, padding + "x;7;Sette / 00\r\ny;8;Otto / 00\n", ""}},
+        {{rows, padding.substr(1) + ";7\r\ny;8\n"},
+         {},
+         {kExitOk, padding.substr(1) + ";7;Sette / 00\r\ny;8;Otto / 00\n", ""}},
+        {{tabRows, Utf16(padding16 + u"\U0001F600\t7\r\n")},
+         {},
+         {kExitOk, Utf16(padding16 + u"\U0001F600\t7\tSette / 00\r\n"), ""}},
+        {{{}, "12\n7\n5"},
+         {.failsAtEnd = true},
+         {kExitInputOutput, "Dodici / 00\nSette / 00\nCinque / 00", cannotRead}},
+        {{rows, "a;1\nb;2"},
+         {.piece = 3, .failsAtEnd = true},
+         {kExitInputOutput, "a;1;Uno / 00\nb;2;Due / 00", cannotRead}},
+    };
+    for (const auto& [run, feed, expected] : table) {
+        EXPECT_EQ(testing::RunCliOn(run.args, run.input, {.decimalSeparator = "."}, feed), expected)
+            << run.input.substr(run.input.size() - std::min<std::size_t>(run.input.size(), 20));
+    }
+}
+
 // Whichever allocation of a run fails, the answers before it are delivered, a message says
 // why, and the exit status is 3; the program is never ended by the failure.
 TEST(Cli, RunningOutOfMemoryKeepsTheAnswersAndSaysSo) {
