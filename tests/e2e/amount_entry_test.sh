@@ -32,6 +32,21 @@ e2e_step "either decimal key enters the system's separator"
 assert_eq "typed with a comma" "Dodici / 30" "$(word 12,3)"
 assert_eq "typed with a point" "Milleduecentotrentaquattro / 50" "$(word 1234.5)"
 e2e_screenshot "$E2E_NAME-expanded" "$E2E_WINDOW" >/dev/null
+copied="Descrizione memorizzata negli appunti di Windows"
+assert_eq "the status line says so" "$copied" "$(e2e_probe_wait "$copied" text status)"
+
+e2e_step "Ctrl+C copies the field's selection, Ctrl+V pastes an amount into it"
+clear_field
+e2e_type "1234${separator}5"
+e2e_key shift+Home
+e2e_clipboard_mark
+e2e_key ctrl+c
+assert_eq "Ctrl+C" "1234${separator}5" "$(e2e_clipboard_wait)"
+clear_field
+e2e_paste "21${separator}5"
+e2e_clipboard_mark
+e2e_key Return
+assert_eq "Ctrl+V, then Enter" "Ventuno / 50" "$(e2e_clipboard_wait)"
 
 e2e_step "the Case menu re-copies the last wording, also with a new amount pending"
 word 21000 >/dev/null

@@ -31,12 +31,16 @@ TOOL_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 TOOL_FOLDER_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
 PROGRAMMI="$WINEPREFIX/drive_c/Program Files/Verbalo-prova"
 MAIL_KEY='HKCR\mailto\shell\open\command'
+WEB_KEY='HKCR\https\shell\open\command'
 STAND_IN=${1:?usage: info_windows_test.sh STAND-IN-TOOL PLANTED-DLL}
 PLANTED_DLL=${2:?usage: info_windows_test.sh STAND-IN-TOOL PLANTED-DLL}
 export VERBALO_TOOL_LOG
 VERBALO_TOOL_LOG=$(e2e_wine winepath -w "$E2E_DIR/mail-link.log" 2>/dev/null | tr -d '\r')
-mail_handler=$(e2e_wine reg query "$MAIL_KEY" /ve 2>/dev/null | tr -d '\r' |
-    sed -n 's/^ *(Default) *REG_SZ *//p')
+handler_of() {  # KEY: the program a link's kind is opened with
+    e2e_wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
+}
+mail_handler=$(handler_of "$MAIL_KEY")
+web_handler=$(handler_of "$WEB_KEY")
 
 # The registry values the launcher reads, and the tree, as Wine has them: absent.
 restore_prefix() {
@@ -46,6 +50,31 @@ restore_prefix() {
     if [[ -n $mail_handler ]]; then
         e2e_wine reg add "$MAIL_KEY" /ve /d "$mail_handler" /f >/dev/null 2>&1
     fi
+    if [[ -n $web_handler ]]; then
+        e2e_wine reg add "$WEB_KEY" /ve /d "$web_handler" /f >/dev/null 2>&1
+    fi
+}
+
+# handed_link: waits for the stand-in's note of a link the shell handed it, prints the link and
+# removes the note.
+handed_link() {
+    local deadline=$((SECONDS + E2E_WAIT))
+    until [[ -s $E2E_DIR/mail-link.log ]] || ((SECONDS >= deadline)); do
+        sleep 0.2
+    done
+    sed -n 's/.*stand-in\.exe *//p' "$E2E_DIR/mail-link.log" 2>/dev/null | tr -d '"\r'
+    rm -f "$E2E_DIR/mail-link.log"
+}
+
+# click_producer_at X Y: a click of the left button at a point of the producer window's client
+# area, in twips (at 96 DPI, 15 a pixel).
+click_producer_at() {
+    local x y w h border top
+    read -r x y w h < <(e2e_geometry "$producer") || return 1
+    border=$(((w - 5325 / 15) / 2))
+    top=$((h - 3795 / 15 - border))
+    _e2e_x xdotool mousemove --sync $((x + border + $1 / 15)) $((y + top + $2 / 15)) click 1 \
+        mousemove --sync 1279 799
 }
 
 # visible_count PATTERN: how many visible windows have a name that matches.
@@ -101,6 +130,23 @@ e2e_key Return
 assert_true "Enter closes the About window" e2e_wait_no_window "$ABOUT"
 check_main_window_takes_an_amount 12 "Dodici / 00"
 
+e2e_step "About window: the credit line opens the producer window, with Enter and with space"
+e2e_key alt+v
+about=$(e2e_wait_window "$ABOUT") || e2e_abort "Alt+V opened no About window for the credit line"
+for key in Return space; do
+    [[ $key == Return ]] && e2e_key Tab Tab Tab
+    e2e_key "$key"
+    if producer=$(e2e_wait_window "$PRODUCER"); then
+        e2e_key alt+o
+        assert_true "Alt+O closes the producer window opened by $key" e2e_wait_no_window "$PRODUCER"
+        e2e_focus "$about"
+    else
+        _e2e_fail "$key on the credit line opened no producer window"
+    fi
+done
+e2e_key Escape
+assert_true "Esc closes the About window after the credit line" e2e_wait_no_window "$ABOUT"
+
 e2e_step "producer window"
 e2e_key alt+t
 producer=$(e2e_wait_window "$PRODUCER") || e2e_abort "Alt+T opened no producer window"
@@ -111,17 +157,21 @@ e2e_key Escape
 sleep 1
 assert_eq "Esc leaves the producer window open" 1 "$(visible_count "$PRODUCER")"
 
-e2e_step "producer window: Tab to the e-mail link, Enter"
+e2e_step "producer window: the links, by Tab and Enter or space, and by a click"
 rm -f "$E2E_DIR/mail-link.log"
-e2e_wine reg add "$MAIL_KEY" /ve /d "\"$(e2e_wine winepath -w "$STAND_IN" | tr -d '\r')\" \"%1\"" \
-    /f >/dev/null
+stand_in="\"$(e2e_wine winepath -w "$STAND_IN" | tr -d '\r')\" \"%1\""
+e2e_wine reg add "$MAIL_KEY" /ve /d "$stand_in" /f >/dev/null
+e2e_wine reg add "$WEB_KEY" /ve /d "$stand_in" /f >/dev/null
 e2e_key Tab Tab Tab Return
-deadline=$((SECONDS + E2E_WAIT))
-until [[ -s $E2E_DIR/mail-link.log ]] || ((SECONDS >= deadline)); do
-    sleep 0.2
-done
 assert_eq "Enter on the e-mail link hands the shell the mail link" "mailto:tv@tlv.example" \
-    "$(sed -n 's/.*stand-in\.exe *//p' "$E2E_DIR/mail-link.log" 2>/dev/null | tr -d '"\r')"
+    "$(handed_link)"
+e2e_key Tab space
+assert_eq "space on the site hands the shell the site" "https://tlv.example" "$(handed_link)"
+click_producer_at 1830 2467
+assert_eq "a click on the e-mail link" "mailto:tv@tlv.example" "$(handed_link)"
+click_producer_at 4515 2467
+assert_eq "a click on the site" "https://tlv.example" "$(handed_link)"
+e2e_focus "$producer"
 e2e_key alt+o
 assert_true "Alt+O closes the producer window" e2e_wait_no_window "$PRODUCER"
 check_main_window_takes_an_amount 7 "Sette / 00"
