@@ -18,8 +18,9 @@
 #                             is the prefix in WINEPREFIX prepared, with these settings, by the
 #                             current version of wine_prepare_prefix?
 #   wine_prepare_prefix [unmanaged]
-#                             unless wine_prefix_ready: creates or updates the prefix in
-#                             WINEPREFIX and writes its settings (below). Needs wine_select.
+#                             unless wine_prefix_ready: makes the prefix in WINEPREFIX a copy
+#                             of build/wine-template-ARCH (booted first if need be) and writes
+#                             its settings (below). Needs wine_select.
 #                             What Wine prints goes to standard output and error.
 #   wine_server_start [LOCALE]
 #                             ends a wineserver left on WINEPREFIX, starts a persistent one and
@@ -145,23 +146,39 @@ _wine_install_fonts() {
     done
 }
 
+# wine_prepare_prefix [unmanaged]: makes WINEPREFIX ready, unless it is already. A prefix is
+# booted once for each Wine architecture (wineboot, the settings, the fonts: some 20 s and 11
+# processor-seconds), into build/wine-template-ARCH, and every prefix is a copy of it (a third of
+# a second): the Windows tests', the two end-to-end ones, a fresh installation's.
 wine_prepare_prefix() {
     if wine_prefix_ready "${1:-}"; then return 0; fi
-    local key='HKCU\Software\Wine\X11 Driver'
-    mkdir -p "$(dirname "$WINEPREFIX")" || return 1
+    [[ -n ${WINEPREFIX:-} ]] || return 1
+    local template=$VERBALO_ROOT/build/wine-template-$VERBALO_WINE_ARCH
+    mkdir -p "$VERBALO_ROOT/build" "$(dirname "$WINEPREFIX")" || return 1
+    (
+        flock 9 || exit 1
+        WINEPREFIX=$template wine_prefix_ready || WINEPREFIX=$template _wine_boot_prefix
+    ) 9>"$template.lock" || return 1
     timeout 180 "$VERBALO_WINESERVER" -k || true
+    rm -rf "$WINEPREFIX" && cp -a "$template" "$WINEPREFIX" || return 1
+    if [[ ${1:-} == unmanaged ]]; then
+        timeout 180 "$VERBALO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f ||
+            return 1
+        timeout 180 "$VERBALO_WINESERVER" -w || return 1
+    fi
+    _wine_prefix_settings "${1:-}" >"$WINEPREFIX/.verbalo-prefix"
+}
+
+_wine_boot_prefix() {
+    local key='HKCU\Software\Wine\X11 Driver'
+    rm -rf "$WINEPREFIX"
     timeout 600 "$VERBALO_WINE" wineboot -i || return 1
     timeout 180 "$VERBALO_WINESERVER" -w || return 1
     timeout 180 "$VERBALO_WINE" reg add "$key" /v UseTakeFocus /d N /f || return 1
-    if [[ ${1:-} == unmanaged ]]; then
-        timeout 180 "$VERBALO_WINE" reg add "$key" /v Managed /d N /f || return 1
-    else
-        timeout 180 "$VERBALO_WINE" reg delete "$key" /v Managed /f 2>/dev/null || true
-    fi
     timeout 300 bash "$_VERBALO_FONT_SCRIPT" "$VERBALO_WINE" || return 1
     _wine_install_fonts || return 1
     timeout 180 "$VERBALO_WINESERVER" -w || return 1
-    _wine_prefix_settings "${1:-}" >"$WINEPREFIX/.verbalo-prefix"
+    _wine_prefix_settings >"$WINEPREFIX/.verbalo-prefix"
 }
 
 wine_server_start() {

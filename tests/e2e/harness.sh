@@ -43,6 +43,7 @@ E2E_EXIT_CODE=""     # set by e2e_wait_exit
 E2E_WATCHDOG_PID=""
 E2E_CLIPBOARD_MARK=""
 E2E_OTHER_PID=""
+E2E_PROBE_PID=""     # the probe that e2e_probe talks to
 E2E_STEP=""
 E2E_DPI=96           # set by e2e_dpi
 
@@ -109,6 +110,7 @@ e2e_begin() {
     _e2e_start_display || e2e_abort "no X display could be started"
     _e2e_prepare_prefix || e2e_abort "Wine prefix could not be prepared (see $WINEPREFIX.wineboot.log)"
     _e2e_start_wineserver || e2e_abort "wineserver did not start"
+    _e2e_start_probe || e2e_abort "the probe did not start"
     _e2e_log "ready on $DISPLAY, $E2E_ARCH, in $(_e2e_since "$E2E_START_TIME") s"
 }
 
@@ -183,6 +185,7 @@ _e2e_cleanup() {
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
+    _e2e_stop_probe
     [[ $E2E_DPI != 96 ]] && e2e_dpi 96
     wine_server_stop 8>&- 9>&-
     [[ -n $E2E_PID ]] && wait "$E2E_PID" 2>/dev/null
@@ -213,7 +216,7 @@ e2e_dpi() {
 
 # e2e_wine ARGS...: a Wine command in the foreground, in the current locale, at most 180 s.
 e2e_wine() {
-    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE timeout 180 "$VERBALO_WINE" "$@" 8>&- 9>&-
+    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE timeout 180 "$VERBALO_WINE" "$@" 6>&- 7>&- 8>&- 9>&-
 }
 
 # e2e_decimal_separator: prints the decimal separator Wine gives programs in the current locale.
@@ -258,7 +261,42 @@ e2e_launch() {
 # the same prefix, display and locale: "e2e_probe text field|echo|output|status" prints the text
 # of that control, "e2e_probe clipboard-owner" prints main, none, or "other CLASS". Fails, with
 # a message on standard error, when the main window is not there.
-e2e_probe() { e2e_wine "$VERBALO_E2E_PROBE" "$@"; }
+# The probe stays running through the test (e2e_begin starts it), one command a line: a Wine
+# start for every look at the window costs about a fifth of a second of processor time. Where it
+# is not running (it ended, or this is a subshell that cannot start it for the test), a probe is
+# started for the one command.
+e2e_probe() {
+    local status hex
+    if [[ -n $E2E_PROBE_PID ]] && kill -0 "$E2E_PROBE_PID" 2>/dev/null &&
+        printf '%s\n' "$*" >&6 && read -r -t "$E2E_WAIT" status hex <&7; then
+        [[ -z $hex ]] || printf '%b\n' "$(sed 's/../\\x&/g' <<<"$hex")"
+        return "$status"
+    fi
+    e2e_wine "$VERBALO_E2E_PROBE" "$@"
+}
+
+# Starts the probe that e2e_probe talks to, through two named pipes on descriptors 6 and 7.
+_e2e_start_probe() {
+    local pipes=$E2E_DIR/$E2E_NAME.probe
+    rm -rf "$pipes" && mkdir -p "$pipes" && mkfifo "$pipes/in" "$pipes/out" || return 1
+    LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE "$VERBALO_WINE" "$VERBALO_E2E_PROBE" serve \
+        <"$pipes/in" >"$pipes/out" 2>>"$E2E_DIR/$E2E_NAME.probe.log" 6>&- 7>&- 8>&- 9>&- &
+    E2E_PROBE_PID=$!
+    _e2e_remember "$E2E_PROBE_PID"
+    exec 6>"$pipes/in" 7<"$pipes/out"
+}
+
+_e2e_stop_probe() {
+    [[ -n $E2E_PROBE_PID ]] || return 0
+    exec 6>&- 7>&-  # the end of its input ends it
+    local deadline=$((SECONDS + 5))
+    while kill -0 "$E2E_PROBE_PID" 2>/dev/null && ((SECONDS < deadline)); do
+        sleep 0.1
+    done
+    kill "$E2E_PROBE_PID" 2>/dev/null
+    wait "$E2E_PROBE_PID" 2>/dev/null
+    E2E_PROBE_PID=""
+}
 
 # e2e_probe_wait EXPECTED ARGS...: runs e2e_probe ARGS until it prints EXPECTED, at most
 # E2E_WAIT s, and prints what it printed last: a reading taken right after a keystroke may come

@@ -4,16 +4,20 @@
 //   verbalo-e2e-probe clipboard-set HEX          puts the UTF-8 text HEX (two hex digits a byte)
 //                                                on the Windows clipboard, LF as CR LF
 //   verbalo-e2e-probe text field|echo|output|status
+//   verbalo-e2e-probe serve                      takes these commands one a line on standard
+//                                                input and answers each with a line (Serve)
 // prints the answer as UTF-8 on standard output. Exit status 1 when Verbalo's main window (or
 // the control, or the clipboard) is not there, 2 for a usage error.
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "main_window_reader.h"
 #include "platform/win32/text_conversion.h"
@@ -147,17 +151,16 @@ int SetClipboardText(const std::wstring& text) {
     return 0;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    const std::wstring_view command = argc > 1 ? argv[1] : L"";
-    if (command == L"clipboard-set" && argc == 3) {
-        const std::optional<std::string> bytes = BytesFromHex(argv[2]);
+// Runs one command; what it prints (one line, without its end) goes to `printed`.
+int Run(const std::vector<std::wstring>& args, std::wstring& printed) {
+    const std::wstring_view command = args.empty() ? std::wstring_view() : args[0];
+    if (command == L"clipboard-set" && args.size() == 2) {
+        const std::optional<std::string> bytes = BytesFromHex(args[1]);
         return bytes ? SetClipboardText(WithWindowsLineEnds(Utf8ToWide(*bytes))) : Usage();
     }
-    const bool wantsOwner = command == L"clipboard-owner" && argc == 2;
+    const bool wantsOwner = command == L"clipboard-owner" && args.size() == 1;
     const std::optional<int> controlId =
-        command == L"text" && argc == 3 ? ControlIdNamed(argv[2]) : std::nullopt;
+        command == L"text" && args.size() == 2 ? ControlIdNamed(args[1]) : std::nullopt;
     if (!wantsOwner && !controlId) {
         return Usage();
     }
@@ -166,13 +169,67 @@ int wmain(int argc, wchar_t** argv) {
         return Fail(1, L"no Verbalo main window");
     }
     if (wantsOwner) {
-        Write(STD_OUTPUT_HANDLE, main->ClipboardOwner());
+        printed = main->ClipboardOwner();
         return 0;
     }
     const std::optional<std::wstring> text = main->ControlText(*controlId);
     if (!text) {
-        return Fail(1, std::wstring(L"the main window's ") + argv[2] + L" did not answer");
+        return Fail(1, L"the main window's " + args[1] + L" did not answer");
     }
-    Write(STD_OUTPUT_HANDLE, *text);
+    printed = *text;
     return 0;
+}
+
+// A line of standard input, split at its blanks; nothing at the end of the input.
+std::optional<std::vector<std::wstring>> ReadCommand() {
+    std::string line;
+    char c = 0;
+    DWORD read = 0;
+    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), &c, 1, &read, nullptr) && read == 1) {
+        if (c == '\n') {
+            std::vector<std::wstring> args;
+            for (std::size_t at = 0; at < line.size();) {
+                const std::size_t end = std::min(line.find(' ', at), line.size());
+                if (end > at) {
+                    args.push_back(Utf8ToWide(line.substr(at, end - at)));
+                }
+                at = end + 1;
+            }
+            return args;
+        }
+        line += c;
+    }
+    return std::nullopt;
+}
+
+// "serve": one command a line, each answered by one line, "STATUS HEX" (HEX: the UTF-8 of what
+// the command prints, two hex digits a byte), until the input ends.
+int Serve() {
+    while (const auto args = ReadCommand()) {
+        std::wstring printed;
+        const int status = Run(*args, printed);
+        std::string answer = std::to_string(status) + " ";
+        for (const unsigned char byte : WideToUtf8(printed)) {
+            constexpr char kDigits[] = "0123456789abcdef";
+            answer += kDigits[byte >> 4];
+            answer += kDigits[byte & 15];
+        }
+        Write(STD_OUTPUT_HANDLE, Utf8ToWide(answer));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + std::min(argc, 1), argv + argc);
+    if (args.size() == 1 && args[0] == L"serve") {
+        return Serve();
+    }
+    std::wstring printed;
+    const int status = Run(args, printed);
+    if (status == 0 && args[0] != L"clipboard-set") {
+        Write(STD_OUTPUT_HANDLE, printed);
+    }
+    return status;
 }
