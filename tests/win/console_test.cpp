@@ -54,7 +54,7 @@ class OwnConsole {
     bool allocated_;
 };
 
-class Console : public ::testing::Test {
+class Console : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(console_.allocated()) << GetLastError();

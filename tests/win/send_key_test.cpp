@@ -128,7 +128,7 @@ bool PumpUntil(Condition done, std::chrono::milliseconds timeout = std::chrono::
 }
 
 // One window serves all the tests: under Wine, destroying a focused window takes seconds.
-class SendKeyToWindow : public ::testing::Test {
+class SendKeyToWindow : public testing::Test {
   protected:
     static void SetUpTestSuite() { window_ = std::make_unique<KeyRecordingWindow>(); }
     static void TearDownTestSuite() { window_.reset(); }
@@ -178,7 +178,7 @@ class SendKeyToWindow : public ::testing::Test {
 
 using testing::AllOf;
 using testing::AnyOf;
-using ::testing::ElementsAre;
+using testing::ElementsAre;
 using testing::Field;
 using testing::Truly;
 

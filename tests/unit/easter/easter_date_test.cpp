@@ -45,30 +45,30 @@ void PrintTo(const EasterOf& easter, std::ostream* os) {
     *os << easter.anno;
 }
 
-class PasquaGregorianaOf : public ::testing::TestWithParam<EasterOf> {};
+class PasquaGregorianaOf : public testing::TestWithParam<EasterOf> {};
 
 TEST_P(PasquaGregorianaOf, GivesEasterSundaySilently) {
     FakeDialogs dialogs;
     const auto easter = PasquaGregoriana(GetParam().anno, dialogs);
     ASSERT_TRUE(easter.has_value());
     EXPECT_EQ(easter->YearMonthDay(), GetParam().sunday);
-    EXPECT_THAT(dialogs.shown, ::testing::IsEmpty());
+    EXPECT_THAT(dialogs.shown, testing::IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     KnownYears, PasquaGregorianaOf,
-    ::testing::Values(EasterOf{1900, 1900y / April / 15}, EasterOf{1954, 1954y / April / 18},
-                      EasterOf{1981, 1981y / April / 19}, EasterOf{2000, 2000y / April / 23},
-                      EasterOf{2008, 2008y / March / 23}, EasterOf{2024, 2024y / March / 31},
-                      EasterOf{2025, 2025y / April / 20}, EasterOf{2038, 2038y / April / 25},
-                      EasterOf{2285, 2285y / March / 22}, EasterOf{9999, 9999y / March / 28}));
+    testing::Values(EasterOf{1900, 1900y / April / 15}, EasterOf{1954, 1954y / April / 18},
+                    EasterOf{1981, 1981y / April / 19}, EasterOf{2000, 2000y / April / 23},
+                    EasterOf{2008, 2008y / March / 23}, EasterOf{2024, 2024y / March / 31},
+                    EasterOf{2025, 2025y / April / 20}, EasterOf{2038, 2038y / April / 25},
+                    EasterOf{2285, 2285y / March / 22}, EasterOf{9999, 9999y / March / 28}));
 
 INSTANTIATE_TEST_SUITE_P(
     FractionalYears, PasquaGregorianaOf,
-    ::testing::Values(EasterOf{1900.4, 1900y / April / 15}, EasterOf{1999.5, 2000y / April / 23},
-                      EasterOf{2023.6, 2024y / March / 31}, EasterOf{2024.5, 2024y / March / 31},
-                      EasterOf{2025.5, 2026y / April / 5}, EasterOf{2025.4999, 2025y / April / 20},
-                      EasterOf{9999.4999, 9999y / March / 28}));
+    testing::Values(EasterOf{1900.4, 1900y / April / 15}, EasterOf{1999.5, 2000y / April / 23},
+                    EasterOf{2023.6, 2024y / March / 31}, EasterOf{2024.5, 2024y / March / 31},
+                    EasterOf{2025.5, 2026y / April / 5}, EasterOf{2025.4999, 2025y / April / 20},
+                    EasterOf{9999.4999, 9999y / March / 28}));
 
 TEST(PasquaGregoriana, AgreesWithGaussForEveryYearOfTheDateType) {
     FakeDialogs dialogs;
@@ -77,7 +77,7 @@ TEST(PasquaGregoriana, AgreesWithGaussForEveryYearOfTheDateType) {
         ASSERT_TRUE(easter.has_value()) << y;
         ASSERT_EQ(easter->YearMonthDay(), GaussEaster(y)) << y;
     }
-    EXPECT_THAT(dialogs.shown, ::testing::IsEmpty());
+    EXPECT_THAT(dialogs.shown, testing::IsEmpty());
 }
 
 TEST(PasquaGregoriana, GivesTheDateTypesSerial) {
@@ -86,7 +86,7 @@ TEST(PasquaGregoriana, GivesTheDateTypesSerial) {
     EXPECT_EQ(PasquaGregoriana(1900.0, dialogs)->Serial(), 106);
 }
 
-class PasquaGregorianaBefore1900 : public ::testing::TestWithParam<double> {};
+class PasquaGregorianaBefore1900 : public testing::TestWithParam<double> {};
 
 TEST_P(PasquaGregorianaBefore1900, WarnsOnceAndGivesTheZeroDate) {
     FakeDialogs dialogs;
@@ -100,23 +100,23 @@ TEST_P(PasquaGregorianaBefore1900, WarnsOnceAndGivesTheZeroDate) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Years, PasquaGregorianaBefore1900,
-                         ::testing::Values(1899.0, 1899.9, std::nextafter(1900.0, 0.0), 1583.0, 0.0,
-                                           -0.0, -2024.0, -std::numeric_limits<double>::infinity(),
-                                           std::numeric_limits<double>::quiet_NaN()));
+                         testing::Values(1899.0, 1899.9, std::nextafter(1900.0, 0.0), 1583.0, 0.0,
+                                         -0.0, -2024.0, -std::numeric_limits<double>::infinity(),
+                                         std::numeric_limits<double>::quiet_NaN()));
 
-class PasquaGregorianaAfter9999 : public ::testing::TestWithParam<double> {};
+class PasquaGregorianaAfter9999 : public testing::TestWithParam<double> {};
 
 TEST_P(PasquaGregorianaAfter9999, ReportsTheDateRangeWithoutAMessageBox) {
     FakeDialogs dialogs;
     const auto easter = PasquaGregoriana(GetParam(), dialogs);
     ASSERT_FALSE(easter.has_value());
     EXPECT_EQ(easter.error(), EasterError::YearBeyondDateRange);
-    EXPECT_THAT(dialogs.shown, ::testing::IsEmpty());
+    EXPECT_THAT(dialogs.shown, testing::IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Years, PasquaGregorianaAfter9999,
-                         ::testing::Values(9999.5, 10000.0, 32767.5, 40000.0, 3e9, 1e300,
-                                           std::numeric_limits<double>::infinity()));
+                         testing::Values(9999.5, 10000.0, 32767.5, 40000.0, 3e9, 1e300,
+                                         std::numeric_limits<double>::infinity()));
 
 TEST(EasterError, HasAnItalianMessage) {
     EXPECT_EQ(ErrorMessage(EasterError::YearBeyondDateRange),

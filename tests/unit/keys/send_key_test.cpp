@@ -48,11 +48,11 @@ void PrintTo(const SentKey& sent, std::ostream* os) {
 }
 
 template <class Case>
-std::string NameOf(const ::testing::TestParamInfo<Case>& tested) {
+std::string NameOf(const testing::TestParamInfo<Case>& tested) {
     return tested.param.name;
 }
 
-class SendKeyNotation : public ::testing::TestWithParam<SentKey> {};
+class SendKeyNotation : public testing::TestWithParam<SentKey> {};
 
 TEST_P(SendKeyNotation, SendsTheEventsInOrderAndHandsBackTextAndModifier) {
     const SentKey& sent = GetParam();
@@ -69,31 +69,31 @@ TEST_P(SendKeyNotation, SendsTheEventsInOrderAndHandsBackTextAndModifier) {
 
 INSTANTIATE_TEST_SUITE_P(
     NamedKeys, SendKeyNotation,
-    ::testing::Values(SentKey{"Tab", "{TAB}", 0, Tap(9, kTabScan), "{TAB}", 0},
-                      SentKey{"Home", "{HOME}", 0, Tap(36, 0x47), "{HOME}", 0},
-                      SentKey{"End", "{END}", 0, Tap(35, 0x4F), "{END}", 0},
-                      SentKey{"Up", "{UP}", 0, Tap(38, 0x48), "{UP}", 0},
-                      SentKey{"Right", "{RIGHT}", 0, Tap(39, 0x4D), "{RIGHT}", 0},
-                      SentKey{"Down", "{DOWN}", 0, Tap(40, 0x50), "{DOWN}", 0},
-                      SentKey{"Left", "{LEFT}", 0, Tap(37, 0x4B), "{LEFT}", 0},
-                      SentKey{"PageUp", "{PGUP}", 0, Tap(33, 0x49), "{PGUP}", 0},
-                      SentKey{"PageDown", "{PGDN}", 0, Tap(34, 0x51), "{PGDN}", 0}),
+    testing::Values(SentKey{"Tab", "{TAB}", 0, Tap(9, kTabScan), "{TAB}", 0},
+                    SentKey{"Home", "{HOME}", 0, Tap(36, 0x47), "{HOME}", 0},
+                    SentKey{"End", "{END}", 0, Tap(35, 0x4F), "{END}", 0},
+                    SentKey{"Up", "{UP}", 0, Tap(38, 0x48), "{UP}", 0},
+                    SentKey{"Right", "{RIGHT}", 0, Tap(39, 0x4D), "{RIGHT}", 0},
+                    SentKey{"Down", "{DOWN}", 0, Tap(40, 0x50), "{DOWN}", 0},
+                    SentKey{"Left", "{LEFT}", 0, Tap(37, 0x4B), "{LEFT}", 0},
+                    SentKey{"PageUp", "{PGUP}", 0, Tap(33, 0x49), "{PGUP}", 0},
+                    SentKey{"PageDown", "{PGDN}", 0, Tap(34, 0x51), "{PGDN}", 0}),
     NameOf<SentKey>);
 
 INSTANTIATE_TEST_SUITE_P(
     UnknownNamesSendKeyZero, SendKeyNotation,
-    ::testing::Values(SentKey{"NotInTable", "{F1}", 0, Tap(0, 0), "{F1}", 0},
-                      SentKey{"LowerCase", "{tab}", 0, Tap(0, 0), "{tab}", 0},
-                      SentKey{"BraceAlone", "{", 0, Tap(0, 0), "{", 0},
-                      SentKey{"NameWithTrailingText", "{TAB}x", 0, Tap(0, 0), "{TAB}x", 0},
-                      SentKey{"NameWithBlank", "{TAB} ", 0, Tap(0, 0), "{TAB} ", 0},
-                      SentKey{"UnknownNameWithShift", "+{ESC}", 0, TapWith(16, kShiftScan, 0, 0),
-                              "{ESC}", 16}),
+    testing::Values(SentKey{"NotInTable", "{F1}", 0, Tap(0, 0), "{F1}", 0},
+                    SentKey{"LowerCase", "{tab}", 0, Tap(0, 0), "{tab}", 0},
+                    SentKey{"BraceAlone", "{", 0, Tap(0, 0), "{", 0},
+                    SentKey{"NameWithTrailingText", "{TAB}x", 0, Tap(0, 0), "{TAB}x", 0},
+                    SentKey{"NameWithBlank", "{TAB} ", 0, Tap(0, 0), "{TAB} ", 0},
+                    SentKey{"UnknownNameWithShift", "+{ESC}", 0, TapWith(16, kShiftScan, 0, 0),
+                            "{ESC}", 16}),
     NameOf<SentKey>);
 
 INSTANTIATE_TEST_SUITE_P(
     Modifiers, SendKeyNotation,
-    ::testing::Values(
+    testing::Values(
         SentKey{"ShiftTab", "+{TAB}", 0, TapWith(16, kShiftScan, 9, kTabScan), "{TAB}", 16},
         SentKey{"ShiftLetter", "+a", 0, TapWith(16, kShiftScan, 'A', 0x1E), "a", 16},
         SentKey{"ShiftReplacesCallersModifier", "+a", 17, TapWith(16, kShiftScan, 'A', 0x1E), "a",
@@ -113,24 +113,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Characters, SendKeyNotation,
-    ::testing::Values(SentKey{"Letter", "a", 0, Tap('A', 0x1E), "a", 0},
-                      SentKey{"OnlyTheFirstCharacter", "ab", 0, Tap('A', 0x1E), "ab", 0},
-                      SentKey{"CapitalWithoutShift", "A", 0, Tap('A', 0x1E), "A", 0},
-                      SentKey{"Digit", "7", 0, Tap('7', 0x08), "7", 0},
-                      SentKey{"ShiftedSymbolWithoutShift", "?", 0, Tap(0xBF, 0x35), "?", 0},
-                      SentKey{"PlusAfterPlus", "++", 0, TapWith(16, kShiftScan, 0xBB, 0x0D), "+",
-                              16},
-                      SentKey{"CharacterWithNoKey", "\x01", 0, Tap(255, 0), "\x01", 0},
-                      SentKey{"NonAsciiCharacter", "\xC3\xA8", 0, Tap(255, 0), "\xC3\xA8", 0},
-                      SentKey{"NonAsciiFirstOfTwo",
-                              "\xE2\x82\xAC"
-                              "a",
-                              0, Tap(255, 0),
-                              "\xE2\x82\xAC"
-                              "a",
-                              0},
-                      SentKey{"NonAsciiLastWithAlt", "%a\xC3\xA8", 0, TapWith(18, kAltScan, 255, 0),
-                              "%a\xC3\xA8", 18}),
+    testing::Values(SentKey{"Letter", "a", 0, Tap('A', 0x1E), "a", 0},
+                    SentKey{"OnlyTheFirstCharacter", "ab", 0, Tap('A', 0x1E), "ab", 0},
+                    SentKey{"CapitalWithoutShift", "A", 0, Tap('A', 0x1E), "A", 0},
+                    SentKey{"Digit", "7", 0, Tap('7', 0x08), "7", 0},
+                    SentKey{"ShiftedSymbolWithoutShift", "?", 0, Tap(0xBF, 0x35), "?", 0},
+                    SentKey{"PlusAfterPlus", "++", 0, TapWith(16, kShiftScan, 0xBB, 0x0D), "+", 16},
+                    SentKey{"CharacterWithNoKey", "\x01", 0, Tap(255, 0), "\x01", 0},
+                    SentKey{"NonAsciiCharacter", "\xC3\xA8", 0, Tap(255, 0), "\xC3\xA8", 0},
+                    SentKey{"NonAsciiFirstOfTwo",
+                            "\xE2\x82\xAC"
+                            "a",
+                            0, Tap(255, 0),
+                            "\xE2\x82\xAC"
+                            "a",
+                            0},
+                    SentKey{"NonAsciiLastWithAlt", "%a\xC3\xA8", 0, TapWith(18, kAltScan, 255, 0),
+                            "%a\xC3\xA8", 18}),
     NameOf<SentKey>);
 
 TEST(SendKey, AsksTheLayoutOnlyForTheCharacterItSends) {
@@ -146,7 +145,7 @@ TEST(SendKey, AsksTheLayoutOnlyForTheCharacterItSends) {
     std::string nonAscii = "\xC3\xA8";
     ASSERT_TRUE(SendKey(nonAscii, modifier, keyboard));
 
-    EXPECT_THAT(keyboard.scannedCharacters, ::testing::ElementsAre('x', 'z'));
+    EXPECT_THAT(keyboard.scannedCharacters, testing::ElementsAre('x', 'z'));
 }
 
 TEST(SendKey, FollowsTheKeyboardLayout) {
@@ -173,7 +172,7 @@ void PrintTo(const RefusedKey& refused, std::ostream* os) {
     *os << refused.name;
 }
 
-class SendKeyRefusal : public ::testing::TestWithParam<RefusedKey> {};
+class SendKeyRefusal : public testing::TestWithParam<RefusedKey> {};
 
 TEST_P(SendKeyRefusal, ReportsTheErrorAndSendsNothing) {
     const RefusedKey& refused = GetParam();
@@ -185,14 +184,14 @@ TEST_P(SendKeyRefusal, ReportsTheErrorAndSendsNothing) {
 
     ASSERT_FALSE(result.has_value());
     EXPECT_EQ(result.error(), refused.error);
-    EXPECT_THAT(keyboard.events, ::testing::IsEmpty());
+    EXPECT_THAT(keyboard.events, testing::IsEmpty());
     EXPECT_EQ(keyText, refused.keyTextAfter);
     EXPECT_EQ(modifier, refused.modifierAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, SendKeyRefusal,
-    ::testing::Values(
+    testing::Values(
         RefusedKey{"EmptyText", "", 0, SendKeyError::InvalidArgument, "", 0},
         RefusedKey{"EmptyTextKeepsModifier", "", 17, SendKeyError::InvalidArgument, "", 17},
         RefusedKey{"PlusAlone", "+", 0, SendKeyError::InvalidArgument, "", 16},
@@ -220,7 +219,7 @@ TEST(SendKey, ScanCodeAboveAByteIsAnOverflowBeforeAnyEvent) {
         ASSERT_FALSE(result);
         EXPECT_EQ(result.error(), SendKeyError::Overflow);
 
-        EXPECT_THAT(keyboard.events, ::testing::IsEmpty());
+        EXPECT_THAT(keyboard.events, testing::IsEmpty());
     }
 }
 

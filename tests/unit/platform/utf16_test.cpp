@@ -78,7 +78,7 @@ TEST(ControlText, HoldsBackOnlyASequenceCutShortAtTheEnd) {
          {Held{"", 0}, Held{"12", 2}, Held{"1\xC3", 1}, Held{"1\xC3\xA8", 3}, Held{"\xE2\x82", 0},
           Held{"\xEF\xBF\xBD", 3}, Held{"\xF0\x9F\x92", 0}, Held{"1\x80", 2}, Held{"1\xFF", 2},
           Held{"\xC0", 1}, Held{"\xE0\x80", 2}, Held{"\xF5", 1}, Held{"\xF4\x90", 2}}) {
-        EXPECT_EQ(WholeCharactersLength(text), whole) << ::testing::PrintToString(text);
+        EXPECT_EQ(WholeCharactersLength(text), whole) << testing::PrintToString(text);
     }
 }
 
@@ -97,8 +97,7 @@ TEST(ControlText, PiecesOfWholeCharactersConvertAsTheWholeText) {
             const std::u16string pieces =
                 Utf8ToUtf16(std::string_view(first).substr(0, whole)) +
                 Utf8ToUtf16(first.substr(whole) + std::string(text.substr(split)));
-            EXPECT_EQ(pieces, Utf8ToUtf16(text))
-                << ::testing::PrintToString(text) << " at " << split;
+            EXPECT_EQ(pieces, Utf8ToUtf16(text)) << testing::PrintToString(text) << " at " << split;
         }
     }
 }

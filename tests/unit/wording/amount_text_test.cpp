@@ -18,7 +18,7 @@ struct ReadCase {
     int cents;
 };
 
-class ReadAmountExactly : public ::testing::TestWithParam<ReadCase> {};
+class ReadAmountExactly : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadAmountExactly, RoundsToTheCentHalfAwayFromZero) {
     const auto amount = ReadAmount(GetParam().text, ',');
@@ -30,13 +30,13 @@ TEST_P(ReadAmountExactly, RoundsToTheCentHalfAwayFromZero) {
 
 // Values that binary floating point holds inexactly (1,005 is 1,00499999...) still round up.
 INSTANTIATE_TEST_SUITE_P(Texts, ReadAmountExactly,
-                         ::testing::Values(ReadCase{"1,005", false, 1, 1},
-                                           ReadCase{"2,675", false, 2, 68},
-                                           ReadCase{"0,285", false, 0, 29},
-                                           ReadCase{"-0,125", true, 0, 13},
-                                           ReadCase{"999999999999,994", false, 999999999999, 99},
-                                           ReadCase{"000000000000000042", false, 42, 0},
-                                           ReadCase{"1.000.000,10", false, 1000000, 10}));
+                         testing::Values(ReadCase{"1,005", false, 1, 1},
+                                         ReadCase{"2,675", false, 2, 68},
+                                         ReadCase{"0,285", false, 0, 29},
+                                         ReadCase{"-0,125", true, 0, 13},
+                                         ReadCase{"999999999999,994", false, 999999999999, 99},
+                                         ReadCase{"000000000000000042", false, 42, 0},
+                                         ReadCase{"1.000.000,10", false, 1000000, 10}));
 
 TEST(ReadAmount, TheValueIsTheSignedUnroundedAmount) {
     EXPECT_DOUBLE_EQ(ReadAmount("-5,25", ',')->value, -5.25);
@@ -134,7 +134,7 @@ TEST(ReadAmountOfAnySize, ReadsEveryShortTextAsThePlainReaderDoes) {
         std::string text;
         const auto visit = [&](auto&& self, std::size_t length) -> void {
             ExpectSameReading(text, separator);
-            if (length == 5 || ::testing::Test::HasFailure()) {
+            if (length == 5 || testing::Test::HasFailure()) {
                 return;
             }
             for (const char c : kAlphabet) {
@@ -161,7 +161,7 @@ TEST(ReadAmountOfAnySize, ReadsLongNumbersAsThePlainReaderDoes) {
         }
         return text;
     };
-    for (int i = 0; i < 20000 && !::testing::Test::HasFailure(); ++i) {
+    for (int i = 0; i < 20000 && !testing::Test::HasFailure(); ++i) {
         const char separator = i % 2 == 0 ? ',' : '.';
         const char grouping = GroupingFor(separator);
         std::string text = std::string(random() % 2, ' ') + (random() % 2 ? "-" : "") +

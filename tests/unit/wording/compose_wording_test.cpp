@@ -25,7 +25,7 @@ struct AmountCase {
     std::string_view shownInStyle1;
 };
 
-class WorkedExamples : public ::testing::TestWithParam<AmountCase> {};
+class WorkedExamples : public testing::TestWithParam<AmountCase> {};
 
 TEST_P(WorkedExamples, ComposeTheWordingAndShowItInTheDefaultStyle) {
     EXPECT_EQ(Wording(GetParam().typed), GetParam().wording);
@@ -34,7 +34,7 @@ TEST_P(WorkedExamples, ComposeTheWordingAndShowItInTheDefaultStyle) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommaSeparator, WorkedExamples,
-    ::testing::Values(
+    testing::Values(
         AmountCase{"0", " / 00", " / 00"}, AmountCase{"0,5", " / 50", " / 50"},
         AmountCase{"1", "Uno / 00", "Uno / 00"}, AmountCase{"12,30", "Dodici / 30", "Dodici / 30"},
         AmountCase{"16", "Sedici / 00", "Sedici / 00"},
@@ -66,7 +66,7 @@ struct WordingCase {
     std::string_view wording;
 };
 
-class EdgeCases : public ::testing::TestWithParam<WordingCase> {};
+class EdgeCases : public testing::TestWithParam<WordingCase> {};
 
 TEST_P(EdgeCases, ComposeAsStated) {
     EXPECT_EQ(Wording(GetParam().typed), GetParam().wording);
@@ -74,7 +74,7 @@ TEST_P(EdgeCases, ComposeAsStated) {
 
 INSTANTIATE_TEST_SUITE_P(
     Composition, EdgeCases,
-    ::testing::Values(
+    testing::Values(
         WordingCase{"12,3", "Dodici / 30"},
         WordingCase{"1234,5", "MilleDueCentoTrentaQuattro / 50"},
         WordingCase{"2000000000", "DueMiliardi / 00"}, WordingCase{"1000001", "UnmilioneUno / 00"},
@@ -89,51 +89,50 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     RoundingToTheCent, EdgeCases,
-    ::testing::Values(WordingCase{"0,125", " / 13"}, WordingCase{"0,124", " / 12"},
-                      WordingCase{"1,005", "Uno / 01"}, WordingCase{"0,995", "Uno / 00"},
-                      WordingCase{"999,999", "Mille / 00"}, WordingCase{"0,0049", " / 00"},
-                      WordingCase{"1,9999999", "Due / 00"},
-                      WordingCase{
-                          "999999999999,995",
-                          "error: Importo troppo grande: il massimo è 999.999.999.999,99"}));
+    testing::Values(WordingCase{"0,125", " / 13"}, WordingCase{"0,124", " / 12"},
+                    WordingCase{"1,005", "Uno / 01"}, WordingCase{"0,995", "Uno / 00"},
+                    WordingCase{"999,999", "Mille / 00"}, WordingCase{"0,0049", " / 00"},
+                    WordingCase{"1,9999999", "Due / 00"},
+                    WordingCase{"999999999999,995",
+                                "error: Importo troppo grande: il massimo è 999.999.999.999,99"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    NegativeAmounts, EdgeCases,
-    ::testing::Values(WordingCase{"-5,25", "MenoCinque / 25"}, WordingCase{"-0,5", "Meno / 50"},
-                      WordingCase{"-1000000", "MenoUnmilione / 00"}, WordingCase{"-0", " / 00"},
-                      WordingCase{"-0,001", " / 00"}, WordingCase{"-0,995", "MenoUno / 00"}));
+INSTANTIATE_TEST_SUITE_P(NegativeAmounts, EdgeCases,
+                         testing::Values(WordingCase{"-5,25", "MenoCinque / 25"},
+                                         WordingCase{"-0,5", "Meno / 50"},
+                                         WordingCase{"-1000000", "MenoUnmilione / 00"},
+                                         WordingCase{"-0", " / 00"}, WordingCase{"-0,001", " / 00"},
+                                         WordingCase{"-0,995", "MenoUno / 00"}));
 
 INSTANTIATE_TEST_SUITE_P(
     GroupedIntegerParts, EdgeCases,
-    ::testing::Values(
-        WordingCase{"1.234,5", "MilleDueCentoTrentaQuattro / 50"},
-        WordingCase{"12.345.678",
-                    "DodiciMilioniTreCentoQuarantaCinqueMilaSeiCentoSettantOtto / 00"},
-        WordingCase{"1.000.000.000.000",
-                    "error: Importo troppo grande: il massimo è 999.999.999.999,99"},
-        WordingCase{"0.000.000.000.000.001", "Uno / 00"},
-        // Grouping characters count for nothing wherever they stand, as in the echo.
-        WordingCase{"1.23,5", "CentoVentiTre / 50"},
-        WordingCase{"1234.567,5",
-                    "UnmilioneDueCentoTrentaQuattroMilaCinqueCentoSessantaSette / 50"},
-        WordingCase{".123", "CentoVentiTre / 00"}, WordingCase{"1,2.5", "Uno / 25"},
-        WordingCase{".", "error: Importo non valido"},
-        WordingCase{"1,2,3", "error: Importo non valido"}));
+    testing::Values(WordingCase{"1.234,5", "MilleDueCentoTrentaQuattro / 50"},
+                    WordingCase{"12.345.678",
+                                "DodiciMilioniTreCentoQuarantaCinqueMilaSeiCentoSettantOtto / 00"},
+                    WordingCase{"1.000.000.000.000",
+                                "error: Importo troppo grande: il massimo è 999.999.999.999,99"},
+                    WordingCase{"0.000.000.000.000.001", "Uno / 00"},
+                    // Grouping characters count for nothing wherever they stand, as in the echo.
+                    WordingCase{"1.23,5", "CentoVentiTre / 50"},
+                    WordingCase{"1234.567,5",
+                                "UnmilioneDueCentoTrentaQuattroMilaCinqueCentoSessantaSette / 50"},
+                    WordingCase{".123", "CentoVentiTre / 00"}, WordingCase{"1,2.5", "Uno / 25"},
+                    WordingCase{".", "error: Importo non valido"},
+                    WordingCase{"1,2,3", "error: Importo non valido"}));
 
 INSTANTIATE_TEST_SUITE_P(NotANumber, EdgeCases,
-                         ::testing::Values(WordingCase{"", "error: Importo non valido"},
-                                           WordingCase{"   ", "error: Importo non valido"},
-                                           WordingCase{"-", "error: Importo non valido"},
-                                           WordingCase{",", "error: Importo non valido"},
-                                           WordingCase{"-,", "error: Importo non valido"},
-                                           WordingCase{"1,2,3", "error: Importo non valido"},
-                                           WordingCase{"12-3", "error: Importo non valido"},
-                                           WordingCase{"--3", "error: Importo non valido"},
-                                           WordingCase{"abc", "error: Importo non valido"},
-                                           WordingCase{"12a", "error: Importo non valido"},
-                                           WordingCase{"1 234", "error: Importo non valido"},
-                                           WordingCase{"1e5", "error: Importo non valido"},
-                                           WordingCase{"0x10", "error: Importo non valido"}));
+                         testing::Values(WordingCase{"", "error: Importo non valido"},
+                                         WordingCase{"   ", "error: Importo non valido"},
+                                         WordingCase{"-", "error: Importo non valido"},
+                                         WordingCase{",", "error: Importo non valido"},
+                                         WordingCase{"-,", "error: Importo non valido"},
+                                         WordingCase{"1,2,3", "error: Importo non valido"},
+                                         WordingCase{"12-3", "error: Importo non valido"},
+                                         WordingCase{"--3", "error: Importo non valido"},
+                                         WordingCase{"abc", "error: Importo non valido"},
+                                         WordingCase{"12a", "error: Importo non valido"},
+                                         WordingCase{"1 234", "error: Importo non valido"},
+                                         WordingCase{"1e5", "error: Importo non valido"},
+                                         WordingCase{"0x10", "error: Importo non valido"}));
 
 TEST(ComposeWording, FollowsAPointSeparatorWithCommasAsGrouping) {
     EXPECT_EQ(Wording("1234.5", '.'), "MilleDueCentoTrentaQuattro / 50");

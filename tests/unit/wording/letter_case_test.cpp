@@ -15,7 +15,7 @@ struct StyleCase {
     std::string_view shown;
 };
 
-class CaseStyles : public ::testing::TestWithParam<StyleCase> {};
+class CaseStyles : public testing::TestWithParam<StyleCase> {};
 
 TEST_P(CaseStyles, ShowTheWordingInTheChosenStyle) {
     EXPECT_EQ(ApplyCaseStyle(GetParam().wording, GetParam().style), GetParam().shown);
@@ -23,7 +23,7 @@ TEST_P(CaseStyles, ShowTheWordingInTheChosenStyle) {
 
 INSTANTIATE_TEST_SUITE_P(
     MenuEntries, CaseStyles,
-    ::testing::Values(
+    testing::Values(
         StyleCase{0, "MilleDueCentoTrentaQuattro / 50", "MILLEDUECENTOTRENTAQUATTRO / 50"},
         StyleCase{1, "MilleDueCentoTrentaQuattro / 50", "Milleduecentotrentaquattro / 50"},
         StyleCase{2, "MilleDueCentoTrentaQuattro / 50", "MilleDueCentoTrentaQuattro / 50"},

@@ -12,7 +12,7 @@ struct GroupCase {
     std::string_view words;
 };
 
-class WordGroupTable : public ::testing::TestWithParam<GroupCase> {};
+class WordGroupTable : public testing::TestWithParam<GroupCase> {};
 
 TEST_P(WordGroupTable, WordsTheGroup) {
     const auto result = WordGroup(StandardWordTables(), GetParam().text);
@@ -22,22 +22,23 @@ TEST_P(WordGroupTable, WordsTheGroup) {
 
 INSTANTIATE_TEST_SUITE_P(
     TypicalGroups, WordGroupTable,
-    ::testing::Values(
-        GroupCase{"", ""}, GroupCase{"0", ""}, GroupCase{"00", ""}, GroupCase{"000", ""},
-        GroupCase{"1", "Uno"}, GroupCase{"01", "Uno"}, GroupCase{"001", "Uno"},
-        GroupCase{"7", "Sette"}, GroupCase{"07", "Sette"}, GroupCase{"007", "Sette"},
-        GroupCase{"10", "Dieci"}, GroupCase{"012", "Dodici"}, GroupCase{"16", "Sedici"},
-        GroupCase{"20", "Venti"}, GroupCase{"21", "VentUno"}, GroupCase{"23", "VentiTre"},
-        GroupCase{"28", "VentOtto"}, GroupCase{"31", "TrentUno"}, GroupCase{"48", "QuarantOtto"},
-        GroupCase{"81", "OttantUno"}, GroupCase{"88", "OttantOtto"}, GroupCase{"99", "NovantaNove"},
-        GroupCase{"100", "Cento"}, GroupCase{"101", "CentoUno"}, GroupCase{"108", "CentoOtto"},
-        GroupCase{"110", "CentoDieci"}, GroupCase{"111", "CentoUndici"},
-        GroupCase{"118", "CentoDiciotto"}, GroupCase{"121", "CentoVentUno"},
-        GroupCase{"180", "CentoOttanta"}, GroupCase{"181", "CentoOttantUno"},
-        GroupCase{"199", "CentoNovantaNove"}, GroupCase{"200", "DueCento"},
-        GroupCase{"201", "DueCentoUno"}, GroupCase{"888", "OttoCentoOttantOtto"},
-        GroupCase{"999", "NoveCentoNovantaNove"}, GroupCase{"38", "TrentOtto"},
-        GroupCase{"91", "NovantUno"}, GroupCase{"22", "VentiDue"}));
+    testing::Values(GroupCase{"", ""}, GroupCase{"0", ""}, GroupCase{"00", ""},
+                    GroupCase{"000", ""}, GroupCase{"1", "Uno"}, GroupCase{"01", "Uno"},
+                    GroupCase{"001", "Uno"}, GroupCase{"7", "Sette"}, GroupCase{"07", "Sette"},
+                    GroupCase{"007", "Sette"}, GroupCase{"10", "Dieci"}, GroupCase{"012", "Dodici"},
+                    GroupCase{"16", "Sedici"}, GroupCase{"20", "Venti"}, GroupCase{"21", "VentUno"},
+                    GroupCase{"23", "VentiTre"}, GroupCase{"28", "VentOtto"},
+                    GroupCase{"31", "TrentUno"}, GroupCase{"48", "QuarantOtto"},
+                    GroupCase{"81", "OttantUno"}, GroupCase{"88", "OttantOtto"},
+                    GroupCase{"99", "NovantaNove"}, GroupCase{"100", "Cento"},
+                    GroupCase{"101", "CentoUno"}, GroupCase{"108", "CentoOtto"},
+                    GroupCase{"110", "CentoDieci"}, GroupCase{"111", "CentoUndici"},
+                    GroupCase{"118", "CentoDiciotto"}, GroupCase{"121", "CentoVentUno"},
+                    GroupCase{"180", "CentoOttanta"}, GroupCase{"181", "CentoOttantUno"},
+                    GroupCase{"199", "CentoNovantaNove"}, GroupCase{"200", "DueCento"},
+                    GroupCase{"201", "DueCentoUno"}, GroupCase{"888", "OttoCentoOttantOtto"},
+                    GroupCase{"999", "NoveCentoNovantaNove"}, GroupCase{"38", "TrentOtto"},
+                    GroupCase{"91", "NovantUno"}, GroupCase{"22", "VentiDue"}));
 
 TEST(WordGroup, OnlyUnitsOneAndEightElideTheTensVowelForEveryTensDigit) {
     const WordTables& tables = StandardWordTables();
